@@ -1,0 +1,30 @@
+# GoogleTest from Debian's source package, built with the project's compiler.
+set(PX_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${PX_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# px_add_test(<name> SOURCES ... [LIBS ...] [DEMO_SERVICE] [GUI])
+# One ctest entry per test program; under Windows ctest runs it with Wine.
+# DEMO_SERVICE: the demo extraction service runs on DEMO_SERVICE_HOST while
+# the test runs.
+function(px_add_test name)
+  cmake_parse_arguments(T "DEMO_SERVICE;GUI" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  proxy_extract_flags(${name})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600
+    ENVIRONMENT "DEMO_SERVICE_HOST=${PX_DEMO_TEST_HOST};PX_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+  if(T_DEMO_SERVICE)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED demo_service)
+  endif()
+  if(T_GUI)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+  endif()
+endfunction()
+
+# The demo service for integration tests listens on its own port, away from
+# the one the program uses by default.
+set(PX_DEMO_TEST_PORT 28081 CACHE STRING "Port of the demo service during tests")
+set(PX_DEMO_TEST_HOST "127.0.0.1:${PX_DEMO_TEST_PORT}")

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: the
+# portable logic natively, then the whole Windows build under Wine.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${PX_BUILD_DIR:-$root/build}"
+jobs="$(nproc)"
+
+bash "$root/tools/setup.sh"
+
+echo "== native build of the portable logic"
+cmake -S "$root" -B "$build/host" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build/host" -j "$jobs" >/dev/null
+(cd "$build/host" && ctest --output-on-failure)
+
+echo "== Windows build"
+cmake -S "$root" -B "$build/win" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
+cmake --build "$build/win" -j "$jobs"
+
+export PX_BUILD_DIR="$build"
+# shellcheck source=wine-env.sh
+source "$root/tools/wine-env.sh"
+trap px_wine_env_cleanup EXIT
+
+echo "== tests under Wine"
+cd "$build/win"
+ctest -j1 --output-on-failure "$@"

@@ -1,0 +1,35 @@
+// One HTTP exchange run on a worker thread with a time limit, while the
+// calling window thread keeps dispatching its messages.
+#pragma once
+
+#include <optional>
+
+#include "app/text_ops.h"
+
+enum class DecodeMode { Raw = 0, Utf8 = 1, Big5 = 2 };
+
+// The request options; an option that is not given takes its default.
+struct FetchOptions {
+  std::optional<int> method;          // 1 = POST, anything else GET (default GET)
+  std::optional<Text> proxy;          // HTTP proxy, empty = direct
+  std::optional<Text> extraHeaders;   // lines each ended by "\r\n"
+  std::optional<Bytes> body;          // sent with POST only
+  std::optional<Text> cookies;        // sent as a Cookie header
+  std::optional<int> timeoutSeconds;  // default 60
+  Text* responseHeaders = nullptr;    // receives the raw header block
+  std::optional<int> decodeMode;      // 1 UTF-8, 2 Big5, else raw
+  Text* receivedCookies = nullptr;    // receives "cookie;" per Set-Cookie
+  std::optional<bool> followRedirects;  // default true
+};
+
+// The GBK text returned in place of the page on time-out.
+extern const char* const TimeoutText;
+
+// Fetches url (which gains "http://" when it has no http:// or https://
+// scheme, written back to the caller). Returns the page, TimeoutText's bytes
+// on time-out, or an empty buffer.
+Bytes TimedFetch(Text& url, const FetchOptions& options = FetchOptions());
+
+Text Utf8ToGbk(const Text& text);
+Text Big5ToGbk(const Text& text);
+Text ToSimplified(const Text& text);
