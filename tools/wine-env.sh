@@ -55,6 +55,9 @@ fi
 
 # Keep one wineserver alive for the whole run: every test process starts faster.
 wineserver -p >/dev/null 2>&1 || true
+# Start the prefix's own processes (desktop, services) now, detached from any
+# caller's output pipes.
+wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 
 px_wine_env_cleanup() {
   wineserver -k >/dev/null 2>&1 || true
