@@ -1,0 +1,501 @@
+// The skin's state: the window record table with everything nested in it,
+// the module-wide values, the lookups from a window to its record, and the
+// release of all of it.
+//
+// One WindowRecord per skinned top-level window. A window finds its record
+// through window properties (window_properties.h): a frame through Hw_lbID,
+// a control, container or label through Hw_FuID (window record) and Hw_lbID
+// (its index in the class list or in containers), a toolbar through Kj_FuID
+// and Kj_lbID. Indices are 1-based and always the current position: removing
+// a window record renumbers the properties of every record after it.
+//
+// All of this belongs to the GUI thread; there are no locks.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/text_ops.h"
+#include "skin/state/gdi_owners.h"
+#include "skin/state/record_list.h"
+#include "skin/state/window_properties.h"
+
+// Pictures stay encoded bytes in the records and are decoded by the
+// painters when they draw, so no record holds a GDI+ object. The one class
+// object a record owns is its tooltip (graphics/tooltip). It is held
+// through a shared_ptr so that skin/state needs only this declaration: the
+// deleter is captured where the object is made (std::make_shared<ToolTip>()
+// in the frame installer), and the last owner destroys it through its class.
+class ToolTip;
+
+// Callbacks: empty means none, and an empty callback is never called.
+using SkinCallback = std::function<int()>;
+using StatusItemCallback = std::function<int(int item)>;  // 1-based status item
+// The title-button action routine (RunTitleButtonAction).
+using TitleButtonActionRoutine = void (*)(int windowIndex, int button);
+
+struct FloatRect {
+  float x = 0, y = 0, width = 0, height = 0;
+};
+
+struct IntRect {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+
+// ---------------------------------------------------------------------------
+// Records nested in a window record.
+
+// One drawn title-bar button, in order from left to right.
+struct TitleButton {
+  int width = 0;   // 26, the close button 38
+  int height = 0;  // 18
+  Bytes image;          // PNG glyph with alpha
+  Bytes restoreImage;   // maximise button: glyph shown while maximised
+  int kind = 0;    // 0 close, 1 maximise/restore, 2 minimise, 3 main menu, 4 help, 5 custom
+  Text name;       // tooltip text
+  SkinCallback callback;  // custom button
+  FloatRect rect;  // client coordinates
+};
+
+struct FadeState {
+  int button = 0;  // 1-based title button, 0 = none
+  int step = 0;    // 0-8
+};
+
+// A child window laid out on resize (stretchList, ContainerRecord::parts).
+struct LayoutPart {
+  HWND window = nullptr;
+  int top = 0;
+  int left = 0;
+  int fullWidth = 0;
+};
+
+struct StatusItem {
+  int width = 0;  // -1 = to the end of the bar
+  Text text;
+  Bytes image;
+  int value = 0;
+};
+
+struct StatusTextStyle {
+  int customColour = 0;  // 0 = the bitwise inverse of DefaultBackgroundColour
+  int colour = 0;
+  Text fontFace;
+  int fontSize = 0;
+  int glowColour = -1;  // halo of the status painter; -1 = plain text
+  int glowOn = 0;
+};
+
+// One skinned container (group box, tab control, or a registered window).
+struct ContainerRecord {
+  HWND hwnd = nullptr;
+  int fillColour = 0;      // COLORREF; 0 = no fill
+  int fillAlpha = 0;       // low byte used
+  int drawBorder = 0;
+  WNDPROC savedProc = nullptr;
+  int redraw = 0;
+  int backgroundStale = 0;
+  int width = 0, height = 0;
+  int frameStyle = 0;      // 1 group box, 2 tab control, 0 other
+  int drawFrame = 0;
+  Text fontFace;
+  int fontSize = 0;
+  int fontStyle = 0;
+  std::vector<LayoutPart> parts;  // NewContainerParts(): one zero-filled entry
+};
+
+// ---------------------------------------------------------------------------
+// Per-class control records (one list of each per window record).
+
+// Push button, automatic radio button or check box.
+struct ButtonRecord {
+  HWND window = nullptr;
+  WNDPROC savedProc = nullptr;
+  int kind = 0;  // 0 push button, 4 radio button, 5 check box
+  Text caption;
+  int hasFocus = 0;
+  int checkedAtInstall = 0;
+  HWND parent = nullptr;
+  Text fontFace;
+  int fontSize = 0;
+  int fontStyle = 0;
+  int buttonDown = 0;
+  int glowColour = 0;  // -1 at install: plain caption
+};
+
+// Hit rectangles of a drawn scroll bar: [0] first arrow, [1] second arrow,
+// [2] thumb, in the bar window's coordinates.
+using ScrollBarParts = std::array<RECT, 3>;
+
+struct EditRecord {
+  HWND window = nullptr;
+  WNDPROC savedProc = nullptr;
+  int hasFocus = 0;
+  int hot = 0;
+  int buttonDown = 0;
+  HWND verticalBar = nullptr;    // drawn scroll-bar window, 0 = none
+  HWND horizontalBar = nullptr;
+  ScrollBarParts verticalParts{};
+  ScrollBarParts horizontalParts{};
+};
+
+struct ComboRecord {
+  HWND window = nullptr;
+  WNDPROC savedProc = nullptr;
+  int hasFocus = 0;
+};
+
+// List box, list of a simple combo box, list view, tree view, IP address
+// control or date-time picker.
+struct ListRecord {
+  HWND window = nullptr;
+  WNDPROC savedProc = nullptr;
+  int hasFocus = 0;
+  int hot = 0;
+  int arrowKeyDown = 0;
+  HWND verticalBar = nullptr;
+  HWND horizontalBar = nullptr;
+  ScrollBarParts verticalParts{};
+  ScrollBarParts horizontalParts{};
+  int stale = 0;  // the next WM_PAINT composes the client area again
+  int hoverSeen = 0;
+};
+
+struct TrackbarRecord {
+  HWND window = nullptr;
+  WNDPROC savedProc = nullptr;
+  int vertical = 0;
+  int tickPlacement = 0;
+  int hot = 0;
+  int selectionRange = 0;
+};
+
+struct ProgressRecord {
+  HWND window = nullptr;
+  WNDPROC savedProc = nullptr;
+  int vertical = 0;
+};
+
+struct UpDownRecord {
+  HWND window = nullptr;
+  WNDPROC savedProc = nullptr;
+  int hot = 0;
+  int hotHalf = 0;
+  int buttonDown = 0;
+  int horizontal = 0;
+  LPARAM lastMouse = 0;
+};
+
+struct HeaderRecord {
+  HWND window = nullptr;
+  WNDPROC savedProc = nullptr;
+  int hot = 0;
+  int hotItem = 0;
+  int paintedItem = 0;
+  int clickable = 0;
+  int pressedItem = 0;
+  int buttonDown = 0;
+  Text fontFace;
+  int fontStyle = 0;
+  int fontSize = 0;
+};
+
+struct ToolbarRecord {
+  HWND hwnd = nullptr;
+  WNDPROC savedProc = nullptr;
+  int backgroundColour = 0;
+  Text fontFace;
+  int fontSize = 0;
+  int fontStyle = 0;
+  int redraw = 0;
+  int mouseTracking = 0;
+  int extra = 0;
+};
+
+struct LabelRecord {
+  HWND hwnd = nullptr;
+  int alignment = 0;
+  int lineAlignment = 0;
+  int wrap = 0;
+  int textColour = 0;
+  int glowOn = 0;
+  int glowColour = 0;
+  Text fontFace;
+  int fontSize = 0;
+  int fontStyle = 0;
+  int redraw = 0;
+};
+
+// The window handle of a record, whatever its type calls the field.
+inline HWND RecordWindow(const ButtonRecord& r) { return r.window; }
+inline HWND RecordWindow(const EditRecord& r) { return r.window; }
+inline HWND RecordWindow(const ComboRecord& r) { return r.window; }
+inline HWND RecordWindow(const ListRecord& r) { return r.window; }
+inline HWND RecordWindow(const TrackbarRecord& r) { return r.window; }
+inline HWND RecordWindow(const ProgressRecord& r) { return r.window; }
+inline HWND RecordWindow(const UpDownRecord& r) { return r.window; }
+inline HWND RecordWindow(const HeaderRecord& r) { return r.window; }
+inline HWND RecordWindow(const ToolbarRecord& r) { return r.hwnd; }
+inline HWND RecordWindow(const LabelRecord& r) { return r.hwnd; }
+inline HWND RecordWindow(const ContainerRecord& r) { return r.hwnd; }
+
+// Takes a record of a per-class list or of containers by the registration
+// rule (record_list.h): the empty first record as index 1, else a new one.
+template <class T>
+int TakeControlRecord(RecordList<T>& list) {
+  return TakeRecord(list, [](const T& r) { return RecordWindow(r); });
+}
+
+// ---------------------------------------------------------------------------
+// The window record.
+
+struct WindowRecord {
+  HWND hwnd = nullptr;
+  int justShown = 0;
+  int hiddenLatch = 0;
+  int closeEffect = 0;  // 0 none, 1 shrink, 2 pulse
+  int moving = 0;
+  int sizing = 0;
+  int childrenStale = 0;
+  int eraseDone = 0;
+  int active = 0;
+  int titleHeight = 0;
+  int showHelpButton = 0;
+  int showMenuButton = 0;
+  int hasMinimizeBox = 0;
+  int hasMaximizeBox = 0;
+  int showCloseButton = 0;
+  int drawCaption = 0;
+  int titleGloss = 0;
+  WNDPROC savedProc = nullptr;
+  Bytes backgroundImage;
+  int backgroundMode = 0;     // 0 top-left, 1 top-right, 2 centred, 3 stretched, 4 repeated
+  int backgroundAverage = 0;  // COLORREF layout, top byte 0xFF
+  int fillColour = 0;         // -1 = none
+  int fillAlpha = 0;
+  RecordList<TitleButton> titleButtons;
+  int stripX = 0, stripY = 0, stripWidth = 0, stripHeight = 0;
+  // Plain handles for bookkeeping: the cache bitmaps are selected into the
+  // cache DCs and released with them; the old bitmaps are the DCs' stock ones.
+  HBITMAP titleCacheOldBitmap = nullptr;
+  HBITMAP titleCacheBitmap = nullptr;
+  HBITMAP statusCacheOldBitmap = nullptr;
+  HBITMAP statusCacheBitmap = nullptr;
+  int maximized = 0;
+  int minimized = 0;
+  int minTrackWidth = 0, minTrackHeight = 0;
+  int maxTrackWidth = 0, maxTrackHeight = 0;
+  int resizable = 0;
+  int titleBarLive = 0;
+  int captionColour = 0;
+  int captionGlowColour = 0;  // -1 = plain text
+  Text captionFont;
+  int captionSize = 0;
+  int captionBold = 0;
+  int captionGlow = 0;
+  int hotButton = 0;
+  int hotControlClass = 0;  // 0 buttons, 1 edits, 2 trackbars, 3 combos, 4 lists, 8 up-downs, 9 headers
+  HWND hotControlParent = nullptr;
+  SkinCallback helpCallback;
+  SkinCallback menuCallback;
+  SkinCallback closeCallback;  // the window closes only when it returns 1
+  std::shared_ptr<ToolTip> tooltip;
+  int statusHeight = 0;
+  IntRect statusRect;
+  RecordList<StatusItem> statusItems;
+  RecordList<IntRect> statusItemRects;
+  StatusTextStyle statusTextStyle;
+  StatusItemCallback statusClickCallback;
+  StatusItemCallback statusRightClickCallback;
+  StatusItemCallback statusDoubleClickCallback;
+  // Per-class control lists; NewWindowRecord creates each holding one
+  // zero-filled record (a record whose window is 0 is no control).
+  RecordList<ButtonRecord> buttons;  // push buttons, radio buttons, check boxes
+  RecordList<EditRecord> edits;
+  RecordList<ListRecord> lists;
+  RecordList<TrackbarRecord> trackbars;
+  RecordList<ProgressRecord> progressBars;
+  RecordList<ComboRecord> combos;
+  RecordList<UpDownRecord> upDowns;
+  RecordList<HeaderRecord> headers;
+  RecordList<ToolbarRecord> toolbars;
+  RecordList<LabelRecord> labels;
+  int needsFullRedraw = 0;
+  MemoryDcOwner frameDC;        // back buffer, from the first render on
+  MemoryDcOwner titleCacheDC;
+  MemoryDcOwner statusCacheDC;
+  RegisteredDcOwner frameCopy;  // composite DC, in the memory-DC table
+  int hotControlIndex = 0;
+  int controlUnderMouse = 0;
+  RecordList<ContainerRecord> containers;
+  std::vector<LayoutPart> stretchList;
+  int mouseTracking = 0;
+  FadeState fadeIn;
+  FadeState fadeOut;
+  int fadeTimerOn = 0;
+  HWND shadowWindow = nullptr;  // 0 in this system
+  int shadowSpread = 0;
+  // Shadow parameters.
+  int shadowOffset = 0;
+  int shadowDepth = 0;
+  int shadowColour = 0;
+  int shadowAlpha = 0;
+  Bytes shadowImage;      // cached image of the shadow
+  Bytes shadowPicture;    // picture drawn over the shadow
+  int shadowPictureX = 0;
+  int shadowPictureY = 0;
+  int shadowPictureClip = 0;  // show the picture only around the frame
+  int shadowSuppressed = 0;   // 1 = no drawn shadow under the picture
+  int shadowDragMoves = 0;
+  int lastClientWidth = 0, lastClientHeight = 0;
+};
+
+// A new window record with all fields 0 and each per-class control list and
+// the container list holding one zero-filled record.
+std::unique_ptr<WindowRecord> NewWindowRecord();
+// A new container record's parts list: one zero-filled entry.
+std::vector<LayoutPart> NewContainerParts();
+
+// ---------------------------------------------------------------------------
+// Other module tables.
+
+struct MenuItemRecord {
+  int command = 0;
+  Text text;
+  Bytes image;
+};
+
+// An owner-drawn popup-menu registration. This system registers none.
+struct MenuRecord {
+  HMENU menu = nullptr;
+  StatusItemCallback commandCallback;  // called with the item's command number
+  RecordList<MenuItemRecord> items;
+};
+
+// Member of one of the eight further object lists (none in this system);
+// its Hw_FuID names its window record.
+struct ObjectRecord {
+  HWND hwnd = nullptr;
+  int redraw = 0;
+};
+
+inline constexpr int kObjectListCount = 8;
+
+extern RecordList<WindowRecord> WindowRecords;
+extern RecordList<MenuRecord> MenuRecords;
+extern std::array<RecordList<ObjectRecord>, kObjectListCount> ObjectLists;
+
+// ---------------------------------------------------------------------------
+// Module values. Those marked start-up are set by ApplySkinStartupValues
+// (the skin module's start-up); before it they are 0.
+
+extern int FrameEdge;                                 // 3
+extern TitleButtonActionRoutine TitleButtonAction;    // none, set by the first frame install
+extern int HotTitleButton;                            // 0; shared by all frames
+extern int FirstResizePending;                        // start-up 1
+extern int DefaultBackgroundMode;                     // 0
+extern Bytes DefaultBackgroundImage;                  // empty
+extern int DefaultBackgroundColour;                   // 0 (black)
+extern int SkinChildControls;                         // start-up 1
+extern int ControlOverlayAlpha;                       // start-up 160
+extern int ControlBackdropSet;                        // 0
+extern int AccentColour;                              // start-up 0xDDCA22
+extern int TrackbarFrameShown;                        // first option flag, start-up 1
+extern int WideHotFrame;                              // second option flag, start-up 1
+
+inline constexpr int kAccentColour = 0xDDCA22;
+
+// SkinChildControls = 1, ControlOverlayAlpha = 160, AccentColour = 0xDDCA22,
+// both option flags = 1, FirstResizePending = 1.
+void ApplySkinStartupValues();
+
+// SkinChildControls = skinChildren; ControlOverlayAlpha = overlayAlpha or
+// 160; ControlBackdropSet = 1 exactly when overlayAlpha is given;
+// TrackbarFrameShown = optionFlag or 1.
+void SetControlSkinOptions(int skinChildren, std::optional<int> overlayAlpha = std::nullopt,
+                           std::optional<int> optionFlag = std::nullopt);
+
+// ---------------------------------------------------------------------------
+// Lookups. Linear scans from position 1; the first match wins.
+
+// 1-based position of the first window record whose hwnd is window, or 0.
+int FindWindowRecord(HWND window);
+// FindWindowRecord(window) when found; otherwise the record of the nearest
+// ancestor reached through GetParent, one step at a time. The walk ends with
+// 0 at a window without a parent or after checking the window that
+// GetAncestor(window, GA_ROOTOWNER) gives.
+int FindOwningWindowRecord(HWND window);
+// 1-based position of the container record of window in window record
+// windowIndex, or 0 (also for an invalid windowIndex).
+int FindContainerRecord(int windowIndex, HWND window);
+
+// The window record at index, or nullptr when the index is not valid.
+WindowRecord* WindowRecordAt(int index);
+// The record of a skinned frame through its Hw_lbID, or nullptr.
+WindowRecord* FrameRecordOf(HWND frame);
+// The owning window record of a skinned control, container or label through
+// its Hw_FuID, or nullptr.
+WindowRecord* OwnerRecordOf(HWND control);
+
+// The record of a skinned control through Hw_FuID and Hw_lbID, both checked
+// against the lists; nullptr when either is not valid. list names the class
+// list, e.g. ControlRecordOf(button, &WindowRecord::buttons) or
+// ControlRecordOf(groupBox, &WindowRecord::containers).
+template <class T>
+T* ControlRecordOf(HWND control, RecordList<T> WindowRecord::*list) {
+  WindowRecord* owner = OwnerRecordOf(control);
+  if (owner == nullptr) return nullptr;
+  return RecordAt(owner->*list, GetPropInt(control, Hw_lbID));
+}
+
+// A toolbar's record through Kj_FuID and Kj_lbID, or nullptr.
+ToolbarRecord* ToolbarRecordOf(HWND toolbar);
+
+// ---------------------------------------------------------------------------
+// Registration, removal and release.
+
+// Appends a window record; returns its index (the new length).
+int AppendWindowRecord(std::unique_ptr<WindowRecord> record);
+
+// Deletes the window record at index (nothing happens for an invalid index)
+// and releases it with everything it owns: its DCs and their bitmaps
+// (reset frameDC, titleCacheDC, statusCacheDC, frameCopy through their
+// owners instead of deleting the handles, or leave them to this), texts,
+// byte buffers, lists and the tooltip object. The brushes and bitmaps in its
+// controls' Kj_dxjb/Kj_wtjb are not touched: the teardown deletes them
+// (DeleteCtlColorObjects). The removed window's own Hw_lbID and the Hw_FuID
+// of its controls that still exist are set to 0, so they no longer point at
+// the record that moved into its place. Then every remaining record is
+// renumbered (RenumberWindowRecords).
+void RemoveWindowRecord(int index);
+
+// For every window record i from 1: Hw_lbID = i on its window; Hw_FuID = i
+// on every control of its class lists, its containers, its labels and the
+// non-zero drawn scroll-bar windows of its edit and list records; Kj_FuID =
+// i on its toolbars. Object-list members whose Hw_FuID pointed past the
+// removed position removedIndex move down by one; those that pointed at it
+// get 0. removedIndex 0 leaves the object lists alone.
+void RenumberWindowRecords(int removedIndex = 0);
+
+// Module initialisation: every list created empty.
+void InitSkinTables();
+
+// Work that other skin modules add to the exit routine (the memory-DC
+// table's release, GDI+ shutdown). Steps run once, newest first, after the
+// tables are released.
+using SkinExitStep = void (*)();
+void AddSkinExitStep(SkinExitStep step);
+
+// The exit routine: releases every window record with all it holds (DCs,
+// bitmaps, brushes held in its controls' Kj_dxjb/Kj_wtjb, texts, byte
+// buffers, lists, tooltip objects), the menu records, the eight object
+// lists and the default background image, then runs the exit steps.
+// Calling it twice releases nothing twice.
+void ReleaseSkinState();
+// Registers ReleaseSkinState to run when the program ends (once, however
+// often it is called); part of the program's start sequence.
+void RegisterSkinExitRoutine();
