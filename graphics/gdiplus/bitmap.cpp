@@ -1,0 +1,184 @@
+#include "graphics/gdiplus/image.h"
+
+#include <cmath>
+#include <utility>
+
+#include "graphics/gdiplus/flat_api.h"
+#include "graphics/gdiplus/graphics.h"
+#include "graphics/gdiplus/wide_text.h"
+
+namespace {
+
+Gdiplus::GpBitmap* BitmapOf(const GdiPlusObject& o) { return As<Gdiplus::GpBitmap>(o); }
+
+}  // namespace
+
+bool Bitmap::CreateFromFile(const Text& path, bool useIcm) {
+  return CreateFromFileW(ToWideText(path).c_str(), useIcm);
+}
+
+bool Bitmap::CreateFromFileW(const wchar_t* path, bool useIcm) {
+  Dispose();
+  Gdiplus::GpBitmap* bitmap = nullptr;
+  Gdiplus::GpStatus s = useIcm ? flat::GdipCreateBitmapFromFileICM(path, &bitmap)
+                               : flat::GdipCreateBitmapFromFile(path, &bitmap);
+  return Adopt(s, bitmap, MemoryStream());
+}
+
+bool Bitmap::CreateFromBytes(const Bytes& bytes, bool useIcm) {
+  Dispose();
+  MemoryStream backing;
+  IStream* stream = backing.Create(bytes);
+  if (!stream) return RecordStatus(OutOfMemory);
+  Gdiplus::GpBitmap* bitmap = nullptr;
+  Gdiplus::GpStatus s = useIcm ? flat::GdipCreateBitmapFromStreamICM(stream, &bitmap)
+                               : flat::GdipCreateBitmapFromStream(stream, &bitmap);
+  return Adopt(s, bitmap, std::move(backing));
+}
+
+bool Bitmap::CreateFromBuffer(int width, int height, int stride, int pixelFormat, void* pixels) {
+  Dispose();
+  Gdiplus::GpBitmap* bitmap = nullptr;
+  Gdiplus::GpStatus s =
+      flat::GdipCreateBitmapFromScan0(width, height, stride, pixelFormat, static_cast<BYTE*>(pixels), &bitmap);
+  return Adopt(s, bitmap, MemoryStream());
+}
+
+bool Bitmap::CreateFromScan0(int width, int height, int pixelFormat) {
+  return CreateFromBuffer(width, height, 0, pixelFormat, nullptr);
+}
+
+bool Bitmap::CreateFromGdiDib(const BITMAPINFO* info, void* bits) {
+  Dispose();
+  Gdiplus::GpBitmap* bitmap = nullptr;
+  Gdiplus::GpStatus s = flat::GdipCreateBitmapFromGdiDib(info, bits, &bitmap);
+  return Adopt(s, bitmap, MemoryStream());
+}
+
+bool Bitmap::CreateFromHBITMAP(HBITMAP source, HPALETTE palette) {
+  Dispose();
+  Gdiplus::GpBitmap* bitmap = nullptr;
+  Gdiplus::GpStatus s = flat::GdipCreateBitmapFromHBITMAP(source, palette, &bitmap);
+  return Adopt(s, bitmap, MemoryStream());
+}
+
+bool Bitmap::CreateFromHICON(HICON icon) {
+  Dispose();
+  Gdiplus::GpBitmap* bitmap = nullptr;
+  Gdiplus::GpStatus s = flat::GdipCreateBitmapFromHICON(icon, &bitmap);
+  return Adopt(s, bitmap, MemoryStream());
+}
+
+HBITMAP Bitmap::GetHBITMAP(Argb background) const {
+  HBITMAP result = nullptr;
+  if (IsEmpty()) return RecordEmpty(), nullptr;
+  if (!Record(flat::GdipCreateHBITMAPFromBitmap(BitmapOf(*this), &result, background))) return nullptr;
+  return result;
+}
+
+HICON Bitmap::GetHICON() const {
+  HICON result = nullptr;
+  if (IsEmpty()) return RecordEmpty(), nullptr;
+  if (!Record(flat::GdipCreateHICONFromBitmap(BitmapOf(*this), &result))) return nullptr;
+  return result;
+}
+
+bool Bitmap::CloneArea(float x, float y, float width, float height, int pixelFormat, Bitmap& target) const {
+  if (&target == this) return false;
+  target.Dispose();
+  if (IsEmpty()) return RecordEmpty();
+  Gdiplus::GpBitmap* copy = nullptr;
+  Gdiplus::GpStatus s = flat::GdipCloneBitmapArea(x, y, width, height, pixelFormat, BitmapOf(*this), &copy);
+  return target.Adopt(s, copy, MemoryStream());
+}
+
+bool Bitmap::CloneAreaI(int x, int y, int width, int height, int pixelFormat, Bitmap& target) const {
+  if (&target == this) return false;
+  target.Dispose();
+  if (IsEmpty()) return RecordEmpty();
+  Gdiplus::GpBitmap* copy = nullptr;
+  Gdiplus::GpStatus s = flat::GdipCloneBitmapAreaI(x, y, width, height, pixelFormat, BitmapOf(*this), &copy);
+  return target.Adopt(s, copy, MemoryStream());
+}
+
+bool Bitmap::LockBits(const RectI& rect, int lockMode, int pixelFormat, LockedPixels& locked) {
+  if (IsEmpty()) return RecordEmpty();
+  Gdiplus::Rect r = ToGp(rect);
+  Gdiplus::BitmapData data = {};
+  if (!Record(flat::GdipBitmapLockBits(BitmapOf(*this), &r, static_cast<UINT>(lockMode), pixelFormat, &data)))
+    return false;
+  locked.width = data.Width;
+  locked.height = data.Height;
+  locked.stride = data.Stride;
+  locked.pixelFormat = static_cast<int>(data.PixelFormat);
+  locked.scan0 = data.Scan0;
+  locked.reserved = reinterpret_cast<void*>(data.Reserved);
+  return true;
+}
+
+bool Bitmap::UnlockBits(LockedPixels& locked) {
+  if (IsEmpty()) return RecordEmpty();
+  Gdiplus::BitmapData data = {};
+  data.Width = locked.width;
+  data.Height = locked.height;
+  data.Stride = locked.stride;
+  data.PixelFormat = static_cast<Gdiplus::PixelFormat>(locked.pixelFormat);
+  data.Scan0 = locked.scan0;
+  data.Reserved = reinterpret_cast<UINT_PTR>(locked.reserved);
+  bool ok = Record(flat::GdipBitmapUnlockBits(BitmapOf(*this), &data));
+  if (ok) locked = LockedPixels{};
+  return ok;
+}
+
+Argb Bitmap::GetPixel(int x, int y) const {
+  Gdiplus::ARGB colour = 0;
+  if (IsEmpty()) return RecordEmpty(), 0;
+  if (!Record(flat::GdipBitmapGetPixel(BitmapOf(*this), x, y, &colour))) return 0;
+  return colour;
+}
+
+bool Bitmap::SetPixel(int x, int y, Argb colour) {
+  if (IsEmpty()) return RecordEmpty();
+  return Record(flat::GdipBitmapSetPixel(BitmapOf(*this), x, y, colour));
+}
+
+bool Bitmap::SetResolution(float dpiX, float dpiY) {
+  if (IsEmpty()) return RecordEmpty();
+  return Record(flat::GdipBitmapSetResolution(BitmapOf(*this), dpiX, dpiY));
+}
+
+SizeF Bitmap::RotatedSize(float width, float height, float angle) {
+  const double radians = angle * 3.1415926535 / 180.0;
+  const double c = std::cos(radians), s = std::sin(radians);
+  const double hw = (width - 1.0) / 2.0, hh = (height - 1.0) / 2.0;
+  // Corner (hw, hh) and its opposite, corner (hw, -hh) and its opposite.
+  const double ax = hw * c - hh * s, ay = hw * s + hh * c;
+  const double bx = hw * c + hh * s, by = hw * s - hh * c;
+  SizeF size;
+  size.width = static_cast<float>(std::fmax(std::fabs(2 * ax), std::fabs(2 * bx)));
+  size.height = static_cast<float>(std::fmax(std::fabs(2 * ay), std::fabs(2 * by)));
+  return size;
+}
+
+bool Bitmap::RotatedCopy(float angle, std::optional<Argb> background, std::optional<int> interpolation,
+                         std::optional<SizeF> size) {
+  if (IsEmpty()) return RecordEmpty();
+  const float w = static_cast<float>(Width()), h = static_cast<float>(Height());
+  SizeF target = size ? *size : RotatedSize(w, h, angle);
+  const int tw = static_cast<int>(target.width), th = static_cast<int>(target.height);
+
+  Bitmap rotated;
+  if (!rotated.CreateFromScan0(tw, th, PixelFormat32bppARGB)) return false;
+  bool ok = rotated.SetResolution(GetHorizontalResolution(), GetVerticalResolution());
+  {
+    Graphics g;
+    ok = ok && g.FromImage(rotated);
+    if (ok && background) ok = g.Clear(*background);
+    if (ok && interpolation) ok = g.SetInterpolationMode(*interpolation);
+    ok = ok && g.TranslateWorldTransform(tw / 2.0f, th / 2.0f) && g.RotateWorldTransform(angle) &&
+         g.TranslateWorldTransform(-w / 2.0f, -h / 2.0f) && g.DrawImageRect(*this, 0, 0, w, h);
+  }
+  if (!ok) return false;  // rotated disposes the new bitmap
+  static_cast<Image&>(*this) = std::move(static_cast<Image&>(rotated));
+  return true;
+}

@@ -1,0 +1,76 @@
+#include "graphics/gdiplus/gdiplus_lifetime.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "graphics/gdiplus/flat_api.h"
+#include "graphics/gdiplus/shadow_window_class.h"
+#include "skin/state/skin_state.h"
+
+std::uintptr_t GdiPlusToken = 0;
+HICON ClassIcon = nullptr;
+
+namespace {
+
+// The token of the latest start; what ShutdownGdiPlus takes when no token
+// is given.
+std::uintptr_t SavedToken = 0;
+
+// Sessions started and not yet shut down. GDI+ must see each token exactly
+// once in GdiplusShutdown, whichever path gets there first.
+std::vector<std::uintptr_t>& LiveTokens() {
+  static std::vector<std::uintptr_t> tokens;
+  return tokens;
+}
+
+// Icon resource 129 of the program, else its icon group "DEFAULT_ICON".
+HICON LoadProgramIcon() {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(129));
+  if (!icon) icon = LoadIconA(instance, "DEFAULT_ICON");
+  return icon;
+}
+
+}  // namespace
+
+std::uintptr_t StartGdiPlus(std::optional<unsigned> version) {
+  Gdiplus::GdiplusStartupInput input;
+  input.GdiplusVersion = version.value_or(1);
+  input.DebugEventCallback = nullptr;
+  input.SuppressBackgroundThread = FALSE;
+  input.SuppressExternalCodecs = FALSE;
+  ULONG_PTR token = 0;
+  if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok) token = 0;
+  SavedToken = token;
+  if (token != 0) LiveTokens().push_back(token);
+  return token;
+}
+
+void ShutdownGdiPlus(std::uintptr_t token, bool tokenGiven) {
+  if (!tokenGiven) {
+    token = SavedToken;
+    SavedToken = 0;
+  }
+  if (token == 0) return;
+  auto& live = LiveTokens();
+  auto it = std::find(live.begin(), live.end(), token);
+  if (it == live.end()) return;  // never started here, or already shut down
+  live.erase(it);
+  if (SavedToken == token) SavedToken = 0;
+  if (GdiPlusToken == token) GdiPlusToken = 0;
+  Gdiplus::GdiplusShutdown(token);
+}
+
+int LiveGdiPlusSessions() { return static_cast<int>(LiveTokens().size()); }
+
+void InitGraphicsModule() {
+  GdiPlusToken = StartGdiPlus();
+  ClassIcon = LoadProgramIcon();
+  ApplySkinStartupValues();
+  RegisterShadowWindowClass();
+  // The skin's exit routine ends GDI+ after it has released the records;
+  // the main window's own WM_QUIT handling may have done it before.
+  AddSkinExitStep(ShutdownGraphicsModule);
+}
+
+void ShutdownGraphicsModule() { ShutdownGdiPlus(GdiPlusToken, true); }

@@ -1,0 +1,14 @@
+#include "graphics/gdiplus/gdiplus_object.h"
+
+#include "graphics/gdiplus/flat_api.h"
+
+GdipStatus LastStatus = Ok;
+
+bool RecordStatus(GdipStatus status) {
+  LastStatus = status;
+  return status == Ok;
+}
+
+void* GdiPlusObject::Alloc(std::size_t size) { return flat::GdipAlloc(size); }
+
+void GdiPlusObject::Free(void* block) { flat::GdipFree(block); }

@@ -1,0 +1,227 @@
+#include "graphics/gdiplus/image.h"
+
+#include <utility>
+
+#include "graphics/gdiplus/flat_api.h"
+#include "graphics/gdiplus/wide_text.h"
+
+namespace {
+
+Gdiplus::GpImage* ImageOf(const GdiPlusObject& o) { return As<Gdiplus::GpImage>(o); }
+
+// An EncoderParameters block for GDI+; the values stay in the caller's list.
+class EncoderParameterBlock {
+ public:
+  explicit EncoderParameterBlock(const EncoderParameterList& list) {
+    std::size_t n = list.empty() ? 1 : list.size();
+    std::size_t bytes = sizeof(Gdiplus::EncoderParameters) + (n - 1) * sizeof(Gdiplus::EncoderParameter);
+    block_.assign((bytes + 7) / 8, 0);
+    auto* params = Get();
+    params->Count = static_cast<UINT>(list.size());
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      Gdiplus::EncoderParameter& p = params->Parameter[i];
+      TextToGuid(list[i].guid, &p.Guid);
+      p.NumberOfValues = static_cast<ULONG>(list[i].count);
+      p.Type = static_cast<ULONG>(list[i].valueType);
+      p.Value = const_cast<unsigned char*>(list[i].value.data());
+    }
+  }
+  Gdiplus::EncoderParameters* Get() { return reinterpret_cast<Gdiplus::EncoderParameters*>(block_.data()); }
+
+ private:
+  std::vector<std::uint64_t> block_;
+};
+
+// The CLSID of the encoder for format (the picture's own when not given);
+// false when no encoder has it.
+bool EncoderFor(const GdiPlusObject& image, const std::optional<Text>& format, CLSID& clsid) {
+  Text formatText;
+  if (format) {
+    formatText = *format;
+  } else {
+    GUID raw = {};
+    if (!Record(flat::GdipGetImageRawFormat(ImageOf(image), &raw))) return false;
+    formatText = GuidToText(&raw);
+  }
+  Text clsidText = FindEncoderClsid(formatText);
+  if (clsidText.empty()) return false;
+  return TextToGuid(clsidText, &clsid);
+}
+
+}  // namespace
+
+// ---- Image ---------------------------------------------------------------
+
+Image::Image(Image&& other) noexcept : GdiPlusObject(std::move(other)), stream_(std::move(other.stream_)) {}
+
+Image& Image::operator=(Image&& other) noexcept {
+  if (this != &other) {
+    Dispose();
+    TakeHandle(other);
+    stream_ = std::move(other.stream_);
+  }
+  return *this;
+}
+
+bool Image::Dispose() {
+  if (IsEmpty()) return false;
+  bool ok = Record(flat::GdipDisposeImage(ImageOf(*this)));
+  SetHandle(nullptr);
+  // The native image goes first: it may still read from its stream.
+  stream_.Release();
+  return ok;
+}
+
+// The status must be taken before the call that reads the new handle, as
+// a separate statement: argument evaluation order is unspecified.
+bool Image::Adopt(GdipStatus status, void* image, MemoryStream&& backing) {
+  if (!RecordStatus(status)) {
+    // GDI+ writes no handle on failure; keep nothing it may have left.
+    return false;
+  }
+  SetHandle(image);
+  stream_ = std::move(backing);
+  return true;
+}
+
+bool Image::LoadFromFile(const Text& path, bool useIcm) {
+  return LoadFromFileW(ToWideText(path).c_str(), useIcm);
+}
+
+bool Image::LoadFromFileW(const wchar_t* path, bool useIcm) {
+  Dispose();
+  Gdiplus::GpImage* image = nullptr;
+  Gdiplus::GpStatus s = useIcm ? flat::GdipLoadImageFromFileICM(path, &image)
+                               : flat::GdipLoadImageFromFile(path, &image);
+  return Adopt(s, image, MemoryStream());
+}
+
+bool Image::LoadFromBytes(const Bytes& bytes, bool useIcm) {
+  Dispose();
+  MemoryStream backing;
+  IStream* stream = backing.Create(bytes);
+  if (!stream) return RecordStatus(OutOfMemory);
+  Gdiplus::GpImage* image = nullptr;
+  Gdiplus::GpStatus s = useIcm ? flat::GdipLoadImageFromStreamICM(stream, &image)
+                               : flat::GdipLoadImageFromStream(stream, &image);
+  return Adopt(s, image, std::move(backing));
+}
+
+bool Image::Clone(Image& target) const {
+  if (&target == this) return false;
+  target.Dispose();
+  if (IsEmpty()) return RecordEmpty();
+  Gdiplus::GpImage* copy = nullptr;
+  // The copy decodes eagerly and keeps no reference to this one's stream.
+  Gdiplus::GpStatus s = flat::GdipCloneImage(ImageOf(*this), &copy);
+  return target.Adopt(s, copy, MemoryStream());
+}
+
+bool Image::SaveToFile(const Text& path, std::optional<Text> format,
+                       const std::optional<EncoderParameterList>& parameters) const {
+  if (IsEmpty()) return RecordEmpty();
+  CLSID clsid;
+  if (!EncoderFor(*this, format, clsid)) return RecordStatus(UnknownImageFormat);
+  WideText wide = ToWideText(path);
+  if (parameters) {
+    EncoderParameterBlock block(*parameters);
+    return Record(flat::GdipSaveImageToFile(ImageOf(*this), wide.c_str(), &clsid, block.Get()));
+  }
+  return Record(flat::GdipSaveImageToFile(ImageOf(*this), wide.c_str(), &clsid, nullptr));
+}
+
+Bytes Image::SaveToBytes(std::optional<Text> format, const std::optional<EncoderParameterList>& parameters) const {
+  if (IsEmpty()) {
+    RecordEmpty();
+    return Bytes();
+  }
+  CLSID clsid;
+  if (!EncoderFor(*this, format, clsid)) return Bytes();
+  MemoryStream out;
+  IStream* stream = out.Create(Bytes(), 0);
+  if (!stream) return Bytes();
+  Gdiplus::GpStatus s;
+  if (parameters) {
+    EncoderParameterBlock block(*parameters);
+    s = flat::GdipSaveImageToStream(ImageOf(*this), stream, &clsid, block.Get());
+  } else {
+    s = flat::GdipSaveImageToStream(ImageOf(*this), stream, &clsid, nullptr);
+  }
+  if (!Record(s)) return Bytes();
+  // The memory block may be larger than what was written: keep the
+  // stream's own length only.
+  Bytes bytes = out.ReadAll();
+  STATSTG stat = {};
+  if (SUCCEEDED(stream->Stat(&stat, STATFLAG_NONAME)) && stat.cbSize.QuadPart < bytes.size())
+    bytes.resize(static_cast<std::size_t>(stat.cbSize.QuadPart));
+  return bytes;
+}
+
+Text Image::GetRawFormat() const {
+  if (IsEmpty()) return RecordEmpty(), Text();
+  GUID raw = {};
+  if (!Record(flat::GdipGetImageRawFormat(ImageOf(*this), &raw))) return Text();
+  return GuidToText(&raw);
+}
+
+RectF Image::GetBounds() const {
+  Gdiplus::RectF r(0, 0, 0, 0);
+  Gdiplus::Unit unit = Gdiplus::UnitPixel;
+  if (IsEmpty()) return RecordEmpty(), RectF{};
+  if (!Record(flat::GdipGetImageBounds(ImageOf(*this), &r, &unit))) return RectF{};
+  return FromGp(r);
+}
+
+int Image::GetType() const {
+  Gdiplus::ImageType type = Gdiplus::ImageTypeUnknown;
+  if (IsEmpty()) return RecordEmpty(), 0;
+  Record(flat::GdipGetImageType(ImageOf(*this), &type));
+  return type;
+}
+
+unsigned Image::Width() const {
+  UINT w = 0;
+  if (IsEmpty()) return RecordEmpty(), 0;
+  if (!Record(flat::GdipGetImageWidth(ImageOf(*this), &w))) return 0;
+  return w;
+}
+
+unsigned Image::Height() const {
+  UINT h = 0;
+  if (IsEmpty()) return RecordEmpty(), 0;
+  if (!Record(flat::GdipGetImageHeight(ImageOf(*this), &h))) return 0;
+  return h;
+}
+
+float Image::GetHorizontalResolution() const {
+  Gdiplus::REAL r = 0;
+  if (IsEmpty()) return RecordEmpty(), 0.0f;
+  if (!Record(flat::GdipGetImageHorizontalResolution(ImageOf(*this), &r))) return 0;
+  return r;
+}
+
+float Image::GetVerticalResolution() const {
+  Gdiplus::REAL r = 0;
+  if (IsEmpty()) return RecordEmpty(), 0.0f;
+  if (!Record(flat::GdipGetImageVerticalResolution(ImageOf(*this), &r))) return 0;
+  return r;
+}
+
+unsigned Image::GetFlags() const {
+  UINT flags = 0;
+  if (IsEmpty()) return RecordEmpty(), 0;
+  if (!Record(flat::GdipGetImageFlags(ImageOf(*this), &flags))) return 0;
+  return flags;
+}
+
+int Image::GetPixelFormat() const {
+  Gdiplus::PixelFormat format = 0;
+  if (IsEmpty()) return RecordEmpty(), 0;
+  if (!Record(flat::GdipGetImagePixelFormat(ImageOf(*this), &format))) return 0;
+  return static_cast<int>(format);
+}
+
+bool Image::RotateFlip(int rotateFlipType) {
+  if (IsEmpty()) return RecordEmpty();
+  return Record(flat::GdipImageRotateFlip(ImageOf(*this), static_cast<Gdiplus::RotateFlipType>(rotateFlipType)));
+}
