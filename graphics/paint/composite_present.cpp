@@ -1,0 +1,44 @@
+// Presentation into and out of the composite DC.
+#include "graphics/paint/composite_present.h"
+
+#include "graphics/paint/clipping.h"
+#include "graphics/paint/window_geometry.h"
+#include "skin/state/skin_state.h"
+
+int CompositeRecordIndex(HWND window, bool useKjProps) {
+  int index = GetPropInt(window, useKjProps ? Kj_FuID : Hw_FuID);
+  if (index == 0) index = GetPropInt(window, Hw_lbID);
+  return index;
+}
+
+bool PresentToComposite(HWND window, HDC sourceDC, bool useKjProps, bool useWindowRect) {
+  const WindowRecord* record = WindowRecordAt(CompositeRecordIndex(window, useKjProps));
+  if (record == nullptr) return false;
+  HDC composite = record->frameCopy.get();
+  const RECT r = useWindowRect ? WindowRectInSkinnedWindow(window) : ClientBoxInSkinnedWindow(window);
+  ExcludeVisibleChildren(window, composite);
+  const BOOL copied =
+      BitBlt(composite, r.left, r.top, RectWidth(r), RectHeight(r), sourceDC, 0, 0, SRCCOPY);
+  SelectClipRgn(composite, nullptr);
+  return copied != FALSE;
+}
+
+bool RepaintFromComposite(HWND window, bool useKjProps, bool excludeOnlyUnskinned, std::optional<HDC> dc) {
+  const WindowRecord* record = WindowRecordAt(CompositeRecordIndex(window, useKjProps));
+  if (record == nullptr) {
+    if (dc) ReleaseDC(window, *dc);
+    return false;
+  }
+  const RECT r = ClientBoxInSkinnedWindow(window);
+  HDC target = nullptr;
+  if (excludeOnlyUnskinned) {
+    if (dc) ReleaseDC(window, *dc);
+    target = GetDcWithoutUnskinnedChildren(window, nullptr, false);
+  } else {
+    target = GetDcWithoutChildren(window, dc.value_or(nullptr), dc.has_value());
+  }
+  const BOOL copied = BitBlt(target, 0, 0, RectWidth(r), RectHeight(r), record->frameCopy.get(),
+                             r.left, r.top, SRCCOPY);
+  ReleaseDC(window, target);
+  return copied != FALSE;
+}
