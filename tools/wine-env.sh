@@ -17,7 +17,7 @@ export WINEPREFIX="$PX_BUILD_DIR/wineprefix"
 px_tools_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 if [ -z "${DISPLAY:-}" ]; then
-  for n in 99 98 97 96; do
+  for n in $(seq 99 -1 60); do
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
       Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
       PX_XVFB_PID=$!
