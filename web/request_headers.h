@@ -8,12 +8,15 @@
 
 #include "app/text_ops.h"
 
+// When wininet.h came first its macros already carry these same values.
+#ifndef INTERNET_FLAG_RELOAD
 constexpr std::uint32_t INTERNET_FLAG_RELOAD = 0x80000000u;
 constexpr std::uint32_t INTERNET_FLAG_NEED_FILE = 0x00000010u;
 constexpr std::uint32_t INTERNET_FLAG_NO_COOKIES = 0x00080000u;
 constexpr std::uint32_t INTERNET_FLAG_NO_AUTO_REDIRECT = 0x00200000u;
 constexpr std::uint32_t INTERNET_FLAG_SECURE = 0x00800000u;
 constexpr std::uint32_t INTERNET_FLAG_IGNORE_REDIRECT_TO_HTTPS = 0x00004000u;
+#endif
 
 extern const char* const kDefaultUserAgent;
 
