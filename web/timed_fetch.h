@@ -26,10 +26,19 @@ struct FetchOptions {
 extern const char* const TimeoutText;
 
 // Fetches url (which gains "http://" when it has no http:// or https://
-// scheme, written back to the caller). Returns the page, TimeoutText's bytes
-// on time-out, or an empty buffer.
+// scheme, written back to the caller) on a worker thread, dispatching the
+// calling thread's messages while it waits, so handlers may nest further
+// fetches. Returns the page, TimeoutText's bytes when the time-out passes
+// first (the worker's request is then aborted and its results dropped; the
+// outputs stay unwritten), or an empty buffer for a blank URL or a failed
+// exchange. A time-out of 0 or less times out at the first return from the
+// wait.
 Bytes TimedFetch(Text& url, const FetchOptions& options = FetchOptions());
 
+// UTF-8 to GBK; characters GBK lacks become the code page's replacement.
 Text Utf8ToGbk(const Text& text);
+// Big5 to GBK, ending just before the first character GBK lacks.
 Text Big5ToGbk(const Text& text);
+// Traditional to simplified characters, same byte length; the text comes back
+// unchanged where the system has no such mapping.
 Text ToSimplified(const Text& text);

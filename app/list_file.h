@@ -1,0 +1,24 @@
+// Writing the saved proxy list file.
+#pragma once
+
+#include "app/text_ops.h"
+
+// The saved file's name, relative to the current directory.
+extern const char* const kListFileName;
+
+// The saved content: the full list, "\r\n", then the contact line.
+Text ListFileContent(const Text& fullList, const Text& contactLine);
+
+struct FileWriteResult {
+  bool ok = false;
+  Text reason;  // the system's description of the failure, GBK
+};
+
+// Writes content as the whole file at path. The bytes go to a temporary
+// file in the same folder first, which then replaces path, so a failed or
+// partial write leaves any previous file at path as it was.
+FileWriteResult WriteFileReplacing(const Text& path, const Text& content);
+
+// The system's message text for an error code, without the trailing line
+// break; "错误 <code>" when the system has none.
+Text SystemErrorText(unsigned long code);

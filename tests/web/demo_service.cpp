@@ -1,0 +1,66 @@
+#include "tests/web/demo_service.h"
+
+#include <tlhelp32.h>
+
+#include <cstdlib>
+
+#include "web/message_pump.h"
+
+Text DemoHost() {
+  const char* host = std::getenv("DEMO_SERVICE_HOST");
+  return host ? Text(host) : Text("127.0.0.1:28081");
+}
+
+Text DemoUrl(const Text& path) { return "http://" + DemoHost() + path; }
+
+Text FetchText(Text url, const FetchOptions& options) {
+  const Bytes page = TimedFetch(url, options);
+  return Text(page.begin(), page.end());
+}
+
+Text UniqueName(const char* stem) {
+  static int serial = 0;
+  return Text(stem) + ValueToText(static_cast<long long>(GetTickCount())) + "x" +
+         ValueToText(++serial);
+}
+
+int ProcessThreadCount() {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return -1;
+  int count = 0;
+  THREADENTRY32 entry = {};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+    if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+  CloseHandle(snapshot);
+  return count;
+}
+
+DWORD ProcessHandleCount() {
+  DWORD count = 0;
+  if (GetProcessHandleCount(GetCurrentProcess(), &count) && count != 0) return count;
+  // Wine reports no count: probe the low handle values instead.
+  constexpr ULONG_PTR kHighestProbed = 0x4000;
+  for (ULONG_PTR value = 4; value < kHighestProbed; value += 4) {
+    DWORD flags = 0;
+    if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++count;
+  }
+  return count;
+}
+
+bool SettlesTo(int threads, DWORD handles, DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    ProcessPendingMessages();
+    if (ProcessThreadCount() <= threads && ProcessHandleCount() <= handles) return true;
+    if (GetTickCount() - start >= milliseconds) return false;
+    Sleep(50);
+  }
+}
+
+Text EchoedHeaderBlock(const Text& echo) {
+  const size_t lineEnd = echo.find("\r\n");
+  const size_t blank = echo.find("\r\n\r\n");
+  if (lineEnd == Text::npos || blank == Text::npos) return Text();
+  return echo.substr(lineEnd + 2, blank + 2 - (lineEnd + 2));
+}

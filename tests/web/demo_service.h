@@ -1,0 +1,31 @@
+// Reaching the demo service from the web client's tests, and counting what
+// the process holds (threads, kernel handles) around a fetch.
+#pragma once
+
+#include <windows.h>
+
+#include "app/text_ops.h"
+#include "web/timed_fetch.h"
+
+// "host:port" of the demo service, from DEMO_SERVICE_HOST.
+Text DemoHost();
+// "http://" DemoHost() path.
+Text DemoUrl(const Text& path);
+
+// Fetches url through TimedFetch and returns the page as text (bytes kept,
+// zero bytes included).
+Text FetchText(Text url, const FetchOptions& options = FetchOptions());
+
+// A name no earlier run of the tests has used (cookie names).
+Text UniqueName(const char* stem);
+
+int ProcessThreadCount();
+DWORD ProcessHandleCount();
+
+// Waits, dispatching messages, until the thread and handle counts are back
+// at most to the given ones or the time is up; true when they are.
+bool SettlesTo(int threads, DWORD handles, DWORD milliseconds);
+
+// The header block of an /echo answer: the lines between the request line
+// and the blank line, each with its "\r\n".
+Text EchoedHeaderBlock(const Text& echo);

@@ -1,0 +1,34 @@
+// One HTTP exchange over WinINet, run on a worker thread, and the means for
+// another thread to abort it.
+#pragma once
+
+#include <mutex>
+#include <vector>
+
+#include "web/request_slots.h"
+
+// The open WinINet handles of one exchange, shared with the thread that may
+// abort it. Every handle is closed exactly once: by the exchange when it is
+// done with it, or by CancelRequest, whichever comes first.
+struct RequestCancel {
+  std::mutex lock;
+  bool cancelled = false;
+  std::vector<void*> open;  // HINTERNETs, in the order they were opened
+  // When not 0, the request's connect, send and receive time-outs are
+  // lowered to this many milliseconds, so that a call blocked on a silent
+  // server ends soon after the exchange was given up even where closing its
+  // handles does not interrupt it (Wine).
+  unsigned long callLimitMs = 0;
+};
+
+// Aborts the exchange: closes its open handles, newest first, which makes a
+// WinINet call blocked on them return with failure; the exchange makes no
+// further calls. Handles it opens afterwards are closed at once.
+void CancelRequest(RequestCancel& cancel);
+bool RequestCancelled(RequestCancel& cancel);
+
+// Performs the exchange the input slots describe (URL, method, proxy, extra
+// headers, body, cookies, follow-redirects) and writes the outputs: slot 0
+// the body, slot 1 the received cookies, slot 5 the raw response headers.
+// Registers received cookies with the system store. cancel may be null.
+void ExecuteRequest(RequestSlots& slots, RequestCancel* cancel = nullptr);

@@ -1,0 +1,199 @@
+#include "web/timed_fetch.h"
+
+#include <windows.h>
+#include <objbase.h>
+
+#include <algorithm>
+#include <limits>
+#include <memory>
+
+#include "web/http_exchange.h"
+#include "web/message_pump.h"
+#include "web/request_slots.h"
+
+extern const char* const TimeoutText =
+    "超时返回，指定网站不能访问，或者你的网络出现问题，"
+    "你可以把参数中的＂超时返回＂的值设置长一些。";
+
+namespace {
+
+constexpr int kDefaultTimeoutSeconds = 60;
+constexpr int kPostMethod = 1;
+constexpr DWORD kShortestCallLimitMs = 1000;
+const char kSchemeHttp[] = "http://";
+const char kSchemeHttps[] = "https://";
+
+// Owns a COM stream; released exactly once.
+class StreamOwner {
+ public:
+  StreamOwner() = default;
+  StreamOwner(const StreamOwner&) = delete;
+  StreamOwner& operator=(const StreamOwner&) = delete;
+  ~StreamOwner() {
+    if (stream_) stream_->Release();
+  }
+  IStream* get() const { return stream_; }
+  IStream** receive() { return &stream_; }
+
+ private:
+  IStream* stream_ = nullptr;
+};
+
+// Owns a kernel handle; closed exactly once.
+class KernelHandle {
+ public:
+  explicit KernelHandle(HANDLE handle) : handle_(handle) {}
+  KernelHandle(const KernelHandle&) = delete;
+  KernelHandle& operator=(const KernelHandle&) = delete;
+  ~KernelHandle() {
+    if (handle_) CloseHandle(handle_);
+  }
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+// What the runner shares with its worker. Each holds a reference; the record
+// goes when the last of the two lets go, so a worker given up on time-out can
+// still run out safely.
+struct FetchExchange {
+  StreamOwner stream;     // the request record going in, the results coming out
+  RequestCancel cancel;   // the worker's open WinINet handles
+  bool resultsWritten = false;  // read by the runner only after the worker has ended
+};
+
+bool WriteStreamBytes(IStream* stream, const Bytes& bytes) {
+  LARGE_INTEGER zero = {};
+  ULARGE_INTEGER size = {};
+  size.QuadPart = bytes.size();
+  if (FAILED(stream->Seek(zero, STREAM_SEEK_SET, nullptr))) return false;
+  if (FAILED(stream->SetSize(size))) return false;
+  ULONG written = 0;
+  if (!bytes.empty() &&
+      (FAILED(stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), &written)) ||
+       written != bytes.size()))
+    return false;
+  return true;
+}
+
+bool ReadStreamBytes(IStream* stream, Bytes& bytes) {
+  STATSTG stat = {};
+  if (FAILED(stream->Stat(&stat, STATFLAG_NONAME))) return false;
+  if (stat.cbSize.QuadPart > std::numeric_limits<ULONG>::max()) return false;
+  LARGE_INTEGER zero = {};
+  if (FAILED(stream->Seek(zero, STREAM_SEEK_SET, nullptr))) return false;
+  bytes.assign(static_cast<size_t>(stat.cbSize.QuadPart), 0);
+  ULONG read = 0;
+  if (!bytes.empty() &&
+      (FAILED(stream->Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read)) ||
+       read != bytes.size()))
+    return false;
+  return true;
+}
+
+DWORD WINAPI FetchWorker(LPVOID parameter) {
+  std::unique_ptr<std::shared_ptr<FetchExchange>> reference(
+      static_cast<std::shared_ptr<FetchExchange>*>(parameter));
+  FetchExchange& exchange = **reference;
+  Bytes record;
+  RequestSlots slots;
+  if (!ReadStreamBytes(exchange.stream.get(), record) || !DecodeRequestSlots(record, slots))
+    return 0;
+  ExecuteRequest(slots, &exchange.cancel);
+  // Given up on: the runner reads nothing more from this exchange.
+  if (RequestCancelled(exchange.cancel)) return 0;
+  exchange.resultsWritten = WriteStreamBytes(exchange.stream.get(), EncodeRequestSlots(slots));
+  return 0;
+}
+
+// The wait limit in milliseconds; 0 for a time-out of 0 or less, so that the
+// first return from the wait counts as a time-out.
+DWORD WaitLimit(const std::optional<int>& timeoutSeconds) {
+  const long long seconds = timeoutSeconds ? *timeoutSeconds : kDefaultTimeoutSeconds;
+  if (seconds <= 0) return 0;
+  const long long longest = INFINITE - 1;
+  return static_cast<DWORD>(seconds >= longest / 1000 ? longest : seconds * 1000);
+}
+
+// Waits until the worker ends or the limit passes, dispatching the thread's
+// messages meanwhile. True when the worker ended in time.
+bool WaitForWorker(HANDLE worker, DWORD limit) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    const DWORD elapsed = GetTickCount() - start;
+    const DWORD remaining = elapsed >= limit ? 0 : limit - elapsed;
+    DWORD result;
+    if (worker) {
+      result = MsgWaitForMultipleObjects(1, &worker, FALSE, remaining, QS_ALLINPUT);
+    } else {
+      // No worker could be started: wait out the limit with the messages.
+      result = MsgWaitForMultipleObjects(0, nullptr, FALSE, remaining, QS_ALLINPUT);
+      if (result == WAIT_OBJECT_0) result = WAIT_OBJECT_0 + 1;
+    }
+    if (GetTickCount() - start >= limit) result = WAIT_TIMEOUT;
+    ProcessPendingMessages();
+    if (result == WAIT_OBJECT_0) return true;
+    if (result == WAIT_TIMEOUT) return false;
+  }
+}
+
+bool HasScheme(const Text& url) {
+  return CompareText(LeftText(url, 7), kSchemeHttp) == 0 ||
+         CompareText(LeftText(url, 8), kSchemeHttps) == 0;
+}
+
+RequestSlots FillSlots(const Text& url, const FetchOptions& options) {
+  RequestSlots slots;
+  SetSlotText(slots, kSlotUrl, url);
+  SetSlotText(slots, kSlotMethod, options.method == kPostMethod ? "POST" : "GET");
+  SetSlotText(slots, kSlotProxy, options.proxy.value_or(Text()));
+  SetSlotText(slots, kSlotExtraHeaders, options.extraHeaders.value_or(Text()));
+  slots.slot[kSlotBody] = options.body.value_or(Bytes());
+  SetSlotText(slots, kSlotCookies, options.cookies.value_or(Text()));
+  SetSlotText(slots, kSlotFollowRedirects, ValueToText(options.followRedirects.value_or(true)));
+  return slots;
+}
+
+}  // namespace
+
+Bytes TimedFetch(Text& url, const FetchOptions& options) {
+  if (TrimSpaces(url).empty()) return Bytes();
+  if (!HasScheme(url)) url = kSchemeHttp + url;
+
+  const DWORD limit = WaitLimit(options.timeoutSeconds);
+  auto exchange = std::make_shared<FetchExchange>();
+  // A worker given up on ends about when its caller stops waiting.
+  exchange->cancel.callLimitMs = std::max<DWORD>(limit, kShortestCallLimitMs);
+  if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, exchange->stream.receive())) ||
+      !WriteStreamBytes(exchange->stream.get(), EncodeRequestSlots(FillSlots(url, options))))
+    return Bytes();
+
+  auto* workerReference = new std::shared_ptr<FetchExchange>(exchange);
+  KernelHandle worker(CreateThread(nullptr, 0, FetchWorker, workerReference, 0, nullptr));
+  if (!worker.get()) delete workerReference;
+
+  if (!WaitForWorker(worker.get(), limit)) {
+    // Abort the worker's request; it runs out on its own and lets go of the
+    // exchange, its results unread.
+    CancelRequest(exchange->cancel);
+    return TextToBytes(TimeoutText);
+  }
+
+  Bytes record;
+  RequestSlots slots;
+  if (!exchange->resultsWritten || !ReadStreamBytes(exchange->stream.get(), record) ||
+      !DecodeRequestSlots(record, slots))
+    return Bytes();
+
+  if (options.responseHeaders) *options.responseHeaders = SlotText(slots, kSlotResponseHeaders);
+  if (options.receivedCookies) *options.receivedCookies = SlotText(slots, kSlotReceivedCookies);
+  switch (options.decodeMode.value_or(static_cast<int>(DecodeMode::Raw))) {
+    case static_cast<int>(DecodeMode::Utf8):
+      return TextToBytes(Utf8ToGbk(SlotText(slots, kSlotResponseBody)));
+    case static_cast<int>(DecodeMode::Big5):
+      return TextToBytes(ToSimplified(Big5ToGbk(SlotText(slots, kSlotResponseBody))));
+    default:
+      return slots.slot[kSlotResponseBody];
+  }
+}
