@@ -1,0 +1,298 @@
+#include "gui_test_support.h"
+
+#include <wininet.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "app/build_settings.h"
+
+Text DemoServiceHost() {
+  const char* host = std::getenv("DEMO_SERVICE_HOST");
+  return host && *host ? Text(host) : Text("127.0.0.1:28081");
+}
+
+bool PumpUntil(HWND mainWindow, const std::function<bool()>& done, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) continue;  // the window posts it when closed
+      if (HandleNavigationKeys(mainWindow, msg)) continue;
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    if (done()) return true;
+    if (GetTickCount() - start >= timeoutMs) return done();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+void PumpFor(HWND mainWindow, DWORD ms) {
+  PumpUntil(mainWindow, [] { return false; }, ms);
+}
+
+void TypeText(HWND control, const Text& text) {
+  // Typed characters arrive as UTF-16 WM_CHAR, whatever keyboard layout the
+  // test desktop has.
+  if (text.empty()) return;
+  std::wstring wide(text.size(), L'\0');
+  const int units = MultiByteToWideChar(936, 0, text.data(), static_cast<int>(text.size()),
+                                        &wide[0], static_cast<int>(wide.size()));
+  for (int i = 0; i < units; ++i) SendMessageW(control, WM_CHAR, wide[i], 1);
+}
+
+void Click(HWND mainWindow, ControlId id) {
+  SendMessageA(MainControl(mainWindow, id), BM_CLICK, 0, 0);
+}
+
+Text ControlText(HWND mainWindow, ControlId id) {
+  HWND control = MainControl(mainWindow, id);
+  const int length = GetWindowTextLengthA(control);
+  Text text(static_cast<size_t>(length) + 1, '\0');
+  text.resize(static_cast<size_t>(GetWindowTextA(control, &text[0], length + 1)));
+  return text;
+}
+
+void SetControlText(HWND mainWindow, ControlId id, const Text& text) {
+  SetWindowTextA(MainControl(mainWindow, id), text.c_str());
+}
+
+namespace {
+
+class InternetHandle {
+ public:
+  explicit InternetHandle(HINTERNET handle) : handle_(handle) {}
+  ~InternetHandle() {
+    if (handle_) InternetCloseHandle(handle_);
+  }
+  InternetHandle(const InternetHandle&) = delete;
+  InternetHandle& operator=(const InternetHandle&) = delete;
+  HINTERNET Get() const { return handle_; }
+
+ private:
+  HINTERNET handle_;
+};
+
+}  // namespace
+
+Text HttpGet(const Text& url) {
+  InternetHandle session(InternetOpenA("px-test", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
+  if (!session.Get()) return Text();
+  InternetHandle request(InternetOpenUrlA(session.Get(), url.c_str(), nullptr, 0,
+                                          INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0));
+  if (!request.Get()) return Text();
+  Text body;
+  char piece[8192];
+  DWORD read = 0;
+  while (InternetReadFile(request.Get(), piece, sizeof(piece), &read) && read > 0) {
+    body.append(piece, read);
+  }
+  return body;
+}
+
+Text ExpectedEntries(const Text& query) {
+  return HttpGet("http://" + DemoServiceHost() + "/expect?" + query);
+}
+
+Text LinesWithKey(const Text& list, const Text& prefix) {
+  Text kept;
+  size_t start = 0;
+  while (start < list.size()) {
+    size_t end = list.find("\r\n", start);
+    if (end == Text::npos) end = list.size();
+    const Text line = list.substr(start, end - start);
+    const Text firstPart = line.substr(0, line.find('.'));
+    if (!line.empty() && firstPart.substr(0, 2) == prefix) kept += line + "\r\n";
+    start = end + 2;
+  }
+  return kept;
+}
+
+Text ReadClipboardText() {
+  Text text;
+  if (!OpenClipboard(nullptr)) return "<clipboard not open>";
+  HANDLE data = GetClipboardData(CF_TEXT);
+  if (data) {
+    const char* bytes = static_cast<const char*>(GlobalLock(data));
+    if (bytes) {
+      text = bytes;
+      GlobalUnlock(data);
+    }
+  } else {
+    text = "<no text>";
+  }
+  CloseClipboard();
+  return text;
+}
+
+bool WriteClipboardText(const Text& text) {
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  bool ok = false;
+  if (block) {
+    memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    ok = SetClipboardData(CF_TEXT, block) != nullptr;
+    if (!ok) GlobalFree(block);
+  }
+  CloseClipboard();
+  return ok;
+}
+
+Text ReadWholeFile(const Text& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "<missing>";
+  Text content;
+  char piece[65536];
+  DWORD read = 0;
+  while (ReadFile(file, piece, sizeof(piece), &read, nullptr) && read > 0) content.append(piece, read);
+  CloseHandle(file);
+  return content;
+}
+
+bool FileExists(const Text& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<Text> FilesHere() {
+  std::vector<Text> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA("*", &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    const Text name = found.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return names;
+}
+
+// --- ConfirmationWatcher ------------------------------------------------------
+
+namespace {
+
+struct BoxParts {
+  Text text;
+  bool hasIcon = false;
+};
+
+BOOL CALLBACK CollectBoxParts(HWND child, LPARAM param) {
+  auto* parts = reinterpret_cast<BoxParts*>(param);
+  char className[32] = {};
+  GetClassNameA(child, className, sizeof(className));
+  if (lstrcmpiA(className, "Static") != 0) return TRUE;
+  if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+    parts->hasIcon = SendMessageA(child, STM_GETICON, 0, 0) != 0;
+    return TRUE;
+  }
+  char text[1024] = {};
+  GetWindowTextA(child, text, sizeof(text));
+  if (text[0] && parts->text.empty()) parts->text = text;
+  return TRUE;
+}
+
+}  // namespace
+
+ConfirmationWatcher::ConfirmationWatcher() : thread_([this] { Watch(); }) {}
+
+ConfirmationWatcher::~ConfirmationWatcher() {
+  stop_ = true;
+  thread_.join();
+}
+
+void ConfirmationWatcher::Watch() {
+  while (!stop_) {
+    HWND box = FindWindowA(nullptr, "岚舟提示");
+    if (!box || !IsWindowVisible(box)) {
+      Sleep(20);
+      continue;
+    }
+    BoxParts parts;
+    EnumChildWindows(box, CollectBoxParts, reinterpret_cast<LPARAM>(&parts));
+    Box seen;
+    seen.text = parts.text;
+    seen.hasIcon = parts.hasIcon;
+    seen.owned = GetWindow(box, GW_OWNER) != nullptr;
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      boxes_.push_back(seen);
+    }
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    for (int i = 0; i < 500 && IsWindow(box); ++i) Sleep(10);
+  }
+}
+
+std::vector<ConfirmationWatcher::Box> ConfirmationWatcher::Boxes() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return boxes_;
+}
+
+std::vector<Text> ConfirmationWatcher::Texts() {
+  std::vector<Text> texts;
+  for (const Box& box : Boxes()) texts.push_back(box.text);
+  return texts;
+}
+
+// --- ScratchDirectory -----------------------------------------------------------
+
+namespace {
+
+void RemoveTree(const Text& path) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const Text name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      const Text full = path + "\\" + name;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(full);
+      } else {
+        SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(full.c_str());
+      }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryA(path.c_str());
+}
+
+}  // namespace
+
+ScratchDirectory::ScratchDirectory() {
+  char current[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, current);
+  previous_ = current;
+  char base[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, base);
+  static int counter = 0;
+  path_ = Text(base) + "px-app-test-" + ValueToText(static_cast<long long>(GetCurrentProcessId())) +
+          "-" + ValueToText(++counter);
+  RemoveTree(path_);
+  CreateDirectoryA(path_.c_str(), nullptr);
+  SetCurrentDirectoryA(path_.c_str());
+}
+
+ScratchDirectory::~ScratchDirectory() {
+  SetCurrentDirectoryA(previous_.c_str());
+  RemoveTree(path_);
+}
+
+// --- MainWindowTest -------------------------------------------------------------
+
+MainWindowTest::MainWindowTest() {
+  OverrideServiceHostForTesting(DemoServiceHost());
+  window_ = CreateMainWindow(GetModuleHandleA(nullptr));
+}
+
+MainWindowTest::~MainWindowTest() {
+  if (window_ && IsWindow(window_)) DestroyWindow(window_);
+  // Closing the window posts WM_QUIT; the next test starts with a clean queue.
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message != WM_QUIT) DispatchMessageA(&msg);
+  }
+}
