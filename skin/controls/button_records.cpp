@@ -1,0 +1,39 @@
+// Registration of button controls in a window record's button list.
+#include "skin/controls/button_records.h"
+
+#include <vector>
+
+#include "skin/controls/push_button_skin.h"
+
+ButtonRecord* ButtonRecordOf(HWND window) {
+  return ControlRecordOf(window, &WindowRecord::buttons);
+}
+
+Text ReadWindowText(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  if (length <= 0) return Text();
+  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(window, buffer.data(), length + 1);
+  return Text(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+}
+
+bool HasButtonSkinProc(HWND window) {
+  return reinterpret_cast<WNDPROC>(GetWindowLongA(window, GWL_WNDPROC)) == &ButtonSkinProc;
+}
+
+int RegisterButton(int windowIndex, HWND window, int kind) {
+  WindowRecord* owner = WindowRecordAt(windowIndex);
+  if (owner == nullptr) return 0;
+  const int index = TakeControlRecord(owner->buttons);
+  ButtonRecord& record = *RecordAt(owner->buttons, index);
+  record.window = window;
+  record.kind = kind;
+  record.glowColour = -1;
+  record.caption = ReadWindowText(window);
+  SetPropInt(window, Hw_lbID, index);
+  SetPropInt(window, Hw_FuID, windowIndex);
+  record.savedProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(&ButtonSkinProc)));
+  SetPropA(window, Hw_hProc, reinterpret_cast<HANDLE>(record.savedProc));
+  return index;
+}

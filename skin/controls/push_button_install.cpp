@@ -1,0 +1,62 @@
+// Installing the push button skin, and reading a control's font.
+#include "skin/controls/button_dcs.h"
+#include "skin/controls/button_records.h"
+#include "skin/controls/button_styles.h"
+#include "skin/controls/push_button_skin.h"
+
+#include "graphics/gdiplus/font.h"
+
+Text DefaultControlFontFace() { return "宋体"; }
+
+int FindButtonRecord(int windowIndex, HWND window) {
+  const WindowRecord* owner = WindowRecordAt(windowIndex);
+  if (owner == nullptr) return 0;
+  for (int i = 1; i <= ListLength(owner->buttons); ++i) {
+    if (owner->buttons[i - 1]->window == window) return i;
+  }
+  return 0;
+}
+
+ControlFont ReadControlFont(HWND window) {
+  ControlFont font;
+  font.face = DefaultControlFontFace();
+  HFONT handle = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+  if (handle == nullptr) return font;
+
+  LOGFONTA logFont{};
+  const ButtonClientDc dc(window);
+  Font gdipFont;
+  if (GetObjectA(handle, sizeof(logFont), &logFont) != 0 &&
+      gdipFont.CreateFromLogFontA(dc.get(), logFont)) {
+    float size = gdipFont.GetSize();
+    if (size <= 1e-7f && size >= -1e-7f) size = 12.0f;
+    font.size = static_cast<int>(size);
+    font.style = gdipFont.GetStyle();
+    FontFamily family;
+    if (gdipFont.GetFamily(family)) {
+      Text face = family.GetFamilyName();
+      if (!face.empty()) font.face = face;
+    }
+  }
+  return font;
+}
+
+void InstallPushButtonSkins(int windowIndex, HWND parent) {
+  if (SkinChildControls == 0) return;
+  for (HWND child = FindWindowExA(parent, nullptr, "BUTTON", nullptr); child != nullptr;
+       child = FindWindowExA(parent, child, "BUTTON", nullptr)) {
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
+    if (!IsPushButtonStyle(style)) continue;
+    if (FindButtonRecord(windowIndex, child) != 0 || HasButtonSkinProc(child)) continue;
+    const int index = RegisterButton(windowIndex, child, kButtonKindPush);
+    if (index == 0) return;
+    // Owner-drawn from now on: the containing window paints it on WM_DRAWITEM.
+    SetWindowLongA(child, GWL_STYLE, static_cast<LONG>(style | BS_OWNERDRAW));
+    const ControlFont font = ReadControlFont(child);
+    ButtonRecord* record = ButtonRecordOf(child);
+    if (record == nullptr) continue;
+    record->fontFace = font.face.empty() ? DefaultControlFontFace() : font.face;
+    record->fontSize = font.size == 0 ? kDefaultControlFontSize : font.size;
+    record->fontStyle = font.style;
+  }
+}
