@@ -1,0 +1,319 @@
+// Registration of edit boxes and their subclass procedure.
+#include "skin/controls/edit_skin.h"
+
+#include "graphics/paint/background_owner.h"
+#include "skin/controls/scroll_bar_windows.h"
+#include "skin/state/skin_state.h"
+
+namespace {
+
+const char kEditClass[] = "Edit";
+const char kComboBoxClass[] = "ComboBox";
+// The update region passed on with WM_NCPAINT: no valid region handle.
+constexpr WPARAM kNoUpdateRegion = static_cast<WPARAM>(0xFFFFFFFF);
+
+LONG StyleOf(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
+
+EditRecord* EditRecordOf(HWND box) {
+  EditRecord* record = ControlRecordOf(box, &WindowRecord::edits);
+  return record != nullptr && record->window == box ? record : nullptr;
+}
+
+bool ParentIsComboBox(HWND box) {
+  return lstrcmpiA(ClassNameOf(GetParent(box)).c_str(), kComboBoxClass) == 0;
+}
+
+void InvalidateClient(HWND box) { InvalidateRect(box, nullptr, TRUE); }
+
+// The drawn bars show the standard bars' state again.
+void RepaintBars(HWND box) {
+  const EditRecord* record = EditRecordOf(box);
+  if (record == nullptr) return;
+  const LONG style = StyleOf(box);
+  const bool vertical = record->verticalBar != nullptr && (style & WS_VSCROLL) != 0;
+  const bool horizontal = record->horizontalBar != nullptr && (style & WS_HSCROLL) != 0;
+  if (vertical) PaintVerticalScrollBar(box, kScrollPartNone);
+  if (horizontal) PaintHorizontalScrollBar(box, kScrollPartNone);
+}
+
+// The drawn frame covers the whole window rectangle outside the client
+// area, the standard bars' place included; the drawn bars go back on top.
+void PaintFrameAndBars(HWND box, std::optional<bool> focus, std::optional<bool> hot) {
+  PaintEditFrame(box, focus, hot);
+  if (HasScrollBarStyle(box)) RepaintBars(box);
+}
+
+// The standard control may redraw its scroll bars (over the drawn ones)
+// while it handles a message that changes its text or scroll position, so
+// the drawn bars are painted after it.
+LRESULT PassOnThenRepaintBars(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = PassOn(box, message, wParam, lParam);
+  RepaintBars(box);
+  return result;
+}
+
+// A sibling moving over a container makes the container capture its
+// background again before its next paint.
+void MarkParentContainerStale(HWND box) {
+  HWND parent = GetParent(box);
+  const int windowIndex = GetPropInt(parent, Hw_FuID);
+  const WindowRecord* record = WindowRecordAt(windowIndex);
+  if (record == nullptr) return;
+  ContainerRecord* container = RecordAt(record->containers, FindContainerRecord(windowIndex, parent));
+  if (container != nullptr && GetPropInt(parent, Wxk_LBID) == 0) container->backgroundStale = 1;
+}
+
+LRESULT OnMouseMove(HWND box, WPARAM wParam, LPARAM lParam) {
+  TRACKMOUSEEVENT track = {};
+  track.cbSize = sizeof(track);
+  track.dwFlags = TME_LEAVE;
+  track.hwndTrack = box;
+  TrackMouseEvent(&track);
+
+  WindowRecord* owner = OwnerRecordOf(box);
+  const EditRecord* record = EditRecordOf(box);
+  if (owner == nullptr || record == nullptr) return PassOn(box, WM_MOUSEMOVE, wParam, lParam);
+  owner->controlUnderMouse = GetPropInt(box, Hw_lbID);
+  HWND parent = GetParent(box);
+  const bool alreadyHot = owner->hotControlIndex == owner->controlUnderMouse &&
+                          owner->hotControlClass == kHotClassEdit &&
+                          owner->hotControlParent == parent;
+  if (!alreadyHot) {
+    PaintFrameAndBars(box, std::nullopt, true);
+    owner = OwnerRecordOf(box);
+    if (owner != nullptr) {
+      owner->hotControlIndex = owner->controlUnderMouse;
+      owner->hotControlClass = kHotClassEdit;
+      owner->hotControlParent = parent;
+    }
+  }
+  record = EditRecordOf(box);
+  if (record == nullptr || record->buttonDown != 1) return PassOn(box, WM_MOUSEMOVE, wParam, lParam);
+  // Dragging a selection may scroll the text.
+  if (!HasScrollBarStyle(box)) InvalidateClient(box);
+  return PassOnThenRepaintBars(box, WM_MOUSEMOVE, wParam, lParam);
+}
+
+LRESULT OnMouseLeave(HWND box, WPARAM wParam, LPARAM lParam) {
+  WindowRecord* owner = OwnerRecordOf(box);
+  const EditRecord* record = EditRecordOf(box);
+  if (owner != nullptr && record != nullptr) {
+    owner->hotControlIndex = 0;
+    PaintFrameAndBars(box, record->hasFocus != 0, std::nullopt);
+  }
+  return PassOn(box, WM_MOUSELEAVE, wParam, lParam);
+}
+
+LRESULT OnSetFocus(HWND box, WPARAM wParam, LPARAM lParam) {
+  if (EditRecord* record = EditRecordOf(box)) record->hasFocus = 1;
+  return PassOn(box, WM_SETFOCUS, wParam, lParam);
+}
+
+LRESULT OnKillFocus(HWND box, WPARAM wParam, LPARAM lParam) {
+  if (EditRecord* record = EditRecordOf(box)) {
+    record->hasFocus = 0;
+    if (ParentIsComboBox(box)) {
+      PaintFrameAndBars(box, std::nullopt, false);
+    } else {
+      InvalidateClient(box);
+    }
+  }
+  return PassOn(box, WM_KILLFOCUS, wParam, lParam);
+}
+
+LRESULT OnPaint(HWND box, WPARAM wParam, LPARAM lParam) {
+  if (EditRecordOf(box) == nullptr) return PassOn(box, WM_PAINT, wParam, lParam);
+  PaintEditFrame(box);
+  return PassOnThenRepaintBars(box, WM_PAINT, wParam, lParam);
+}
+
+LRESULT OnNcPaint(HWND box, WPARAM wParam, LPARAM lParam) {
+  if (EditRecordOf(box) == nullptr) return PassOn(box, WM_NCPAINT, wParam, lParam);
+  PaintFrameAndBars(box, std::nullopt, std::nullopt);
+  // The standard frame and bars are not wanted: the region handle given to
+  // the system is not a valid region, which leaves it nothing to paint into.
+  return DefWindowProcA(box, WM_NCPAINT, kNoUpdateRegion, lParam);
+}
+
+LRESULT OnEraseBackground(HWND box, WPARAM wParam, LPARAM lParam) {
+  if (ControlBackdropSet != 1 || EditRecordOf(box) == nullptr) {
+    return PassOn(box, WM_ERASEBKGND, wParam, lParam);
+  }
+  HDC dc = reinterpret_cast<HDC>(wParam);
+  SetBkMode(dc, TRANSPARENT);
+  PaintEditBackground(box, dc);
+  return 1;
+}
+
+LRESULT OnKeyDown(HWND box, WPARAM wParam, LPARAM lParam) {
+  if (ControlBackdropSet == 1 && !HasScrollBarStyle(box)) InvalidateClient(box);
+  return PassOnThenRepaintBars(box, WM_KEYDOWN, wParam, lParam);
+}
+
+LRESULT OnLeftButtonDown(HWND box, WPARAM wParam, LPARAM lParam) {
+  if (EditRecord* record = EditRecordOf(box)) record->buttonDown = 1;
+  if (ControlBackdropSet == 1 && !HasScrollBarStyle(box)) InvalidateClient(box);
+  return PassOn(box, WM_LBUTTONDOWN, wParam, lParam);
+}
+
+LRESULT OnLeftButtonUp(HWND box, WPARAM wParam, LPARAM lParam) {
+  if (EditRecord* record = EditRecordOf(box)) record->buttonDown = 0;
+  return PassOn(box, WM_LBUTTONUP, wParam, lParam);
+}
+
+// WM_VSCROLL and WM_HSCROLL: the standard procedure scrolls, then the drawn
+// bar of that orientation follows.
+LRESULT OnScroll(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (ControlBackdropSet == 1) InvalidateClient(box);
+  const LRESULT result = PassOn(box, message, wParam, lParam);
+  const EditRecord* record = EditRecordOf(box);
+  const LONG style = StyleOf(box);
+  if (message == WM_VSCROLL) {
+    if (record != nullptr && record->verticalBar != nullptr && (style & WS_VSCROLL) != 0) {
+      PaintVerticalScrollBar(box, kScrollPartNone);
+    }
+  } else if (record != nullptr && record->horizontalBar != nullptr && (style & WS_HSCROLL) != 0) {
+    PaintHorizontalScrollBar(box, kScrollPartNone);
+  }
+  return result;
+}
+
+LRESULT OnNcMouseMove(HWND box, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = PassOn(box, WM_NCMOUSEMOVE, wParam, lParam);
+  const EditRecord* record = EditRecordOf(box);
+  if (record == nullptr) return result;
+  const LONG style = StyleOf(box);
+  const bool vertical = record->verticalBar != nullptr && (style & WS_VSCROLL) != 0;
+  const bool horizontal = record->horizontalBar != nullptr && (style & WS_HSCROLL) != 0;
+  if (vertical) PaintVerticalScrollBar(box, HitTestVerticalBar(box, lParam));
+  if (horizontal) PaintHorizontalScrollBar(box, HitTestHorizontalBar(box, lParam));
+  return result;
+}
+
+LRESULT OnNcLeftButtonDown(HWND box, WPARAM wParam, LPARAM lParam) {
+  RepaintBars(box);
+  // A press on a standard bar runs its tracking loop inside the pass-on,
+  // which draws the pressed and released arrows over the drawn bar.
+  return PassOnThenRepaintBars(box, WM_NCLBUTTONDOWN, wParam, lParam);
+}
+
+LRESULT OnMove(HWND box, WPARAM wParam, LPARAM lParam) {
+  if (ControlBackdropSet == 1) InvalidateClient(box);
+  SyncScrollBarWindows(box);
+  return PassOn(box, WM_MOVE, wParam, lParam);
+}
+
+LRESULT OnPlacementChange(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+  SyncScrollBarWindows(box);
+  return PassOn(box, message, wParam, lParam);
+}
+
+LRESULT OnWindowPosChanging(HWND box, WPARAM wParam, LPARAM lParam) {
+  MarkParentContainerStale(box);
+  return PassOn(box, WM_WINDOWPOSCHANGING, wParam, lParam);
+}
+
+LRESULT OnDestroy(HWND box, WPARAM wParam, LPARAM lParam) {
+  DeleteCtlColorObjects(box);
+  return PassOn(box, WM_DESTROY, wParam, lParam);
+}
+
+}  // namespace
+
+bool HasScrollBarStyle(HWND window) {
+  return (StyleOf(window) & (WS_VSCROLL | WS_HSCROLL)) != 0;
+}
+
+int FindEditRecord(int windowIndex, HWND window) {
+  const WindowRecord* record = WindowRecordAt(windowIndex);
+  if (record == nullptr || window == nullptr) return 0;
+  for (int i = 1; i <= ListLength(record->edits); ++i) {
+    if (record->edits[i - 1]->window == window) return i;
+  }
+  return 0;
+}
+
+void InstallEditSkins(int windowIndex, HWND parent) {
+  if (SkinChildControls == 0) return;
+  WindowRecord* record = WindowRecordAt(windowIndex);
+  if (record == nullptr) return;
+  for (HWND child = FindWindowExA(parent, nullptr, kEditClass, nullptr); child != nullptr;
+       child = FindWindowExA(parent, child, kEditClass, nullptr)) {
+    if (FindEditRecord(windowIndex, child) != 0) continue;
+    const int index = TakeControlRecord(record->edits);
+    EditRecord& edit = *record->edits[index - 1];
+    edit.window = child;
+    const LONG style = StyleOf(child);
+    const bool shown = (style & WS_VISIBLE) != 0;
+    if ((style & WS_VSCROLL) != 0) {
+      edit.verticalBar = CreateScrollBarWindow(child, ScrollBarOrientation::Vertical, shown);
+    }
+    if ((style & WS_HSCROLL) != 0) {
+      edit.horizontalBar = CreateScrollBarWindow(child, ScrollBarOrientation::Horizontal, shown);
+    }
+    edit.savedProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditSkinProc)));
+    SetPropInt(child, Hw_lbID, index);
+    SetPropInt(child, Hw_FuID, windowIndex);
+    SetPropInt(child, Kj_Ztys, 0);
+    SetPropInt(child, Hw_hProc, static_cast<int>(reinterpret_cast<INT_PTR>(edit.savedProc)));
+  }
+}
+
+LRESULT CALLBACK EditSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+      return OnMouseMove(window, wParam, lParam);
+    case WM_MOUSELEAVE:
+      return OnMouseLeave(window, wParam, lParam);
+    case WM_SETFOCUS:
+      return OnSetFocus(window, wParam, lParam);
+    case WM_KILLFOCUS:
+      return OnKillFocus(window, wParam, lParam);
+    case WM_PAINT:
+      return OnPaint(window, wParam, lParam);
+    case WM_NCPAINT:
+      return OnNcPaint(window, wParam, lParam);
+    case WM_ERASEBKGND:
+      return OnEraseBackground(window, wParam, lParam);
+    case WM_KEYDOWN:
+      return OnKeyDown(window, wParam, lParam);
+    case WM_LBUTTONDOWN:
+      return OnLeftButtonDown(window, wParam, lParam);
+    case WM_LBUTTONUP:
+      return OnLeftButtonUp(window, wParam, lParam);
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+      return OnScroll(window, message, wParam, lParam);
+    case WM_NCMOUSEMOVE:
+      return OnNcMouseMove(window, wParam, lParam);
+    case WM_NCLBUTTONDOWN:
+      return OnNcLeftButtonDown(window, wParam, lParam);
+    case WM_MOVE:
+      return OnMove(window, wParam, lParam);
+    case WM_SHOWWINDOW:
+    case WM_GETMINMAXINFO:
+    case WM_WINDOWPOSCHANGED:
+      return OnPlacementChange(window, message, wParam, lParam);
+    case WM_WINDOWPOSCHANGING:
+      return OnWindowPosChanging(window, wParam, lParam);
+    case WM_DESTROY:
+      return OnDestroy(window, wParam, lParam);
+    // Messages that change the text or its scroll position.
+    case WM_SETTEXT:
+    case WM_MOUSEWHEEL:
+    case WM_CHAR:
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_REPLACESEL:
+    case EM_UNDO:
+    case EM_SCROLL:
+    case EM_LINESCROLL:
+    case EM_SCROLLCARET:
+      return PassOnThenRepaintBars(window, message, wParam, lParam);
+    default:
+      return PassOn(window, message, wParam, lParam);
+  }
+}

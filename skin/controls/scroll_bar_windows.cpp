@@ -1,0 +1,135 @@
+// The drawn scroll-bar windows: creation over the host's standard bar,
+// their procedure, and keeping them over the standard bars.
+#include "skin/controls/scroll_bar_windows.h"
+
+#include "graphics/paint/background_owner.h"
+
+namespace {
+
+const char kEditClass[] = "Edit";
+const char kStaticClass[] = "Static";
+
+// Size of a bar window that waits hidden until its host is shown.
+constexpr int kHiddenBarSize = 10;
+
+bool IsEditHost(HWND host) { return lstrcmpiA(ClassNameOf(host).c_str(), kEditClass) == 0; }
+
+LONG StyleOf(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
+
+// Where host's standard bar lies in the client coordinates of host's
+// parent, which is where a child window over it has to go.
+RECT StandardBarInParent(HWND host, ScrollBarOrientation orientation) {
+  const SCROLLBARINFO info = ReadStandardBar(host, orientation);
+  POINT origin = {0, 0};
+  ClientToScreen(GetParent(host), &origin);
+  RECT r = info.rcScrollBar;
+  OffsetRect(&r, -origin.x, -origin.y);
+  return r;
+}
+
+void PlaceOverStandardBar(HWND bar, HWND host, ScrollBarOrientation orientation) {
+  const RECT r = StandardBarInParent(host, orientation);
+  SetWindowPos(bar, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top, 0);
+}
+
+void ShowBar(HWND bar, bool show) { ShowWindow(bar, show ? SW_SHOWNA : SW_HIDE); }
+
+}  // namespace
+
+SCROLLBARINFO ReadStandardBar(HWND host, ScrollBarOrientation orientation) {
+  SCROLLBARINFO info = {};
+  info.cbSize = sizeof(info);
+  const LONG object = orientation == ScrollBarOrientation::Vertical ? OBJID_VSCROLL : OBJID_HSCROLL;
+  if (!GetScrollBarInfo(host, object, &info)) {
+    info = {};
+    info.cbSize = sizeof(info);
+  }
+  return info;
+}
+
+ScrollBarSlot FindScrollBarSlot(HWND host, ScrollBarOrientation orientation) {
+  ScrollBarSlot slot;
+  const bool vertical = orientation == ScrollBarOrientation::Vertical;
+  if (IsEditHost(host)) {
+    EditRecord* record = ControlRecordOf(host, &WindowRecord::edits);
+    if (record == nullptr || record->window != host) return slot;
+    slot.bar = vertical ? record->verticalBar : record->horizontalBar;
+    slot.parts = vertical ? &record->verticalParts : &record->horizontalParts;
+  } else {
+    ListRecord* record = ControlRecordOf(host, &WindowRecord::lists);
+    if (record == nullptr || record->window != host) return slot;
+    slot.bar = vertical ? record->verticalBar : record->horizontalBar;
+    slot.parts = vertical ? &record->verticalParts : &record->horizontalParts;
+  }
+  return slot;
+}
+
+HWND CreateScrollBarWindow(HWND host, ScrollBarOrientation orientation, bool shown) {
+  HWND parent = GetParent(host);
+  RECT r = {0, 0, kHiddenBarSize, kHiddenBarSize};
+  DWORD style = WS_CHILD | WS_DISABLED | WS_CLIPCHILDREN;
+  if (shown) {
+    r = StandardBarInParent(host, orientation);
+    style |= WS_VISIBLE;
+  }
+  HWND bar = CreateWindowExA(0, kStaticClass, "", style, r.left, r.top, r.right - r.left,
+                             r.bottom - r.top, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (bar == nullptr) return nullptr;
+  SetPropInt(bar, Mngd_zct, static_cast<int>(reinterpret_cast<INT_PTR>(host)));
+  SetPropInt(bar, Hw_FuID, FindOwningWindowRecord(bar));
+  const LONG_PTR previous =
+      SetWindowLongPtrA(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ScrollBarWindowProc));
+  SetPropInt(bar, Hw_hProc, static_cast<int>(previous));
+  SetWindowPos(bar, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top, 0);
+  return bar;
+}
+
+namespace {
+
+LRESULT OnBarPaint(HWND bar, WPARAM wParam, LPARAM lParam) {
+  PAINTSTRUCT paint = {};
+  BeginPaint(bar, &paint);
+  HWND host = reinterpret_cast<HWND>(static_cast<INT_PTR>(GetPropInt(bar, Mngd_zct)));
+  if (FindScrollBarSlot(host, ScrollBarOrientation::Vertical).bar == bar) {
+    PaintVerticalScrollBar(host, kScrollPartNone);
+  } else if (FindScrollBarSlot(host, ScrollBarOrientation::Horizontal).bar == bar) {
+    PaintHorizontalScrollBar(host, kScrollPartNone);
+  }
+  EndPaint(bar, &paint);
+  return DefWindowProcA(bar, WM_PAINT, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK ScrollBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      return OnBarPaint(window, wParam, lParam);
+    default:
+      return PassOn(window, message, wParam, lParam);
+  }
+}
+
+void SyncScrollBarWindows(HWND host) {
+  const ScrollBarSlot vertical = FindScrollBarSlot(host, ScrollBarOrientation::Vertical);
+  const ScrollBarSlot horizontal = FindScrollBarSlot(host, ScrollBarOrientation::Horizontal);
+  const LONG style = StyleOf(host);
+
+  if (IsEditHost(host)) {
+    const bool visible = (style & WS_VISIBLE) != 0;
+    if (vertical.bar != nullptr) ShowBar(vertical.bar, visible && (style & WS_VSCROLL) != 0);
+    if (horizontal.bar != nullptr) ShowBar(horizontal.bar, visible && (style & WS_HSCROLL) != 0);
+  } else {
+    const bool visible = IsWindowVisible(host) != FALSE;
+    if (vertical.bar != nullptr && (style & WS_VSCROLL) != 0) ShowBar(vertical.bar, visible);
+    if (horizontal.bar != nullptr && (style & WS_HSCROLL) != 0) ShowBar(horizontal.bar, visible);
+  }
+
+  if (!IsWindowVisible(host)) return;
+  if (vertical.bar != nullptr) {
+    PlaceOverStandardBar(vertical.bar, host, ScrollBarOrientation::Vertical);
+  }
+  if (horizontal.bar != nullptr) {
+    PlaceOverStandardBar(horizontal.bar, host, ScrollBarOrientation::Horizontal);
+  }
+}
