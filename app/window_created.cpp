@@ -1,13 +1,17 @@
 #include "app/window_created.h"
 
-// The skin layer is not part of the program yet; the window keeps the plain
-// system look until it is. Once it is, these two run it:
+#include "graphics/gdiplus/gdiplus_lifetime.h"
+#include "skin/state/skin_state.h"
 
-// StartSkinModule will create the skin's record tables, register the skin's
-// exit routine (releasing the remaining tables at process end) and start the
-// graphics module (GDI+, the class icon, the skin's start-up values, the
-// shadow window class "duvaZedado").
-void StartSkinModule() {}
+// Creates the skin's record tables, registers the skin's exit routine (it
+// releases the remaining tables and ends GDI+ when the process ends) and
+// starts the graphics module (GDI+, the class icon, the skin's start-up
+// values, the shadow window class "duvaZedado").
+void StartSkinModule() {
+  InitSkinTables();
+  RegisterSkinExitRoutine();
+  InitGraphicsModule();
+}
 
 // WindowCreated will, in this order: install the frame skin on the window
 // (50-pixel title band, not resizable, title gloss, the embedded 256 x 440

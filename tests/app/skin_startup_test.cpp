@@ -1,0 +1,19 @@
+// The skin module's start-up that the program runs before its window exists.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/window_created.h"
+#include "graphics/gdiplus/gdiplus_lifetime.h"
+#include "skin/state/skin_state.h"
+
+TEST(SkinStartup, StartsGdiPlusRegistersTheShadowClassAndSetsStartupValues) {
+  StartSkinModule();
+  EXPECT_NE(GdiPlusToken, 0u);
+  WNDCLASSEXA shadowClass = {};
+  shadowClass.cbSize = sizeof(shadowClass);
+  EXPECT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), "duvaZedado", &shadowClass));
+  EXPECT_EQ(SkinChildControls, 1);
+  EXPECT_EQ(ControlOverlayAlpha, 160);
+  EXPECT_EQ(AccentColour, 0xDDCA22);
+}
