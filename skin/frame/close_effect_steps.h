@@ -1,0 +1,25 @@
+// The geometry and timing of the two close effects: ten frames, each with
+// the window's new place and size, its alpha and the pause after it.
+//
+// Portable: no windows.h here.
+#pragma once
+
+#include <vector>
+
+inline constexpr int kCloseEffectShrink = 1;
+inline constexpr int kCloseEffectPulse = 2;
+inline constexpr int kCloseEffectFrames = 10;
+
+struct CloseEffectFrame {
+  int left = 0, top = 0, width = 0, height = 0;
+  int alpha = 0;    // 230, 205, ..., 5
+  int pauseMs = 0;
+};
+
+// Frames of effect 1 (shrink: dx = width / 10, dy = height / 10, truncated;
+// every frame moves by half of them and shrinks by them; pause 20 - i) or
+// effect 2 (pulse: dx, dy = 2 % of width and height, rounded; frames 1-5
+// shrink, 6-10 grow back; pause 20 - 2i). Halves are rounded half away
+// from zero. Any other effect gives no frames.
+std::vector<CloseEffectFrame> CloseEffectFrames(int effect, int left, int top, int width,
+                                                int height);

@@ -1,0 +1,141 @@
+// The close effects: the window's picture captured once and shown through
+// UpdateLayeredWindow, ten frames of shrinking or pulsing while it fades.
+#include "skin/frame/close_effects.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// A memory DC with a 32-bpp top-down DIB whose pixels we can reach. Owns
+// both; releases them once.
+class PixelDc {
+ public:
+  PixelDc(int width, int height) : width_(width), height_(height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap_ == nullptr) return;
+    dc_ = CreateCompatibleDC(nullptr);
+    if (dc_ == nullptr) return;
+    previous_ = SelectObject(dc_, bitmap_);
+    bits_ = static_cast<std::uint32_t*>(bits);
+  }
+  ~PixelDc() {
+    if (dc_ != nullptr) {
+      SelectObject(dc_, previous_);
+      DeleteDC(dc_);
+    }
+    if (bitmap_ != nullptr) DeleteObject(bitmap_);
+  }
+  PixelDc(const PixelDc&) = delete;
+  PixelDc& operator=(const PixelDc&) = delete;
+
+  bool ok() const { return dc_ != nullptr && bits_ != nullptr; }
+  HDC dc() const { return dc_; }
+
+  // GDI blits leave the alpha byte at 0, which a per-pixel-alpha layered
+  // window shows as fully transparent (or additive): the picture is
+  // opaque, so make it so before handing it over.
+  void MakeOpaque(int width, int height) {
+    GdiFlush();
+    for (int y = 0; y < height && y < height_; ++y) {
+      std::uint32_t* row = bits_ + static_cast<size_t>(y) * static_cast<size_t>(width_);
+      for (int x = 0; x < width && x < width_; ++x) row[x] |= 0xFF000000u;
+    }
+  }
+
+ private:
+  int width_ = 0, height_ = 0;
+  HBITMAP bitmap_ = nullptr;
+  HDC dc_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+  std::uint32_t* bits_ = nullptr;
+};
+
+// The window DC, released once.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDc() {
+    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+void SetLayered(HWND window, bool on) {
+  const LONG style = GetWindowLongA(window, GWL_EXSTYLE);
+  const LONG wanted = on ? (style | WS_EX_LAYERED) : (style & ~WS_EX_LAYERED);
+  if (wanted != style) SetWindowLongA(window, GWL_EXSTYLE, wanted);
+}
+
+}  // namespace
+
+bool PlayCloseEffect(HWND window, int effect, RECT* originalBounds) {
+  if (effect != kCloseEffectShrink && effect != kCloseEffectPulse) return false;
+  if (!IsWindow(window)) return false;
+  SetLayered(window, false);
+
+  RECT client{};
+  GetClientRect(window, &client);
+  const int width = client.right;
+  const int height = client.bottom;
+  if (width <= 0 || height <= 0) return false;
+
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  // The frames are as large as the window rectangle at most.
+  PixelDc capture(width, height);
+  PixelDc frame(std::max<int>(width, bounds.right - bounds.left),
+                std::max<int>(height, bounds.bottom - bounds.top));
+  if (!capture.ok() || !frame.ok()) return false;
+  {
+    WindowDc screen(window);
+    if (screen.get() == nullptr) return false;
+    BitBlt(capture.dc(), 0, 0, width, height, screen.get(), 0, 0, SRCCOPY);
+  }
+  if (originalBounds != nullptr) *originalBounds = bounds;
+  const std::vector<CloseEffectFrame> frames =
+      CloseEffectFrames(effect, bounds.left, bounds.top, bounds.right - bounds.left,
+                        bounds.bottom - bounds.top);
+  SetLayered(window, true);
+
+  for (const CloseEffectFrame& f : frames) {
+    const int fw = f.width > 0 ? f.width : 0;
+    const int fh = f.height > 0 ? f.height : 0;
+    if (fw > 0 && fh > 0) {
+      SetStretchBltMode(frame.dc(), COLORONCOLOR);
+      StretchBlt(frame.dc(), 0, 0, fw, fh, capture.dc(), 0, 0, width, height, SRCCOPY);
+      frame.MakeOpaque(fw, fh);
+      POINT at{f.left, f.top};
+      SIZE size{fw, fh};
+      POINT origin{0, 0};
+      BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(f.alpha), AC_SRC_ALPHA};
+      UpdateLayeredWindow(window, nullptr, &at, &size, frame.dc(), &origin, 0, &blend, ULW_ALPHA);
+    }
+    Sleep(static_cast<DWORD>(f.pauseMs));
+  }
+  return true;
+}
+
+void EndCloseEffect(HWND window, const RECT& originalBounds) {
+  if (!IsWindow(window)) return;
+  SetLayered(window, false);
+  SetWindowPos(window, nullptr, originalBounds.left, originalBounds.top,
+               originalBounds.right - originalBounds.left,
+               originalBounds.bottom - originalBounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}

@@ -1,0 +1,207 @@
+// Installing the drawn frame on a top-level window.
+#include "skin/frame/frame_install.h"
+
+#include <memory>
+#include <utility>
+
+#include "graphics/assets/skin_pictures.h"
+#include "graphics/paint/image_colour.h"
+#include "graphics/tooltip/tooltip.h"
+#include "skin/controls/check_radio_skin.h"
+#include "skin/controls/edit_skin.h"
+#include "skin/controls/push_button_skin.h"
+#include "skin/frame/frame_geometry.h"
+#include "skin/frame/frame_proc.h"
+#include "skin/frame/title_buttons.h"
+
+namespace {
+
+// Title-button kinds.
+constexpr int kKindClose = 0;
+constexpr int kKindMaximise = 1;
+constexpr int kKindMinimise = 2;
+constexpr int kKindMenu = 3;
+constexpr int kKindHelp = 4;
+
+constexpr int kMinTrackWidth = 200;
+constexpr int kMinTrackHeight = 150;
+constexpr int kCaptionColour = 0xFFFFFF;
+constexpr int kCaptionGlowColour = 0x808080;
+constexpr int kCaptionSize = 12;
+constexpr int kStatusTextColour = 0xFFFFFF;
+constexpr int kStatusTextSize = 12;
+constexpr int kAverageSamples = 2000;
+
+// Background modes that fade a picture's inner edge.
+constexpr int kModeTopLeft = 0;
+constexpr int kModeTopRight = 1;
+
+void AppendTitleButton(WindowRecord& record, int kind, int width, PictureBytes image,
+                       const char* name) {
+  const int i = AppendRecord(record.titleButtons);
+  TitleButton& button = *RecordAt(record.titleButtons, i);
+  button.kind = kind;
+  button.width = width;
+  button.height = kTitleButtonHeight;
+  button.image = CopyPictureBytes(image);
+  button.name = name;
+}
+
+// The buttons in their fixed order, each only when its condition holds,
+// then the strip that holds them.
+void CreateTitleButtons(WindowRecord& record, int clientWidth) {
+  if (record.showHelpButton != 0)
+    AppendTitleButton(record, kKindHelp, kTitleButtonWidth, HelpButtonFace(), "帮助");
+  if (record.showMenuButton != 0)
+    AppendTitleButton(record, kKindMenu, kTitleButtonWidth, MenuButtonFace(), "主菜单");
+  if (record.hasMinimizeBox != 0)
+    AppendTitleButton(record, kKindMinimise, kTitleButtonWidth, MinimiseButtonFace(), "最小化");
+  if (record.hasMaximizeBox != 0) {
+    AppendTitleButton(record, kKindMaximise, kTitleButtonWidth, MaximiseButtonFace(), "最大化");
+    record.titleButtons.back()->restoreImage = CopyPictureBytes(RestoreButtonFace());
+  }
+  if (record.showCloseButton != 0)
+    AppendTitleButton(record, kKindClose, kCloseButtonWidth, CloseButtonFace(), "关闭");
+
+  std::vector<int> widths;
+  for (const auto& button : record.titleButtons) widths.push_back(button->width);
+  const StripPlacement strip = InstallStripPlacement(widths, clientWidth, FrameEdge);
+  record.stripX = strip.x;
+  record.stripY = strip.y;
+  record.stripWidth = strip.width;
+  record.stripHeight = strip.height;
+}
+
+// The average colour of the picture, and the picture itself, with its
+// inner edge faded for the two corner modes.
+void TakeBackgroundPicture(WindowRecord& record, const Bytes& bytes) {
+  record.backgroundAverage =
+      static_cast<int>(AverageImageColour(bytes, kAverageSamples, 0, 0));
+  const auto average = static_cast<std::uint32_t>(record.backgroundAverage);
+  if (record.backgroundMode == kModeTopLeft) {
+    record.backgroundImage = FadeImageEdges(bytes, average, false);
+  } else if (record.backgroundMode == kModeTopRight) {
+    record.backgroundImage = FadeImageEdges(bytes, average, true);
+  } else {
+    record.backgroundImage = bytes;
+  }
+}
+
+// One tool per title-bar button; the layout moves them onto the buttons.
+void AddButtonTools(WindowRecord& record) {
+  for (int i = 1; i <= ListLength(record.titleButtons); ++i) {
+    const TitleButton& button = *RecordAt(record.titleButtons, i);
+    const RECT rect{static_cast<int>(button.rect.x), static_cast<int>(button.rect.y),
+                    static_cast<int>(button.rect.x + button.width),
+                    static_cast<int>(button.rect.y + button.height)};
+    record.tooltip->AddTool(rect, true, button.name, static_cast<UINT_PTR>(i));
+  }
+}
+
+// The control skins for the controls lying directly on the window, in
+// their fixed order.
+void InstallControlSkins(int index, HWND window) {
+  InstallPushButtonSkins(index, window);
+  InstallCheckAndRadioSkins(index, window);
+  InstallEditSkins(index, window);
+  // Still to come, in this order: combo boxes (with the edit boxes above),
+  // trackbars, progress bars, list-type controls, up-down controls, header
+  // controls, then toolbars.
+}
+
+}  // namespace
+
+void InstallFrameSkin(HWND window, std::optional<int> titleHeight,
+                      std::optional<int> titleBarLive, std::optional<int> resizable,
+                      std::optional<int> showHelpButton, std::optional<int> showMenuButton,
+                      std::optional<int> drawCaption, std::optional<int> titleGloss,
+                      std::optional<int> statusHeight,
+                      const std::optional<std::vector<StatusItem>>& statusItems,
+                      const std::optional<Bytes>& backgroundImage,
+                      std::optional<int> backgroundMode, std::optional<int> fillColour,
+                      std::optional<int> fillAlpha, std::optional<int> hideCloseButton) {
+  if (window == nullptr || FindWindowRecord(window) >= 1) return;
+
+  // The skin keeps the children out of its paints itself.
+  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  SetWindowLongA(window, GWL_STYLE, style & ~static_cast<LONG>(WS_CLIPCHILDREN));
+  RECT client{};
+  GetClientRect(window, &client);
+  if (TitleButtonAction == nullptr) TitleButtonAction = RunTitleButtonAction;
+  FrameEdge = kFrameEdge;
+
+  std::unique_ptr<WindowRecord> record = NewWindowRecord();
+  WindowRecord& r = *record;
+  r.hwnd = window;
+  r.titleHeight = ClampTitleHeight(titleHeight.value_or(0));
+  r.titleBarLive = titleBarLive.value_or(1);
+  r.resizable = resizable.value_or(1);
+  r.showHelpButton = showHelpButton.value_or(0);
+  r.showMenuButton = showMenuButton.value_or(0);
+  r.drawCaption = drawCaption.value_or(1);
+  r.titleGloss = titleGloss.value_or(0);
+  r.statusHeight = statusHeight.value_or(0);
+  if (statusItems) {
+    for (const StatusItem& item : *statusItems) {
+      const int i = AppendRecord(r.statusItems);
+      *RecordAt(r.statusItems, i) = item;
+    }
+  }
+  r.backgroundMode = backgroundMode.value_or(DefaultBackgroundMode);
+  r.fillColour = fillColour.value_or(-1);
+  r.fillAlpha = fillAlpha.value_or(255);
+  r.minTrackWidth = kMinTrackWidth;
+  r.minTrackHeight = kMinTrackHeight;
+  r.maxTrackWidth = GetSystemMetrics(SM_CXSCREEN);
+  r.maxTrackHeight = GetSystemMetrics(SM_CYSCREEN);
+  r.captionColour = kCaptionColour;
+  r.captionGlowColour = kCaptionGlowColour;
+  r.captionFont = "宋体";
+  r.captionSize = kCaptionSize;
+  r.captionBold = 1;
+  r.captionGlow = 0;
+  const LONG currentStyle = GetWindowLongA(window, GWL_STYLE);
+  r.hasMinimizeBox = (currentStyle & WS_MINIMIZEBOX) != 0 ? 1 : 0;
+  r.hasMaximizeBox = (currentStyle & WS_MAXIMIZEBOX) != 0 ? 1 : 0;
+  r.showCloseButton = hideCloseButton.value_or(0) == 0 && r.titleBarLive != 0 ? 1 : 0;
+
+  if (backgroundImage && !backgroundImage->empty()) TakeBackgroundPicture(r, *backgroundImage);
+  CreateTitleButtons(r, client.right);
+
+  SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) | WS_SYSMENU);
+
+  const int index = AppendWindowRecord(std::move(record));
+  WindowRecord& rec = *WindowRecordAt(index);
+  rec.lastClientWidth = client.right;
+  rec.lastClientHeight = client.bottom;
+
+  rec.tooltip = std::make_shared<ToolTip>();
+  if (titleBarLive && *titleBarLive != 0) rec.tooltip->Create(window);
+  AddButtonTools(rec);
+  LayoutTitleButtons(index);
+
+  if (statusHeight && *statusHeight > 0) {
+    InstallStatusBar(index, *statusHeight, statusItems ? *statusItems : std::vector<StatusItem>(),
+                     statusItems.has_value());
+    rec.statusTextStyle.customColour = 0;
+    rec.statusTextStyle.colour = kStatusTextColour;
+    rec.statusTextStyle.fontFace = "宋体";
+    rec.statusTextStyle.fontSize = kStatusTextSize;
+  }
+  LayoutStatusBar(index);
+
+  InstallControlSkins(index, window);
+
+  // The installers register controls in the record's own lists; the
+  // record itself stays where it is.
+  rec.needsFullRedraw = 1;
+
+  // Subclass: the pass-on reads Hw_hProc, so it is there before the new
+  // procedure can see a message.
+  const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongA(window, GWL_WNDPROC));
+  SetPropA(window, Hw_hProc, reinterpret_cast<HANDLE>(previous));
+  rec.savedProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(FrameSkinProc)));
+  SetPropA(window, Hw_hProc, reinterpret_cast<HANDLE>(rec.savedProc));
+  SetPropInt(window, Hw_lbID, index);
+}

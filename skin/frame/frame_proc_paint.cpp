@@ -1,0 +1,112 @@
+// Showing, erasing and painting a skinned frame: the whole frame is
+// rendered into the back buffer when it changed, otherwise the cached back
+// buffer is copied to the screen.
+#include "graphics/paint/composite_present.h"
+#include "skin/frame/frame_proc.h"
+#include "skin/frame/frame_proc_handlers.h"
+#include "skin/frame/frame_render.h"
+
+namespace {
+
+bool IsClassNamed(HWND window, const char* className) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof(name));
+  return lstrcmpiA(name, className) == 0;
+}
+
+// After the frame came back from minimised: every visible list-type
+// control composes itself again.
+void InvalidateStaleLists(WindowRecord& record) {
+  for (const auto& list : record.lists) {
+    HWND control = list->window;
+    if (control == nullptr || !IsWindowVisible(control)) continue;
+    if (IsClassNamed(control, "SysListView32")) list->stale = 1;
+    InvalidateRect(control, nullptr, TRUE);
+  }
+}
+
+// Children that let the frame show through are painted after it.
+void InvalidateTransparentChildren(HWND window) {
+  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    if ((GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0) {
+      InvalidateRect(child, nullptr, FALSE);
+    }
+  }
+}
+
+}  // namespace
+
+void OnFrameShowWindow(HWND window, int index, WPARAM wParam) {
+  WindowRecord* record = WindowRecordAt(index);
+  if (wParam == TRUE && record->hiddenLatch == 0) {
+    // First show: the frame is rendered before the window appears.
+    PAINTSTRUCT paint{};
+    BeginPaint(window, &paint);
+    RenderFrame(index, nullptr, true);
+    EndPaint(window, &paint);
+    record = WindowRecordAt(FrameIndexOf(window));
+    if (record == nullptr) return;
+    record->justShown = 1;
+    record->needsFullRedraw = 0;
+    if (record->shadowWindow != nullptr && record->maximized == 0) {
+      ShowWindow(record->shadowWindow, SW_SHOWNA);
+      PlaceFrameShadow(window, nullptr);
+    }
+    record->hiddenLatch = 0;
+  } else {
+    record->hiddenLatch = 1;
+    record->justShown = 0;
+    if (record->shadowWindow != nullptr) ShowWindow(record->shadowWindow, SW_HIDE);
+  }
+}
+
+LRESULT OnFrameEraseBackground(HWND window, int index, WPARAM wParam) {
+  SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+  WindowRecord* record = WindowRecordAt(index);
+  if (record->needsFullRedraw == 1 && record->sizing == 0 && record->frameCopy &&
+      record->justShown == 0 && record->eraseDone == 0) {
+    // The erase DC stays the system's: the composite goes through a DC of
+    // its own that keeps the children out.
+    RepaintFromComposite(window, false, false);
+    record->eraseDone = 1;
+  }
+  return 1;
+}
+
+LRESULT OnFramePaint(HWND window, int index, WPARAM wParam, LPARAM lParam) {
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(window, &paint);
+  WindowRecord* record = WindowRecordAt(index);
+
+  if (record->minimized == 1) {
+    record->needsFullRedraw = 0;
+    EndPaint(window, &paint);
+    return DefWindowProcA(window, WM_PAINT, wParam, lParam);
+  }
+
+  if (record->needsFullRedraw == 1) {
+    RenderFrame(index, dc, true);
+    if (record->childrenStale == 1) {
+      record->childrenStale = 0;
+      InvalidateStaleLists(*record);
+    }
+    EndPaint(window, &paint);
+    record->eraseDone = 0;
+    record->justShown = 0;
+    return DefWindowProcA(window, WM_PAINT, wParam, lParam);
+  }
+
+  BlitFrame(index, dc, true);
+  InvalidateTransparentChildren(window);
+  record->needsFullRedraw = 0;
+  EndPaint(window, &paint);
+  return DefWindowProcA(window, WM_PAINT, wParam, lParam);
+}
+
+void OnFrameSetText(int index, LPARAM lParam) {
+  WindowRecord* record = WindowRecordAt(index);
+  if (record->drawCaption == 0 || record->titleBarLive == 0) return;
+  const char* text = reinterpret_cast<const char*>(lParam);
+  PaintCaption(index, nullptr, false, Text(text != nullptr ? text : ""));
+}

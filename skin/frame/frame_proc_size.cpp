@@ -1,0 +1,176 @@
+// Sizes and window states of a skinned frame: resizing, the minimum and
+// maximum tracking sizes, maximising to the work area, the system's
+// minimise/maximise/restore commands and the shadow window that follows.
+#include "skin/frame/frame_install.h"
+#include "skin/frame/frame_proc.h"
+#include "skin/frame/frame_proc_handlers.h"
+#include "skin/frame/title_buttons.h"
+
+AreaSize CurrentWorkArea(WorkAreaUse use) {
+  TaskbarPlacement taskbar;
+  if (HWND tray = FindWindowA("Shell_TrayWnd", nullptr)) {
+    RECT r{};
+    if (GetWindowRect(tray, &r)) {
+      taskbar.left = r.left;
+      taskbar.top = r.top;
+      taskbar.right = r.right;
+      taskbar.bottom = r.bottom;
+    }
+    taskbar.visible = (GetWindowLongA(tray, GWL_STYLE) & WS_VISIBLE) != 0;
+  }
+  return ComputeWorkArea(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), taskbar,
+                         use);
+}
+
+int MarkChildrenStale(HWND window, bool containersOnly) {
+  const int index = FrameIndexOf(window);
+  WindowRecord* record = WindowRecordAt(index);
+  if (record == nullptr) return 0;
+  int containers = 0;
+  for (const auto& c : record->containers) {
+    c->redraw = 1;
+    c->backgroundStale = 1;
+    if (c->hwnd != nullptr) ++containers;
+  }
+  if (containersOnly) return containers;
+  for (const auto& list : record->lists) list->stale = 1;
+  for (const auto& toolbar : record->toolbars) toolbar->redraw = 1;
+  for (const auto& label : record->labels) label->redraw = 1;
+  for (auto& objects : ObjectLists) {
+    for (const auto& member : objects) {
+      if (member->hwnd != nullptr && GetPropInt(member->hwnd, Hw_FuID) == index) {
+        member->redraw = 1;
+      }
+    }
+  }
+  return containers;
+}
+
+void StretchChildren(int index) {
+  WindowRecord* record = WindowRecordAt(index);
+  if (record == nullptr || record->stretchList.empty()) return;
+  RECT client{};
+  GetClientRect(record->hwnd, &client);
+  const int w = client.right;
+  const int h = client.bottom;
+  // Moving a child may run nested messages: work on a copy of the list.
+  const std::vector<LayoutPart> parts = record->stretchList;
+  const int status = record->statusHeight;
+  for (const LayoutPart& part : parts) {
+    if (part.window == nullptr) continue;
+    if (part.fullWidth != 0) {
+      MoveWindow(part.window, 2, part.top, w - 4, h - part.top - status - 4, TRUE);
+    } else {
+      MoveWindow(part.window, part.left, part.top, w - part.left - 2,
+                 h - part.top - status - 2, TRUE);
+    }
+  }
+}
+
+void PlaceFrameShadow(HWND frame, const RECT* place) {
+  WindowRecord* record = WindowRecordAt(FrameIndexOf(frame));
+  if (record == nullptr) return;
+  HWND shadow = record->shadowWindow;
+  if (shadow == nullptr || (GetWindowLongA(shadow, GWL_STYLE) & WS_VISIBLE) == 0) return;
+  RECT r{};
+  if (place != nullptr) {
+    r = *place;
+  } else if (!GetWindowRect(frame, &r)) {
+    return;
+  }
+  const int d = record->shadowSpread;
+  MoveWindow(shadow, r.left - d, r.top - d, (r.right - r.left) + 2 * d,
+             (r.bottom - r.top) + 2 * d, FALSE);
+}
+
+void OnFrameSize(HWND window, int index) {
+  WindowRecord* record = WindowRecordAt(index);
+  if (record->minimized == 0) MarkChildrenStale(window, false);
+  record->hotButton = 0;
+  // The very first resize of the program comes with the first show, which
+  // renders the frame anyway.
+  if (FirstResizePending == 1) {
+    record->needsFullRedraw = 0;
+    FirstResizePending = 0;
+  } else {
+    record->needsFullRedraw = 1;
+  }
+  StretchChildren(index);
+}
+
+void OnFrameGetMinMaxInfo(int index, LPARAM lParam) {
+  auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+  if (info == nullptr) return;
+  const WindowRecord& record = *WindowRecordAt(index);
+  AreaSize maximum{record.maxTrackWidth, record.maxTrackHeight};
+  if (record.maximized == 1) maximum = CurrentWorkArea(WorkAreaUse::MinMaxInfo);
+  info->ptMinTrackSize.x = record.minTrackWidth;
+  info->ptMinTrackSize.y = record.minTrackHeight;
+  info->ptMaxTrackSize.x = maximum.width;
+  info->ptMaxTrackSize.y = maximum.height;
+}
+
+void OnFrameWindowPosChanging(HWND window, LPARAM lParam) {
+  const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+  if (pos == nullptr || pos->cx < 1 || pos->cy < 1) return;
+  const RECT place{pos->x, pos->y, pos->x + pos->cx, pos->y + pos->cy};
+  PlaceFrameShadow(window, &place);
+}
+
+void OnFrameWindowPosChanged(HWND window, int index) {
+  WindowRecord* record = WindowRecordAt(index);
+  if (record->hasMaximizeBox == 1) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    if (r.right == GetSystemMetrics(SM_CXSCREEN) && r.bottom == GetSystemMetrics(SM_CYSCREEN)) {
+      // The system maximised the window over the whole screen: keep the
+      // taskbar free.
+      const AreaSize area = CurrentWorkArea(WorkAreaUse::PositionChanged);
+      record->maximized = 1;
+      // Without a taskbar the window already covers the work area; moving
+      // it again would only bring this message back.
+      if (r.left != 0 || r.top != 0 || r.right != area.width || r.bottom != area.height) {
+        SetWindowPos(window, nullptr, 0, 0, area.width, area.height,
+                     SWP_NOZORDER | SWP_NOOWNERZORDER);
+      }
+    }
+  }
+  const int current = FrameIndexOf(window);
+  if (current == 0) return;
+  LayoutTitleButtons(current);
+  if (WindowRecordAt(current)->statusHeight > 0) LayoutStatusBar(current);
+}
+
+void OnFrameSysCommand(int index, WPARAM wParam) {
+  WindowRecord* record = WindowRecordAt(index);
+  HWND shadow = record->shadowWindow;
+  // The low four bits of a system command are the system's own.
+  switch (wParam & 0xFFF0) {
+    case SC_MAXIMIZE:
+      record->maximized = 1;
+      record->needsFullRedraw = 1;
+      if (shadow != nullptr) ShowWindow(shadow, SW_HIDE);
+      break;
+    case SC_RESTORE:
+      record->needsFullRedraw = 1;
+      record->minimized = 0;
+      if (shadow != nullptr) ShowWindow(shadow, record->maximized == 1 ? SW_HIDE : SW_SHOWNA);
+      break;
+    case SC_MINIMIZE:
+      record->needsFullRedraw = 1;
+      record->minimized = 1;
+      if (shadow != nullptr) ShowWindow(shadow, SW_HIDE);
+      break;
+    default:
+      break;
+  }
+}
+
+void OnFrameQueryOpen(int index) {
+  WindowRecord* record = WindowRecordAt(index);
+  record->minimized = 0;
+  record->childrenStale = 1;
+  if (HWND shadow = record->shadowWindow) {
+    ShowWindow(shadow, record->maximized == 1 ? SW_HIDE : SW_SHOWNA);
+  }
+}

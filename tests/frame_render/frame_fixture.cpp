@@ -1,0 +1,188 @@
+// Skinned test frame built as the installer builds one.
+#include "tests/frame_render/frame_fixture.h"
+
+#include "graphics/assets/skin_pictures.h"
+#include "graphics/gdiplus/gdiplus_lifetime.h"
+#include "graphics/paint/image_colour.h"
+#include "graphics/tooltip/tooltip.h"
+#include "skin/frame/frame_render.h"
+#include "skin/frame/title_buttons.h"
+
+namespace {
+
+constexpr char kFrameClass[] = "PxFrameRenderTest";
+
+void RegisterFrameClass(WNDPROC proc) {
+  WNDCLASSEXA existing{};
+  if (GetClassInfoExA(GetModuleHandleA(nullptr), kFrameClass, &existing)) return;
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof(wc);
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.lpszClassName = kFrameClass;
+  RegisterClassExA(&wc);
+}
+
+void AddButton(WindowRecord& rec, int kind, int width, PictureBytes face, const char* name,
+               std::optional<PictureBytes> restore = std::nullopt) {
+  TitleButton& b = *rec.titleButtons[AppendRecord(rec.titleButtons) - 1];
+  b.kind = kind;
+  b.width = width;
+  b.height = 18;
+  b.image = CopyPictureBytes(face);
+  if (restore) b.restoreImage = CopyPictureBytes(*restore);
+  b.name = name;
+}
+
+}  // namespace
+
+void ResetFrameSkinState() {
+  ResetControlSkinState();
+  FrameEdge = 3;
+  TitleButtonAction = RunTitleButtonAction;
+  HotTitleButton = 0;
+  if (ClassIcon == nullptr) ClassIcon = LoadIconA(nullptr, IDI_APPLICATION);
+}
+
+LPARAM PointParam(int x, int y) {
+  return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y)));
+}
+
+FrameWindow::FrameWindow(const FrameOptions& o) {
+  RegisterFrameClass(Proc);
+  DWORD style = WS_POPUP | WS_CLIPSIBLINGS;
+  if (o.minimizeBox) style |= WS_MINIMIZEBOX;
+  if (o.maximizeBox) style |= WS_MAXIMIZEBOX;
+  window_ = CreateWindowExA(0, kFrameClass, "岚舟软件-dadavadavu", style, 40, 40, o.width,
+                            o.height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+
+  auto rec = NewWindowRecord();
+  rec->hwnd = window_;
+  rec->titleHeight = o.titleHeight;
+  rec->titleBarLive = 1;
+  rec->resizable = 0;
+  rec->showHelpButton = o.help ? 1 : 0;
+  rec->showMenuButton = o.menu ? 1 : 0;
+  rec->drawCaption = 1;
+  rec->titleGloss = o.titleGloss ? 1 : 0;
+  if (o.backgroundPicture) {
+    const Bytes bytes = CopyPictureBytes(MainBackground());
+    rec->backgroundAverage = static_cast<int>(AverageImageColour(bytes, 2000, 0, 0));
+    rec->backgroundImage = bytes;
+  }
+  rec->backgroundMode = o.backgroundMode;
+  rec->fillColour = o.fillColour;
+  rec->fillAlpha = o.fillAlpha;
+  rec->minTrackWidth = 200;
+  rec->minTrackHeight = 150;
+  rec->captionColour = 0xFFFFFF;
+  rec->captionGlowColour = 0x808080;
+  rec->captionFont = "宋体";
+  rec->captionSize = 12;
+  rec->captionBold = 1;
+  rec->hasMinimizeBox = o.minimizeBox ? 1 : 0;
+  rec->hasMaximizeBox = o.maximizeBox ? 1 : 0;
+  rec->showCloseButton = o.close ? 1 : 0;
+
+  int sum = 0;
+  if (o.help) { AddButton(*rec, 4, 26, HelpButtonFace(), "帮助"); sum += 26; }
+  if (o.menu) { AddButton(*rec, 3, 26, MenuButtonFace(), "主菜单"); sum += 26; }
+  if (o.minimizeBox) { AddButton(*rec, 2, 26, MinimiseButtonFace(), "最小化"); sum += 26; }
+  if (o.maximizeBox) {
+    AddButton(*rec, 1, 26, MaximiseButtonFace(), "最大化", RestoreButtonFace());
+    sum += 26;
+  }
+  if (o.close) { AddButton(*rec, 0, 38, CloseButtonFace(), "关闭"); sum += 38; }
+  RECT client{};
+  GetClientRect(window_, &client);
+  rec->stripWidth = sum + (ListLength(rec->titleButtons) - 1) + 3;
+  rec->stripHeight = 22;
+  rec->stripX = client.right - FrameEdge - rec->stripWidth - 2;
+  rec->stripY = 0;
+  rec->lastClientWidth = client.right;
+  rec->lastClientHeight = client.bottom;
+
+  const int i = AppendWindowRecord(std::move(rec));
+  WindowRecord& r = *WindowRecordAt(i);
+  r.tooltip = std::make_shared<ToolTip>();
+  if (o.tooltip) r.tooltip->Create(window_);
+  for (int b = 1; b <= ListLength(r.titleButtons); ++b) {
+    const TitleButton& tb = *r.titleButtons[b - 1];
+    r.tooltip->AddTool({static_cast<int>(tb.rect.x), static_cast<int>(tb.rect.y),
+                        static_cast<int>(tb.rect.x + tb.width), static_cast<int>(tb.rect.y + tb.height)},
+                       true, tb.name, b);
+  }
+  LayoutTitleButtons(i);
+  r.needsFullRedraw = 1;
+  SetPropInt(window_, Hw_lbID, i);
+  if (o.visible) {
+    ShowWindow(window_, SW_SHOWNOACTIVATE);
+    UpdateWindow(window_);
+    PumpMessages();
+  }
+}
+
+FrameWindow::~FrameWindow() {
+  const int i = FindWindowRecord(window_);
+  KillTimer(window_, reinterpret_cast<UINT_PTR>(window_));
+  SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+  DestroyWindow(window_);
+  if (i >= 1) RemoveWindowRecord(i);
+  PumpMessages();
+}
+
+int FrameWindow::index() const { return FindWindowRecord(window_); }
+
+WindowRecord& FrameWindow::record() const { return *WindowRecordAt(index()); }
+
+LRESULT CALLBACK FrameWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<FrameWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  const int index = FindWindowRecord(window);
+  if (self == nullptr || index < 1) return DefWindowProcA(window, message, wParam, lParam);
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(window, &ps);
+      if (WindowRecordAt(index)->needsFullRedraw != 0 || !WindowRecordAt(index)->frameDC) {
+        RenderFrame(index, dc, true);
+      } else {
+        BlitFrame(index, dc, true);
+      }
+      EndPaint(window, &ps);
+      return 0;
+    }
+    case WM_TIMER:
+      if (wParam == reinterpret_cast<WPARAM>(window)) {
+        ++self->timerMessages;
+        const FadeActions actions = TitleButtonsFadeStep(index);
+        for (const ButtonPaint& p : actions.paints) self->timerPaints.push_back(p);
+        return 0;
+      }
+      break;
+    case WM_SYSCOMMAND:
+      self->sysCommands.push_back(wParam & 0xFFF0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+PixelImage CaptureFrameDc(const FrameWindow& frame) {
+  const WindowRecord& r = frame.record();
+  return CaptureDc(r.frameDC.get(), 0, 0, r.lastClientWidth, r.lastClientHeight);
+}
+
+PixelImage CaptureFrameCopy(const FrameWindow& frame) {
+  const WindowRecord& r = frame.record();
+  return CaptureDc(r.frameCopy.get(), 0, 0, r.lastClientWidth, r.lastClientHeight);
+}
+
+int Brightness(std::uint32_t rgb) {
+  return static_cast<int>(((rgb >> 16) & 0xFF) + ((rgb >> 8) & 0xFF) + (rgb & 0xFF));
+}
