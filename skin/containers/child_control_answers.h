@@ -1,0 +1,38 @@
+// What a window that holds skinned controls does for them, shared by the
+// container procedure and the label procedure: the per-class control skins
+// run on its children, the colours it hands to them on WM_CTLCOLOR*, and the
+// repaints it triggers on their commands and notifications.
+#pragma once
+
+#include <windows.h>
+
+// Runs the per-class control installers on the direct children of parent,
+// registering them in window record windowIndex, in the order the frame
+// installer uses.
+void InstallChildControlSkins(int windowIndex, HWND parent);
+
+// WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN and WM_CTLCOLORSTATIC
+// for control drawing on dc: true with the brush in result when the skin
+// answers (a pattern brush of the background behind an edit or static
+// control, the hollow brush for buttons and plain list boxes; the brush and
+// bitmap are kept in the control's Kj_dxjb and Kj_wtjb, replacing and
+// deleting the previous ones); false when the message is to be passed on.
+bool AnswerChildControlColour(UINT message, HDC dc, HWND control, LRESULT& result);
+
+// WM_COMMAND from a child: while SkinChildControls and ControlBackdropSet
+// are both 1, the edit, list box and combo box notifications that change
+// what the control shows invalidate it (and repaint an edit box's drawn
+// scroll bars on EN_CHANGE).
+void RepaintOnChildCommand(WPARAM wParam, LPARAM lParam);
+
+// WM_NOTIFY from a child: tree-view expansion invalidates the tree view; a
+// tab change (TCN_SELCHANGING, or UDN_DELTAPOS of the up-down inside a tab
+// control) makes that tab control's container record paint completely.
+void RepaintOnChildNotify(LPARAM lParam);
+
+// Deletes the objects held in Kj_dxjb and Kj_wtjb of every direct child of
+// parent (those the skin handed out on WM_CTLCOLOR*).
+void DeleteChildCtlColorObjects(HWND parent);
+
+// The class name of window compared without case.
+bool IsWindowClass(HWND window, const char* className);

@@ -1,0 +1,222 @@
+// Painting of containers: the full paint, the group-box look, the generic
+// border, and the background restored behind a caption.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cmath>
+
+#include "graphics/gdiplus/gdiplus_objects.h"
+#include "graphics/paint/background_owner.h"
+#include "graphics/paint/clipping.h"
+#include "graphics/paint/colour_convert.h"
+#include "graphics/paint/composite_present.h"
+#include "graphics/paint/control_background.h"
+#include "graphics/paint/memory_dc_table.h"
+#include "graphics/paint/round_shapes.h"
+#include "graphics/paint/window_geometry.h"
+#include "skin/containers/child_control_answers.h"
+#include "skin/containers/container_skin.h"
+#include "skin/state/skin_state.h"
+
+namespace {
+
+constexpr ColourRef kBlack = 0x000000;
+constexpr ColourRef kWhite = 0xFFFFFF;
+// Caption offset from the side it is aligned to.
+constexpr int kCaptionInset = 10;
+// The group box's frame starts this far below the top edge.
+constexpr int kGroupFrameTop = 5;
+
+// The memory DC of ComposeControlBackground, released with ReleaseMemoryDc.
+class ComposedDc {
+ public:
+  ComposedDc(HWND window, const RECT& rc) : dc_(ComposeControlBackground(window, rc)) {}
+  ~ComposedDc() { ReleaseMemoryDc(dc_); }
+  ComposedDc(const ComposedDc&) = delete;
+  ComposedDc& operator=(const ComposedDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_ = nullptr;
+};
+
+// A plain memory DC compatible with the screen, for measuring text.
+class ScreenMeasureDc {
+ public:
+  ScreenMeasureDc() : dc_(CreateCompatibleDC(nullptr)) {}
+  ~ScreenMeasureDc() {
+    if (dc_ != nullptr) DeleteDC(dc_);
+  }
+  ScreenMeasureDc(const ScreenMeasureDc&) = delete;
+  ScreenMeasureDc& operator=(const ScreenMeasureDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_ = nullptr;
+};
+
+void DrawRoundOutline(Graphics& g, float x, float y, float w, float h, int r, Argb colour) {
+  GraphicsPath path;
+  Pen pen;
+  if (path.Create() && AddRoundRect(path, x, y, w, h, r) && pen.Create1(colour, 1.0f)) {
+    g.DrawPath(pen, path);
+  }
+}
+
+// The two-line rounded border of a container that is neither a group box
+// nor a tab control.
+void PaintGenericBorder(HDC dc, int width, int height) {
+  Graphics g;
+  if (!g.CreateFromHDC(dc)) return;
+  const auto w = static_cast<float>(width);
+  const auto h = static_cast<float>(height);
+  DrawRoundOutline(g, 0, 0, w - 1, h - 1, 5, ColorrefToArgb(kBlack, 40, true));
+  DrawRoundOutline(g, 1, 1, w - 3, h - 3, 3, ColorrefToArgb(kWhite, 100, true));
+}
+
+Text WindowTextOf(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  if (length <= 0) return Text();
+  Text text(static_cast<size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(window, &text[0], length + 1);
+  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+  return text;
+}
+
+// Width of text in font on a screen-compatible DC, rounded down, plus 1.
+int CaptionWidth(const Text& text, const Font& font) {
+  ScreenMeasureDc screen;
+  Graphics g;
+  if (screen.get() == nullptr || !g.CreateFromHDC(screen.get())) return 1;
+  const RectF box = g.MeasureString(text, font, RectF{});
+  return static_cast<int>(std::floor(box.width)) + 1;
+}
+
+}  // namespace
+
+int GroupCaptionLeft(DWORD style, int clientWidth, int captionWidth) {
+  const DWORD alignment = style & BS_CENTER;
+  if (alignment == BS_CENTER) return (clientWidth - captionWidth) / 2;
+  if (alignment == BS_LEFT) return kCaptionInset;
+  return clientWidth - captionWidth - kCaptionInset;
+}
+
+void PaintContainer(int windowIndex, int containerIndex) {
+  const WindowRecord* owner = WindowRecordAt(windowIndex);
+  if (owner == nullptr) return;
+  const ContainerRecord* record = RecordAt(owner->containers, containerIndex);
+  if (record == nullptr) return;
+  HWND container = record->hwnd;
+  RECT rc{};
+  GetClientRect(container, &rc);
+  const int width = rc.right;
+  const int height = rc.bottom;
+  {
+    ComposedDc dc(container, rc);
+    if (dc.get() != nullptr) {
+      if (record->frameStyle == 1) {
+        PaintGroupBox(windowIndex, containerIndex, dc.get());
+      } else if (IsWindowClass(container, WC_TABCONTROLA)) {
+        PaintTabControl(container, dc.get());
+      } else if (record->drawBorder != 0) {
+        PaintGenericBorder(dc.get(), width, height);
+      }
+      PresentToComposite(container, dc.get(), false, false);
+      HDC target = GetDcWithoutChildren(container, nullptr, false);
+      BitBlt(target, 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
+      ReleaseDC(container, target);
+    }
+  }
+  // Painting runs no messages, but take the record afresh all the same.
+  owner = WindowRecordAt(windowIndex);
+  ContainerRecord* done = owner != nullptr ? RecordAt(owner->containers, containerIndex) : nullptr;
+  if (done == nullptr || done->hwnd != container) return;
+  done->redraw = 0;
+  done->backgroundStale = 0;
+  done->width = width;
+  done->height = height;
+}
+
+void PaintGroupBox(int windowIndex, int containerIndex, HDC dc) {
+  const WindowRecord* owner = WindowRecordAt(windowIndex);
+  if (owner == nullptr) return;
+  const ContainerRecord* record = RecordAt(owner->containers, containerIndex);
+  if (record == nullptr) return;
+  HWND container = record->hwnd;
+  RECT client{};
+  GetClientRect(container, &client);
+  const auto w = static_cast<float>(client.right);
+  const auto h = static_cast<float>(client.bottom);
+  {
+    Graphics g;
+    if (g.CreateFromHDC(dc)) {
+      const auto top = static_cast<float>(kGroupFrameTop);
+      DrawRoundOutline(g, 0, top, w - 1, h - 6, 5, ColorrefToArgb(kBlack, 40, true));
+      DrawRoundOutline(g, 1, top + 1, w - 3, h - 8, 3, ColorrefToArgb(kWhite, 90, true));
+    }
+  }
+
+  const Text caption = WindowTextOf(container);
+  Font font;
+  font.Create(record->fontFace, static_cast<float>(record->fontSize), record->fontStyle);
+  const int captionWidth = CaptionWidth(caption, font);
+  const DWORD style = static_cast<DWORD>(GetWindowLongA(container, GWL_STYLE));
+  const int x = GroupCaptionLeft(style, client.right, captionWidth);
+  const RectF box{static_cast<float>(x), 1.0f, static_cast<float>(captionWidth),
+                  static_cast<float>(record->fontSize + 3)};
+  RestoreCaptionBackground(
+      container, dc,
+      MakeRect(static_cast<int>(box.x), static_cast<int>(box.y), static_cast<int>(box.x + box.width),
+               static_cast<int>(box.y + box.height)));
+
+  Graphics g;
+  SolidBrush brush;
+  StringFormat format;
+  if (g.CreateFromHDC(dc) &&
+      brush.Create(ColorrefToArgb(static_cast<ColourRef>(GetPropInt(container, Kj_Ztys)), 0, false)) &&
+      format.Create()) {
+    format.SetAlign(StringAlignmentCenter);
+    g.DrawString(caption, font, brush, box, &format);
+  }
+}
+
+void RestoreCaptionBackground(HWND container, HDC dc, const RECT& r) {
+  const BackgroundOwner found = FindBackgroundOwner(container);
+  const int recordIndex =
+      found.recordIndex != 0 ? found.recordIndex : FindOwningWindowRecord(container);
+  const WindowRecord* owner = WindowRecordAt(recordIndex);
+  if (owner == nullptr || !owner->frameDC) return;
+  const RECT offset = WindowRectRelativeTo(owner->hwnd, container);
+  BitBlt(dc, r.left, r.top, RectWidth(r), RectHeight(r), owner->frameDC.get(),
+         offset.left + r.left, offset.top + r.top, SRCCOPY);
+
+  const ContainerRecord* record =
+      RecordAt(owner->containers, FindContainerRecord(recordIndex, container));
+  if (record == nullptr || record->fillColour == 0) return;
+  const int top = record->frameStyle == 1 ? r.top + 4 : r.top;
+  if (r.bottom <= top) return;
+  Graphics g;
+  SolidBrush brush;
+  if (g.CreateFromHDC(dc) &&
+      brush.Create(ColorrefToArgb(static_cast<ColourRef>(record->fillColour), record->fillAlpha, true))) {
+    g.FillRectangleI(brush, r.left, top, RectWidth(r), r.bottom - top);
+  }
+}
+
+void LayoutContainerParts(int windowIndex, int containerIndex, int width, int height) {
+  const WindowRecord* owner = WindowRecordAt(windowIndex);
+  if (owner == nullptr) return;
+  const ContainerRecord* record = RecordAt(owner->containers, containerIndex);
+  if (record == nullptr) return;
+  // MoveWindow sends messages that may change the lists: work on a copy.
+  const std::vector<LayoutPart> parts = record->parts;
+  for (const LayoutPart& part : parts) {
+    if (part.window == nullptr) continue;
+    if (part.fullWidth != 0) {
+      MoveWindow(part.window, 2, part.top, width - 4, height - part.top, TRUE);
+    } else {
+      MoveWindow(part.window, part.left, part.top, width - part.left - 2, height - part.top - 2, TRUE);
+    }
+  }
+}

@@ -1,0 +1,205 @@
+// Label skin: installer, subclass procedure and painter.
+#include "skin/containers/label_skin.h"
+
+#include "graphics/gdiplus/gdiplus_objects.h"
+#include "graphics/paint/clipping.h"
+#include "graphics/paint/colour_convert.h"
+#include "graphics/paint/composite_present.h"
+#include "graphics/paint/control_background.h"
+#include "graphics/paint/glow_text.h"
+#include "graphics/paint/memory_dc_table.h"
+#include "skin/controls/parent_container_stale.h"
+#include "skin/state/skin_state.h"
+
+namespace {
+
+// The text rectangle starts left of the client area and reaches past it.
+constexpr float kTextLeft = -2.0f;
+constexpr float kTextExtraWidth = 8.0f;
+
+LabelRecord* LabelRecordOf(HWND label) { return ControlRecordOf(label, &WindowRecord::labels); }
+
+Text WindowTextOf(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  if (length <= 0) return Text();
+  Text text(static_cast<size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(window, &text[0], length + 1);
+  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+  return text;
+}
+
+// The memory DC of ComposeControlBackground, released with ReleaseMemoryDc.
+class ComposedDc {
+ public:
+  ComposedDc(HWND window, const RECT& rc) : dc_(ComposeControlBackground(window, rc)) {}
+  ~ComposedDc() { ReleaseMemoryDc(dc_); }
+  ComposedDc(const ComposedDc&) = delete;
+  ComposedDc& operator=(const ComposedDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_ = nullptr;
+};
+
+void DrawLabelText(HDC dc, const LabelRecord& record, const Text& text, int width, int height) {
+  Graphics g;
+  if (!g.CreateFromHDC(dc)) return;
+  const RectF box{kTextLeft, 0.0f, static_cast<float>(width) + kTextExtraWidth,
+                  static_cast<float>(height)};
+  const auto fontSize = static_cast<float>(record.fontSize);
+  if (record.glowOn == 1) {
+    DrawGlowText(g, text, box, static_cast<ColourRef>(record.textColour),
+                 static_cast<ColourRef>(record.glowColour), kDefaultBlurDivisor, record.fontFace,
+                 record.fontStyle, fontSize, record.alignment, record.lineAlignment,
+                 record.wrap != 0);
+    return;
+  }
+  Font font;
+  StringFormat format;
+  SolidBrush brush;
+  if (!font.Create(record.fontFace, fontSize, record.fontStyle) ||
+      !format.Create(StringFormatFlagsLineLimit) ||
+      !brush.Create(ColorrefToArgb(static_cast<ColourRef>(record.textColour), 0, false))) {
+    return;
+  }
+  if (record.wrap == 0) format.SetFlags(StringFormatFlagsLineLimit | StringFormatFlagsNoWrap);
+  format.SetAlign(record.alignment);
+  format.SetLineAlign(record.lineAlignment);
+  g.DrawString(text, font, brush, box, &format);
+}
+
+LRESULT OnMove(HWND label, WPARAM wParam, LPARAM lParam) {
+  if (LabelRecord* record = LabelRecordOf(label)) record->redraw = 1;
+  InvalidateRect(label, nullptr, FALSE);
+  return PassOn(label, WM_MOVE, wParam, lParam);
+}
+
+LRESULT OnSize(HWND label, WPARAM wParam, LPARAM lParam) {
+  if (LabelRecord* record = LabelRecordOf(label)) record->redraw = 1;
+  return PassOn(label, WM_SIZE, wParam, lParam);
+}
+
+// The new text is painted at once, before the control stores it. The static
+// control then draws its own look straight onto the screen when it takes
+// the text, so the skin's picture is copied back from the composite.
+LRESULT OnSetText(HWND label, WPARAM wParam, LPARAM lParam) {
+  const char* text = reinterpret_cast<const char*>(lParam);
+  const bool skinned = LabelRecordOf(label) != nullptr;
+  if (skinned) PaintLabel(label, Text(text != nullptr ? text : ""));
+  const LRESULT result = PassOn(label, WM_SETTEXT, wParam, lParam);
+  if (skinned && IsWindowVisible(label)) RepaintFromComposite(label, false, false);
+  return result;
+}
+
+LRESULT OnPaint(HWND label, WPARAM wParam, LPARAM lParam) {
+  const LabelRecord* record = LabelRecordOf(label);
+  if (record == nullptr) return PassOn(label, WM_PAINT, wParam, lParam);
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(label, &paint);
+  if (record->redraw == 1) {
+    PaintLabel(label);
+    EndPaint(label, &paint);
+  } else {
+    // Releases the paint DC itself; no EndPaint on this path.
+    RepaintFromComposite(label, false, false, dc);
+  }
+  return DefWindowProcA(label, WM_PAINT, wParam, lParam);
+}
+
+LRESULT OnEraseBackground(HWND label, HDC dc) {
+  SetBkMode(dc, TRANSPARENT);
+  LabelRecord* record = LabelRecordOf(label);
+  if (record != nullptr && record->redraw == 0) record->redraw = RedrawOnErase(label, false);
+  return 1;
+}
+
+LRESULT OnShowWindow(HWND label, WPARAM wParam, LPARAM lParam) {
+  if (wParam == 1) {
+    if (LabelRecord* record = LabelRecordOf(label)) record->redraw = 1;
+  }
+  return PassOn(label, WM_SHOWWINDOW, wParam, lParam);
+}
+
+}  // namespace
+
+Text DefaultLabelFontFace() { return "宋体"; }
+
+int InstallLabelSkin(HWND label, const std::optional<Text>& fontFace, std::optional<int> fontSize,
+                     std::optional<int> fontStyle, std::optional<int> textColour,
+                     std::optional<int> glowColour, std::optional<int> alignment,
+                     std::optional<int> lineAlignment, std::optional<int> wrap) {
+  const int w = FindOwningWindowRecord(label);
+  WindowRecord* owner = WindowRecordAt(w);
+  if (owner == nullptr) return 0;
+  const int n = TakeControlRecord(owner->labels);
+  LabelRecord& record = *RecordAt(owner->labels, n);
+  record.hwnd = label;
+  record.alignment = alignment.value_or(0);
+  record.lineAlignment = lineAlignment.value_or(kDefaultLabelLineAlignment);
+  record.wrap = wrap.value_or(0);
+  record.textColour = textColour.value_or(0);
+  record.glowOn = glowColour ? 1 : 0;
+  record.glowColour = glowColour.value_or(-1);
+  record.fontFace = fontFace.value_or(DefaultLabelFontFace());
+  record.fontSize = fontSize.value_or(kDefaultLabelFontSize);
+  record.fontStyle = fontStyle.value_or(0);
+  record.redraw = 1;
+
+  const LONG_PTR previous =
+      SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LabelSkinProc));
+  SetPropInt(label, Hw_hProc, static_cast<int>(previous));
+  SetPropInt(label, Hw_FuID, w);
+  SetPropInt(label, Hw_lbID, n);
+  return 1;
+}
+
+LRESULT CALLBACK LabelSkinProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MOVE:
+      return OnMove(label, wParam, lParam);
+    case WM_SIZE:
+      return OnSize(label, wParam, lParam);
+    case WM_SETTEXT:
+      return OnSetText(label, wParam, lParam);
+    case WM_PAINT:
+      return OnPaint(label, wParam, lParam);
+    case WM_ERASEBKGND:
+      return OnEraseBackground(label, reinterpret_cast<HDC>(wParam));
+    case WM_SHOWWINDOW:
+      return OnShowWindow(label, wParam, lParam);
+    case WM_WINDOWPOSCHANGING:
+      MarkParentContainerStale(label);
+      return PassOn(label, message, wParam, lParam);
+    default:
+      return PassOn(label, message, wParam, lParam);
+  }
+}
+
+void PaintLabel(HWND label, const std::optional<Text>& text) {
+  const LabelRecord* found = LabelRecordOf(label);
+  if (found == nullptr) return;
+  const LabelRecord record = *found;  // painting keeps no reference into the lists
+  const Text s = text ? *text : WindowTextOf(label);
+  RECT rc{};
+  GetClientRect(label, &rc);
+  const int width = rc.right;
+  const int height = rc.bottom;
+  {
+    ComposedDc dc(label, rc);
+    if (dc.get() == nullptr) return;
+    DrawLabelText(dc.get(), record, s, width, height);
+    PresentToComposite(label, dc.get(), false, false);
+    HDC target = GetDcWithoutChildren(label, nullptr, false);
+    BitBlt(target, 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
+    ReleaseDC(label, target);
+  }
+  if (LabelRecord* done = LabelRecordOf(label)) done->redraw = 0;
+}
+
+int RedrawOnErase(HWND window, bool useToolbarProperties) {
+  const WindowRecord* record =
+      WindowRecordAt(GetPropInt(window, useToolbarProperties ? Kj_FuID : Hw_FuID));
+  if (record == nullptr) return 0;
+  if (record->moving != 0) return record->sizing != 0 ? 1 : 0;
+  return record->active != 0 ? 1 : 0;
+}
