@@ -174,13 +174,6 @@ void OnNextDlgCtl(HWND window, WPARAM wParam, LPARAM lParam) {
   if (target) SetFocus(target);
 }
 
-// Until the drawn frame exists, the bare background acts as the title bar
-// so the borderless window can be dragged; the frame skin replaces this.
-LRESULT OnNcHitTest(HWND window, WPARAM wParam, LPARAM lParam) {
-  const LRESULT hit = DefWindowProcA(window, WM_NCHITTEST, wParam, lParam);
-  return hit == HTCLIENT ? HTCAPTION : hit;
-}
-
 // Black text on white in every edit box.
 LRESULT OnCtlColorEdit(HDC dc) {
   SetTextColor(dc, RGB(0, 0, 0));
@@ -196,8 +189,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_NEXTDLGCTL:
       OnNextDlgCtl(window, wParam, lParam);
       return 0;
-    case WM_NCHITTEST:
-      return OnNcHitTest(window, wParam, lParam);
     case WM_CTLCOLOREDIT:
       return OnCtlColorEdit(reinterpret_cast<HDC>(wParam));
     case WM_DESTROY:

@@ -11,3 +11,7 @@ void StartSkinModule();
 // The main window's created event: raised once, when the window and all its
 // controls exist, before the window is first shown.
 void WindowCreated(HWND mainWindow);
+
+// Sets the window's caption to the expected one (stored enciphered) when it
+// shows another.
+void CheckMainCaption(HWND mainWindow);

