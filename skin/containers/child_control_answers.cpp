@@ -5,7 +5,6 @@
 #include <commctrl.h>
 
 #include "skin/controls/check_radio_skin.h"
-#include "skin/controls/combo_skin.h"
 #include "skin/controls/edit_skin.h"
 #include "skin/controls/header_skin.h"
 #include "skin/controls/list_skin.h"
@@ -93,8 +92,7 @@ bool IsWindowClass(HWND window, const char* className) {
 void InstallChildControlSkins(int windowIndex, HWND parent) {
   InstallPushButtonSkins(windowIndex, parent);
   InstallCheckAndRadioSkins(windowIndex, parent);
-  InstallEditSkins(windowIndex, parent);
-  InstallComboSkins(windowIndex, parent);
+  InstallEditSkins(windowIndex, parent);  // with the combo boxes
   InstallTrackbarSkins(windowIndex, parent);
   InstallProgressSkins(windowIndex, parent);
   InstallListSkins(windowIndex, parent);

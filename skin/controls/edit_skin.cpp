@@ -2,6 +2,7 @@
 #include "skin/controls/edit_skin.h"
 
 #include "graphics/paint/background_owner.h"
+#include "skin/controls/combo_skin.h"
 #include "skin/controls/scroll_bar_windows.h"
 #include "skin/state/skin_state.h"
 
@@ -258,6 +259,9 @@ void InstallEditSkins(int windowIndex, HWND parent) {
     SetPropInt(child, Kj_Ztys, 0);
     SetPropInt(child, Hw_hProc, static_cast<int>(reinterpret_cast<INT_PTR>(edit.savedProc)));
   }
+  // Combo boxes are installed with the edit boxes: a drop-down combo's edit
+  // field is answered by its combo box.
+  InstallComboSkins(windowIndex, parent);
 }
 
 LRESULT CALLBACK EditSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

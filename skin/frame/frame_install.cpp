@@ -9,7 +9,12 @@
 #include "graphics/tooltip/tooltip.h"
 #include "skin/controls/check_radio_skin.h"
 #include "skin/controls/edit_skin.h"
+#include "skin/controls/header_skin.h"
+#include "skin/controls/list_skin.h"
+#include "skin/controls/progress_skin.h"
 #include "skin/controls/push_button_skin.h"
+#include "skin/controls/trackbar_skin.h"
+#include "skin/controls/updown_skin.h"
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/frame_proc.h"
 #include "skin/frame/title_buttons.h"
@@ -103,10 +108,13 @@ void AddButtonTools(WindowRecord& record) {
 void InstallControlSkins(int index, HWND window) {
   InstallPushButtonSkins(index, window);
   InstallCheckAndRadioSkins(index, window);
-  InstallEditSkins(index, window);
-  // Still to come, in this order: combo boxes (with the edit boxes above),
-  // trackbars, progress bars, list-type controls, up-down controls, header
-  // controls, then toolbars.
+  InstallEditSkins(index, window);  // with the combo boxes
+  InstallTrackbarSkins(index, window);
+  InstallProgressSkins(index, window);
+  InstallListSkins(index, window);
+  InstallUpDownSkins(index, window);
+  InstallHeaderSkins(index, window);
+  // Toolbars go last, here, once their skin exists (InstallToolbarSkins).
 }
 
 }  // namespace

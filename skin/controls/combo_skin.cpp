@@ -1,0 +1,261 @@
+// Registration of combo boxes and their subclass procedure.
+#include "skin/controls/combo_skin.h"
+
+#include <vector>
+
+#include "graphics/paint/background_owner.h"
+#include "skin/controls/edit_skin.h"
+#include "skin/controls/list_combo_rules.h"
+#include "skin/controls/parent_container_stale.h"
+#include "skin/state/skin_state.h"
+
+namespace {
+
+const char kComboBoxClass[] = "ComboBox";
+const char kEditClass[] = "Edit";
+// The update region passed on with WM_NCPAINT: no valid region handle.
+constexpr WPARAM kNoUpdateRegion = static_cast<WPARAM>(0xFFFFFFFF);
+
+ComboRecord* ComboRecordOf(HWND combo) {
+  ComboRecord* record = ControlRecordOf(combo, &WindowRecord::combos);
+  return record != nullptr && record->window == combo ? record : nullptr;
+}
+
+bool IsClass(HWND window, const char* name) {
+  return lstrcmpiA(ClassNameOf(window).c_str(), name) == 0;
+}
+
+bool RunsProc(HWND window, WNDPROC proc) {
+  return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) == proc;
+}
+
+WNDPROC Subclass(HWND window, WNDPROC proc) {
+  return reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+}
+
+void SetSavedProc(HWND window, WNDPROC proc) {
+  SetPropInt(window, Hw_hProc, static_cast<int>(reinterpret_cast<INT_PTR>(proc)));
+}
+
+// The selected item's text becomes the combo box's window text.
+void TakeSelectedText(HWND combo) {
+  const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+  if (selected < 0) return;
+  const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(selected), 0);
+  if (length < 0) return;
+  std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
+  if (SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(selected),
+                   reinterpret_cast<LPARAM>(text.data())) < 0) {
+    return;
+  }
+  text.back() = '\0';
+  SendMessageA(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.data()));
+}
+
+// The edit field of a combo box becomes a skinned edit box, without drawn
+// scroll bars (the combo box has none to cover).
+void RegisterComboEditField(int windowIndex, HWND edit) {
+  WindowRecord* record = WindowRecordAt(windowIndex);
+  if (record == nullptr || FindEditRecord(windowIndex, edit) != 0 || RunsProc(edit, &EditSkinProc)) {
+    return;
+  }
+  const int index = TakeControlRecord(record->edits);
+  EditRecord& field = *record->edits[index - 1];
+  field.window = edit;
+  field.savedProc = Subclass(edit, &EditSkinProc);
+  SetPropInt(edit, Hw_lbID, index);
+  SetPropInt(edit, Hw_FuID, windowIndex);
+  SetPropInt(edit, Kj_Ztys, 0);
+  SetSavedProc(edit, field.savedProc);
+}
+
+void RegisterCombo(int windowIndex, HWND combo) {
+  WindowRecord* record = WindowRecordAt(windowIndex);
+  const int index = TakeControlRecord(record->combos);
+  ComboRecord& entry = *record->combos[index - 1];
+  TakeSelectedText(combo);
+  entry.window = combo;
+  entry.savedProc = Subclass(combo, &ComboSkinProc);
+  SetPropInt(combo, Hw_lbID, index);
+  SetPropInt(combo, Hw_FuID, windowIndex);
+  SetSavedProc(combo, entry.savedProc);
+
+  HWND edit = FindWindowExA(combo, nullptr, kEditClass, nullptr);
+  if (edit != nullptr && ControlBackdropSet == 1) RegisterComboEditField(windowIndex, edit);
+}
+
+// Paints the combo box by its own record, with focus from the record.
+void Repaint(HWND combo, bool hot, std::optional<bool> focus = std::nullopt) {
+  if (ComboRecordOf(combo) == nullptr) return;
+  PaintComboBox(GetPropInt(combo, Hw_FuID), GetPropInt(combo, Hw_lbID), hot, focus);
+}
+
+LRESULT OnMouseMove(HWND combo, WPARAM wParam, LPARAM lParam) {
+  TRACKMOUSEEVENT track = {};
+  track.cbSize = sizeof(track);
+  track.dwFlags = TME_LEAVE;
+  track.hwndTrack = combo;
+  TrackMouseEvent(&track);
+
+  WindowRecord* owner = OwnerRecordOf(combo);
+  if (owner != nullptr && ComboRecordOf(combo) != nullptr) {
+    const int index = GetPropInt(combo, Hw_lbID);
+    owner->controlUnderMouse = index;
+    if ((index >= 1 && owner->controlUnderMouse != owner->hotControlIndex) ||
+        owner->hotControlClass != kHotClassCombo) {
+      Repaint(combo, true);
+    }
+    if ((owner = OwnerRecordOf(combo)) != nullptr) {
+      owner->hotControlIndex = owner->controlUnderMouse;
+      owner->hotControlClass = kHotClassCombo;
+    }
+  }
+  return PassOn(combo, WM_MOUSEMOVE, wParam, lParam);
+}
+
+LRESULT OnMouseLeave(HWND combo, WPARAM wParam, LPARAM lParam) {
+  if (ComboRecordOf(combo) != nullptr) {
+    Repaint(combo, false);
+    if (WindowRecord* owner = OwnerRecordOf(combo)) owner->hotControlIndex = 0;
+  }
+  return PassOn(combo, WM_MOUSELEAVE, wParam, lParam);
+}
+
+LRESULT OnSetFocus(HWND combo, WPARAM wParam, LPARAM lParam) {
+  if (ComboRecord* record = ComboRecordOf(combo)) {
+    record->hasFocus = 1;
+    Repaint(combo, false, true);
+  }
+  return PassOn(combo, WM_SETFOCUS, wParam, lParam);
+}
+
+LRESULT OnKillFocus(HWND combo, WPARAM wParam, LPARAM lParam) {
+  if (ComboRecord* record = ComboRecordOf(combo)) record->hasFocus = 0;
+  return PassOn(combo, WM_KILLFOCUS, wParam, lParam);
+}
+
+LRESULT OnMove(HWND combo, WPARAM wParam, LPARAM lParam) {
+  Repaint(combo, false);
+  return PassOn(combo, WM_MOVE, wParam, lParam);
+}
+
+// The whole combo box is drawn by the skin; the standard procedure does not
+// see the message.
+LRESULT OnPaint(HWND combo, WPARAM wParam, LPARAM lParam) {
+  PAINTSTRUCT paint = {};
+  BeginPaint(combo, &paint);
+  Repaint(combo, false);
+  EndPaint(combo, &paint);
+  return DefWindowProcA(combo, WM_PAINT, wParam, lParam);
+}
+
+LRESULT OnNcPaint(HWND combo, LPARAM lParam) {
+  Repaint(combo, false);
+  return DefWindowProcA(combo, WM_NCPAINT, kNoUpdateRegion, lParam);
+}
+
+LRESULT OnEraseBackground(WPARAM wParam) {
+  SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+  return 1;
+}
+
+LRESULT OnSetText(HWND combo, WPARAM wParam, LPARAM lParam) {
+  if (FindWindowExA(combo, nullptr, kEditClass, nullptr) != nullptr) {
+    InvalidateRect(combo, nullptr, TRUE);
+  }
+  return PassOn(combo, WM_SETTEXT, wParam, lParam);
+}
+
+LRESULT OnWindowPosChanging(HWND combo, WPARAM wParam, LPARAM lParam) {
+  MarkParentContainerStale(combo);
+  return PassOn(combo, WM_WINDOWPOSCHANGING, wParam, lParam);
+}
+
+// The edit field's text moved over the background: it repaints all of it.
+LRESULT OnCommand(HWND combo, WPARAM wParam, LPARAM lParam) {
+  HWND field = reinterpret_cast<HWND>(lParam);
+  if (ControlBackdropSet == 1 && SkinChildControls == 1 && field != nullptr &&
+      IsClass(field, kEditClass)) {
+    const WORD code = HIWORD(wParam);
+    if (code == EN_VSCROLL || code == EN_HSCROLL || code == EN_CHANGE || code == EN_UPDATE) {
+      InvalidateRect(field, nullptr, TRUE);
+    }
+  }
+  return PassOn(combo, WM_COMMAND, wParam, lParam);
+}
+
+// The edit field's text lies transparently over a brush of the background
+// behind it. Each answer replaces the field's previous brush and bitmap.
+LRESULT OnCtlColorEdit(HWND combo, WPARAM wParam, LPARAM lParam) {
+  HWND field = reinterpret_cast<HWND>(lParam);
+  HDC dc = reinterpret_cast<HDC>(wParam);
+  if (ControlBackdropSet == 0 || field == nullptr) {
+    return PassOn(combo, WM_CTLCOLOREDIT, wParam, lParam);
+  }
+  SetTextColor(dc, static_cast<COLORREF>(GetPropInt(field, Kj_Ztys)));
+  SetBkMode(dc, TRANSPARENT);
+  DeleteCtlColorObjects(field);
+  HBITMAP bitmap = EditBackgroundBitmap(field);
+  HBRUSH brush = bitmap != nullptr ? CreatePatternBrush(bitmap) : nullptr;
+  if (brush == nullptr) {
+    // Nothing skinned behind the field: it keeps the standard colours.
+    if (bitmap != nullptr) DeleteObject(bitmap);
+    return PassOn(combo, WM_CTLCOLOREDIT, wParam, lParam);
+  }
+  SetPropInt(field, Kj_dxjb, static_cast<int>(reinterpret_cast<INT_PTR>(brush)));
+  SetPropInt(field, Kj_wtjb, static_cast<int>(reinterpret_cast<INT_PTR>(bitmap)));
+  return reinterpret_cast<LRESULT>(brush);
+}
+
+}  // namespace
+
+int FindComboRecord(int windowIndex, HWND window) {
+  const WindowRecord* record = WindowRecordAt(windowIndex);
+  if (record == nullptr || window == nullptr) return 0;
+  for (int i = 1; i <= ListLength(record->combos); ++i) {
+    if (record->combos[i - 1]->window == window) return i;
+  }
+  return 0;
+}
+
+void InstallComboSkins(int windowIndex, HWND parent) {
+  if (SkinChildControls == 0 || WindowRecordAt(windowIndex) == nullptr) return;
+  for (HWND child = FindWindowExA(parent, nullptr, kComboBoxClass, nullptr); child != nullptr;
+       child = FindWindowExA(parent, child, kComboBoxClass, nullptr)) {
+    // A second subclassing would make the skin procedure its own saved one.
+    if (FindComboRecord(windowIndex, child) != 0 || RunsProc(child, &ComboSkinProc)) continue;
+    RegisterCombo(windowIndex, child);
+  }
+}
+
+LRESULT CALLBACK ComboSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+      return OnMouseMove(window, wParam, lParam);
+    case WM_MOUSELEAVE:
+      return OnMouseLeave(window, wParam, lParam);
+    case WM_SETFOCUS:
+      return OnSetFocus(window, wParam, lParam);
+    case WM_KILLFOCUS:
+      return OnKillFocus(window, wParam, lParam);
+    case WM_MOVE:
+      return OnMove(window, wParam, lParam);
+    case WM_PAINT:
+      return OnPaint(window, wParam, lParam);
+    case WM_NCPAINT:
+      return OnNcPaint(window, lParam);
+    case WM_ERASEBKGND:
+      return OnEraseBackground(wParam);
+    case WM_SETTEXT:
+      return OnSetText(window, wParam, lParam);
+    case WM_WINDOWPOSCHANGING:
+      return OnWindowPosChanging(window, wParam, lParam);
+    case WM_COMMAND:
+      return OnCommand(window, wParam, lParam);
+    case WM_CTLCOLOREDIT:
+      return OnCtlColorEdit(window, wParam, lParam);
+    default:
+      return PassOn(window, message, wParam, lParam);
+  }
+}

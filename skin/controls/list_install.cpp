@@ -1,0 +1,115 @@
+// Registration of the list-type controls, and the small lookups the list
+// and combo skins share.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "graphics/paint/background_owner.h"
+#include "skin/controls/list_combo_rules.h"
+#include "skin/controls/list_records.h"
+#include "skin/controls/list_skin.h"
+#include "skin/controls/scroll_bar_windows.h"
+#include "skin/state/skin_state.h"
+
+namespace {
+
+const char kComboBoxClass[] = "ComboBox";
+
+std::uint32_t StyleOf(HWND window) {
+  return static_cast<std::uint32_t>(GetWindowLongA(window, GWL_STYLE));
+}
+
+// What the control needs before it is subclassed: with the backdrop set, a
+// list view draws its item text without a background, and a tree view
+// paints its background in the key colour that its painter keys out.
+void PrepareBackground(ListKind kind, HWND control) {
+  if (ControlBackdropSet != 1) return;
+  if (kind == ListKind::ListView) {
+    SendMessageA(control, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
+  } else if (kind == ListKind::TreeView) {
+    SendMessageA(control, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(kColourKey));
+  }
+}
+
+void RegisterListControl(int windowIndex, ListKind kind, HWND control) {
+  if (FindListRecord(windowIndex, control) != 0 ||
+      reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC)) == &ListSkinProc) {
+    return;  // a second subclassing would make the skin procedure its own saved one
+  }
+  const std::uint32_t style = StyleOf(control);
+  if (SkipsListRegistration(kind, style)) return;
+  PrepareBackground(kind, control);
+
+  WindowRecord* record = WindowRecordAt(windowIndex);
+  const int index = TakeControlRecord(record->lists);
+  ListRecord& entry = *record->lists[index - 1];
+  entry.window = control;
+  if (KindHasDrawnBars(kind)) {
+    const bool visible = (style & WS_VISIBLE) != 0;
+    entry.verticalBar = CreateScrollBarWindow(control, ScrollBarOrientation::Vertical,
+                                              visible && (style & WS_VSCROLL) != 0);
+    entry.horizontalBar = CreateScrollBarWindow(control, ScrollBarOrientation::Horizontal,
+                                                visible && (style & WS_HSCROLL) != 0);
+  }
+  entry.stale = 1;
+  entry.savedProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListSkinProc)));
+  SetPropInt(control, Hw_lbID, index);
+  SetPropInt(control, Hw_FuID, windowIndex);
+  SetPropInt(control, Hw_hProc, static_cast<int>(reinterpret_cast<INT_PTR>(entry.savedProc)));
+}
+
+void RegisterKind(int windowIndex, HWND parent, ListKind kind) {
+  const char* cls = ListKindClass(kind);
+  if (kind == ListKind::ComboList) {
+    // Only a list that is a child window of its combo box (simple style).
+    for (HWND combo = FindWindowExA(parent, nullptr, kComboBoxClass, nullptr); combo != nullptr;
+         combo = FindWindowExA(parent, combo, kComboBoxClass, nullptr)) {
+      if (HWND list = FindWindowExA(combo, nullptr, cls, nullptr)) {
+        RegisterListControl(windowIndex, kind, list);
+      }
+    }
+    return;
+  }
+  for (HWND child = FindWindowExA(parent, nullptr, cls, nullptr); child != nullptr;
+       child = FindWindowExA(parent, child, cls, nullptr)) {
+    RegisterListControl(windowIndex, kind, child);
+  }
+}
+
+}  // namespace
+
+ListRecord* ListRecordOf(HWND control) {
+  ListRecord* record = ControlRecordOf(control, &WindowRecord::lists);
+  return record != nullptr && record->window == control ? record : nullptr;
+}
+
+ListKind ListKindOf(HWND control) { return ListKindOfClass(ClassNameOf(control)); }
+
+int FindListRecord(int windowIndex, HWND window) {
+  const WindowRecord* record = WindowRecordAt(windowIndex);
+  if (record == nullptr || window == nullptr) return 0;
+  for (int i = 1; i <= ListLength(record->lists); ++i) {
+    if (record->lists[i - 1]->window == window) return i;
+  }
+  return 0;
+}
+
+void InstallListSkins(int windowIndex, HWND parent) {
+  if (SkinChildControls == 0 || WindowRecordAt(windowIndex) == nullptr) return;
+  for (ListKind kind : kListInstallOrder) RegisterKind(windowIndex, parent, kind);
+}
+
+bool IsOwnerDrawListBox(HWND control) {
+  return IsOwnerDrawListStyle(ListKindOf(control), StyleOf(control));
+}
+
+RECT WindowRectInParent(HWND window) {
+  if (FindWindowRecord(window) >= 1) return RECT{0, 0, 0, 0};
+  RECT parent = {};
+  GetWindowRect(GetParent(window), &parent);
+  RECT r = {};
+  GetWindowRect(window, &r);
+  OffsetRect(&r, -parent.left, -parent.top);
+  return r;
+}
