@@ -122,8 +122,10 @@ bool CreateControl(HWND mainWindow, HINSTANCE instance, const ControlSpec& spec,
   HWND parent = spec.parentId == 0 ? mainWindow
                                    : MainControl(mainWindow, static_cast<ControlId>(spec.parentId));
   if (!parent) return false;
+  // WS_CLIPSIBLINGS: the skinned group box 分组框2 paints its whole box and
+  // must not paint over the command buttons that lie on it as its siblings.
   HWND control = CreateWindowExA(spec.exStyle, ClassOf(spec.kind), spec.text,
-                                 WS_CHILD | WS_VISIBLE | spec.style, spec.left, spec.top, spec.width,
+                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | spec.style, spec.left, spec.top, spec.width,
                                  spec.height, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance,
                                  nullptr);

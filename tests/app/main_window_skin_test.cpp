@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "app/window_created.h"
 #include "gui_test_support.h"
 #include "skin/state/skin_state.h"
@@ -99,4 +101,29 @@ TEST(MainWindowSkin, ControlsKeepTheMouseUnderTheDrawnFrame) {
   POINT onList = {100, 100};
   ClientToScreen(window, &onList);
   EXPECT_EQ(WindowFromPoint(onList), MainControl(window, kEdit20));
+}
+
+TEST(MainWindowSkin, GroupBoxDoesNotPaintOverTheCommandButtonsOnIt) {
+  MainWindowTest test;
+  HWND window = test.Window();
+  PumpFor(window, 300);
+  const WindowRecord& r = RecordOf(window);
+  ASSERT_NE(r.frameDC.get(), nullptr);
+  HDC screen = GetDC(window);
+  // A point on each button's face, left of its caption: the drawn face must
+  // be on screen there, not the bare background the group box paints.
+  for (ControlId id : {kButton10, kButton2, kButton3}) {
+    RECT button;
+    GetWindowRect(MainControl(window, id), &button);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&button), 2);
+    const int x = button.left + 8;
+    const int y = (button.top + button.bottom) / 2;
+    const COLORREF shown = GetPixel(screen, x, y);
+    const COLORREF background = GetPixel(r.frameDC.get(), x, y);
+    const int difference = std::abs(GetRValue(shown) - GetRValue(background)) +
+                           std::abs(GetGValue(shown) - GetGValue(background)) +
+                           std::abs(GetBValue(shown) - GetBValue(background));
+    EXPECT_GT(difference, 12) << id;
+  }
+  ReleaseDC(window, screen);
 }
