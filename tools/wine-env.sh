@@ -18,6 +18,13 @@ px_tools_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 if [ -z "${DISPLAY:-}" ]; then
   for n in $(seq 99 -1 60); do
+    # A lock left by an X server that no longer runs does not hold the number.
+    if [ -e "/tmp/.X$n-lock" ]; then
+      lock_pid="$(tr -d ' ' < "/tmp/.X$n-lock" 2>/dev/null)"
+      if [ -n "$lock_pid" ] && ! kill -0 "$lock_pid" 2>/dev/null; then
+        rm -f "/tmp/.X$n-lock" "/tmp/.X11-unix/X$n"
+      fi
+    fi
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
       Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
       PX_XVFB_PID=$!
