@@ -13,8 +13,6 @@
 
 namespace {
 
-const char kPopupClass[] = "PaintTestPopup";
-
 class GdiPlusEnvironment : public ::testing::Environment {
  public:
   void SetUp() override { token_ = StartGdiPlus(); }
@@ -32,7 +30,7 @@ class GdiPlusEnvironment : public ::testing::Environment {
 
 int Channel(std::uint32_t rgb, int shift) { return static_cast<int>((rgb >> shift) & 0xFF); }
 
-BITMAPINFO Dib32Info(int width, int height) {
+HBITMAP CreateDib(int width, int height, std::uint32_t** bits) {
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = width;
@@ -40,7 +38,7 @@ BITMAPINFO Dib32Info(int width, int height) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  return info;
+  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(bits), nullptr, 0);
 }
 
 }  // namespace
@@ -54,10 +52,10 @@ std::unique_ptr<TestWindow> CreatePopup(int x, int y, int width, int height) {
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = DefWindowProcA;
     wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kPopupClass;
+    wc.lpszClassName = "PaintTestPopup";
     registered = RegisterClassExA(&wc) != 0;
   }
-  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kPopupClass, "paint test", WS_POPUP, x, y, width,
+  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, "PaintTestPopup", "paint test", WS_POPUP, x, y, width,
                                 height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   ShowWindow(window, SW_SHOWNOACTIVATE);
   return std::make_unique<TestWindow>(window);
@@ -84,8 +82,7 @@ int AddWindowRecord(HWND window) {
   return index;
 }
 
-int AddContainer(int recordIndex, HWND container, int frameStyle, int fillColour, int fillAlpha,
-                 int drawFrame) {
+int AddContainer(int recordIndex, HWND container, int frameStyle, int fillColour, int fillAlpha) {
   WindowRecord* record = WindowRecordAt(recordIndex);
   const int index = TakeControlRecord(record->containers);
   ContainerRecord& c = *record->containers[index - 1];
@@ -93,7 +90,7 @@ int AddContainer(int recordIndex, HWND container, int frameStyle, int fillColour
   c.frameStyle = frameStyle;
   c.fillColour = fillColour;
   c.fillAlpha = fillAlpha;
-  c.drawFrame = drawFrame;
+  c.drawFrame = 1;
   RECT client = {};
   GetClientRect(container, &client);
   c.width = client.right;
@@ -104,10 +101,7 @@ int AddContainer(int recordIndex, HWND container, int frameStyle, int fillColour
 }
 
 PixelCanvas::PixelCanvas(int w, int h, std::uint32_t rgb) : width(w), height(h) {
-  BITMAPINFO info = Dib32Info(w, -h);  // top-down: row 0 first
-  void* p = nullptr;
-  bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &p, nullptr, 0);
-  bits = static_cast<std::uint32_t*>(p);
+  bitmap = CreateDib(w, -h, &bits);  // top-down: row 0 first
   for (int i = 0; i < w * h; ++i) bits[i] = rgb;
   dc = CreateCompatibleDC(nullptr);
   previous = SelectObject(dc, bitmap);
@@ -125,13 +119,10 @@ std::uint32_t FramePixel(int x, int y) {
 }
 
 HDC CreateFrameDc(int width, int height) {
-  BITMAPINFO info = Dib32Info(width, height);
-  void* p = nullptr;
-  HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &p, nullptr, 0);
-  auto* bits = static_cast<std::uint32_t*>(p);
-  for (int y = 0; y < height; ++y) {
+  std::uint32_t* bits = nullptr;
+  HBITMAP dib = CreateDib(width, height, &bits);
+  for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) bits[(height - 1 - y) * width + x] = FramePixel(x, y);
-  }
   HDC dc = CreateCompatibleDC(nullptr);
   SelectObject(dc, dib);
   return dc;
@@ -154,23 +145,20 @@ std::uint32_t Blend(std::uint32_t dst, std::uint32_t src, int alpha) {
 }
 
 bool NearRgb(std::uint32_t a, std::uint32_t b, int tolerance) {
-  for (int shift = 0; shift <= 16; shift += 8) {
+  for (int shift = 0; shift <= 16; shift += 8)
     if (std::abs(Channel(a, shift) - Channel(b, shift)) > tolerance) return false;
-  }
   return true;
 }
 
 Bytes MakePng(int width, int height, const std::function<std::uint32_t(int, int)>& argbAt) {
   Bitmap picture;
   if (!CreateArgbBitmap(picture, width, height)) return {};
-  for (int y = 0; y < height; ++y) {
+  for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) picture.SetPixel(x, y, argbAt(x, y));
-  }
   return picture.SaveToBytes(Text(ImageFormatPNG));
 }
 
 Text OutputFolder() {
-  if (const char* out = std::getenv("PX_PAINT_OUT")) return Text(out);
   char temp[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, temp);
   return Text(temp);
@@ -182,11 +170,4 @@ bool WriteFileBytes(const Text& path, const Bytes& bytes) {
   const size_t written = std::fwrite(bytes.data(), 1, bytes.size(), f);
   std::fclose(f);
   return written == bytes.size();
-}
-
-bool SaveCanvasPng(const PixelCanvas& canvas, const Text& name) {
-  GdiFlush();
-  return WriteFileBytes(OutputFolder() + name,
-                        MakePng(canvas.width, canvas.height,
-                                [&canvas](int x, int y) { return 0xFF000000u | canvas.Rgb(x, y); }));
 }

@@ -1,6 +1,5 @@
-// Shared pieces of the paint-helper tests: a GDI+ session for the program,
-// real windows on the test desktop, hand-built skin records, pixel reads
-// from 32-bpp DIBs.
+// Shared pieces of the paint-helper tests: real windows on the test
+// desktop, hand-built skin records, pixel reads from 32-bpp DIBs.
 #pragma once
 
 #include <windows.h>
@@ -8,7 +7,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <string>
 
 #include "app/text_ops.h"
 #include "skin/state/skin_state.h"
@@ -16,17 +14,15 @@
 // Destroys its window on every path.
 struct TestWindow {
   HWND window = nullptr;
-  explicit TestWindow(HWND w = nullptr) : window(w) {}
-  ~TestWindow() { if (window != nullptr) DestroyWindow(window); }
+  explicit TestWindow(HWND w) : window(w) {}
+  ~TestWindow() { DestroyWindow(window); }
   TestWindow(const TestWindow&) = delete;
   TestWindow& operator=(const TestWindow&) = delete;
   HWND get() const { return window; }
 };
 
-// A borderless top-level popup (window rectangle = client area) at screen
-// (x, y), shown without activation.
+// A borderless popup (window rectangle = client area) at screen (x, y).
 std::unique_ptr<TestWindow> CreatePopup(int x, int y, int width, int height);
-// A visible child window of a system class at (x, y) in parent's client area.
 HWND CreateChildWindow(HWND parent, const char* className, int x, int y, int width, int height,
                        DWORD style = 0, DWORD exStyle = 0);
 
@@ -35,8 +31,7 @@ void ResetPaintState();
 // A window record for window (Hw_lbID set); returns its index.
 int AddWindowRecord(HWND window);
 // Registers container in the record's containers (Hw_lbID, Hw_FuID, size).
-int AddContainer(int recordIndex, HWND container, int frameStyle, int fillColour = 0,
-                 int fillAlpha = 255, int drawFrame = 1);
+int AddContainer(int recordIndex, HWND container, int frameStyle, int fillColour = 0, int fillAlpha = 255);
 
 // A memory DC with a top-down 32-bpp DIB whose pixels are readable.
 struct PixelCanvas {
@@ -45,7 +40,6 @@ struct PixelCanvas {
   HGDIOBJ previous = nullptr;
   std::uint32_t* bits = nullptr;
   int width = 0, height = 0;
-
   PixelCanvas(int w, int h, std::uint32_t rgb = 0);
   ~PixelCanvas();
   PixelCanvas(const PixelCanvas&) = delete;
@@ -55,20 +49,15 @@ struct PixelCanvas {
 };
 
 // A memory DC on a bottom-up 32-bpp DIB (as the frame renderer makes them)
-// holding FramePixel; the caller owns it (e.g. through frameDC).
+// holding FramePixel, distinct in every pixel; the caller owns it.
 HDC CreateFrameDc(int width, int height);
-// The known frame picture: distinct in every pixel up to 400 x 400.
 std::uint32_t FramePixel(int x, int y);
-// width x height pixels of dc from (0, 0).
 std::unique_ptr<PixelCanvas> ReadPixels(HDC dc, int width, int height);
 
 // src over dst at alpha, per channel (0x00RRGGBB).
 std::uint32_t Blend(std::uint32_t dst, std::uint32_t src, int alpha);
 bool NearRgb(std::uint32_t a, std::uint32_t b, int tolerance);
 
-// A PNG picture painted by argbAt(x, y).
 Bytes MakePng(int width, int height, const std::function<std::uint32_t(int, int)>& argbAt);
-// Pictures left to be looked at go to PX_PAINT_OUT, else the temp folder.
 Text OutputFolder();
 bool WriteFileBytes(const Text& path, const Bytes& bytes);
-bool SaveCanvasPng(const PixelCanvas& canvas, const Text& name);
