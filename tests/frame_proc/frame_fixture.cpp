@@ -10,8 +10,9 @@ namespace {
 constexpr char kFrameClass[] = "PxFrameTest";
 
 void RegisterFrameClass(WNDPROC proc) {
+  WNDCLASSEXA existing{};  // a failed look-up may leave data here
+  if (GetClassInfoExA(GetModuleHandleA(nullptr), kFrameClass, &existing)) return;
   WNDCLASSEXA wc{};
-  if (GetClassInfoExA(GetModuleHandleA(nullptr), kFrameClass, &wc)) return;
   wc.cbSize = sizeof(wc);
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = proc;
@@ -21,19 +22,13 @@ void RegisterFrameClass(WNDPROC proc) {
   RegisterClassExA(&wc);
 }
 
-bool IsLoopCommand(WPARAM command) {
-  const WPARAM c = command & 0xFFF0;
-  return c == SC_MOVE || c == SC_SIZE;
-}
-
 }  // namespace
 
 WNDPROC TestFrame::procAtNcDestroy = nullptr;
 
 void ResetFrameSkinState() {
   ResetControlSkinState();
-  // The real cursor stays away from the test windows, so that the system's
-  // own mouse messages do not mix with the ones a test sends.
+  // Keeps the system's own mouse messages out of the tests' windows.
   SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
   PumpMessages();
 }
@@ -56,10 +51,9 @@ int TestFrame::Index() const { return GetPropInt(window_, Hw_lbID); }
 WindowRecord& TestFrame::Record() const { return *WindowRecordAt(Index()); }
 
 HWND TestFrame::AddControl(const char* cls, const char* text, DWORD style, int x, int y,
-                           int width, int height, int id) {
+                           int width, int height) {
   return CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                         window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         GetModuleHandleA(nullptr), nullptr);
+                         window_, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 void TestFrame::InstallLikeProgram() {
@@ -90,24 +84,18 @@ LRESULT CALLBACK TestFrame::Proc(HWND window, UINT message, WPARAM wParam, LPARA
   }
   auto* self = reinterpret_cast<TestFrame*>(GetWindowLongA(window, GWL_USERDATA));
   if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  self->seen_.push_back(SeenMessage{message, wParam, lParam});
+  const WPARAM command = wParam & 0xFFF0;
   if (message == WM_NCDESTROY) {
-    self->seen_.push_back(SeenMessage{message, wParam, lParam});
     procAtNcDestroy = reinterpret_cast<WNDPROC>(GetWindowLongA(window, GWL_WNDPROC));
     self->window_ = nullptr;
     SetWindowLongA(window, GWL_USERDATA, 0);
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
-  return self->Handle(window, message, wParam, lParam);
-}
-
-LRESULT TestFrame::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  seen_.push_back(SeenMessage{message, wParam, lParam});
-  if (watch) watch(seen_.back());
-  if (refuseLoops && (message == WM_NCLBUTTONDOWN ||
-                      (message == WM_SYSCOMMAND && IsLoopCommand(wParam)))) {
+  } else if ((self->refuseLoops && (message == WM_NCLBUTTONDOWN ||
+                                    (message == WM_SYSCOMMAND &&
+                                     (command == SC_MOVE || command == SC_SIZE)))) ||
+             (self->refuseClose && message == WM_CLOSE)) {
     return 0;
   }
-  if (refuseClose && message == WM_CLOSE) return 0;
   return DefWindowProcA(window, message, wParam, lParam);
 }
 

@@ -13,7 +13,7 @@ namespace {
 constexpr char kFrameClass[] = "PxFrameRenderTest";
 
 void RegisterFrameClass(WNDPROC proc) {
-  WNDCLASSEXA existing{};
+  WNDCLASSEXA existing{};  // a failed look-up may leave data here
   if (GetClassInfoExA(GetModuleHandleA(nullptr), kFrameClass, &existing)) return;
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof(wc);
@@ -25,8 +25,9 @@ void RegisterFrameClass(WNDPROC proc) {
   RegisterClassExA(&wc);
 }
 
-void AddButton(WindowRecord& rec, int kind, int width, PictureBytes face, const char* name,
-               std::optional<PictureBytes> restore = std::nullopt) {
+// Appends a title button; answers its width.
+int AddButton(WindowRecord& rec, int kind, int width, PictureBytes face, const char* name,
+              std::optional<PictureBytes> restore = std::nullopt) {
   TitleButton& b = *rec.titleButtons[AppendRecord(rec.titleButtons) - 1];
   b.kind = kind;
   b.width = width;
@@ -34,6 +35,7 @@ void AddButton(WindowRecord& rec, int kind, int width, PictureBytes face, const 
   b.image = CopyPictureBytes(face);
   if (restore) b.restoreImage = CopyPictureBytes(*restore);
   b.name = name;
+  return width;
 }
 
 }  // namespace
@@ -55,29 +57,21 @@ FrameWindow::FrameWindow(const FrameOptions& o) {
   DWORD style = WS_POPUP | WS_CLIPSIBLINGS;
   if (o.minimizeBox) style |= WS_MINIMIZEBOX;
   if (o.maximizeBox) style |= WS_MAXIMIZEBOX;
-  window_ = CreateWindowExA(0, kFrameClass, "岚舟软件-dadavadavu", style, 40, 40, o.width,
-                            o.height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  window_ = CreateWindowExA(0, kFrameClass, "岚舟软件-dadavadavu", style, 40, 40, 326, 393,
+                            nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
   auto rec = NewWindowRecord();
   rec->hwnd = window_;
-  rec->titleHeight = o.titleHeight;
+  rec->titleHeight = 50;
   rec->titleBarLive = 1;
-  rec->resizable = 0;
   rec->showHelpButton = o.help ? 1 : 0;
-  rec->showMenuButton = o.menu ? 1 : 0;
   rec->drawCaption = 1;
   rec->titleGloss = o.titleGloss ? 1 : 0;
-  if (o.backgroundPicture) {
-    const Bytes bytes = CopyPictureBytes(MainBackground());
-    rec->backgroundAverage = static_cast<int>(AverageImageColour(bytes, 2000, 0, 0));
-    rec->backgroundImage = bytes;
-  }
-  rec->backgroundMode = o.backgroundMode;
-  rec->fillColour = o.fillColour;
-  rec->fillAlpha = o.fillAlpha;
-  rec->minTrackWidth = 200;
-  rec->minTrackHeight = 150;
+  rec->backgroundImage = CopyPictureBytes(MainBackground());
+  rec->backgroundAverage =
+      static_cast<int>(AverageImageColour(rec->backgroundImage, 2000, 0, 0));
+  rec->backgroundMode = 3;
   rec->captionColour = 0xFFFFFF;
   rec->captionGlowColour = 0x808080;
   rec->captionFont = "宋体";
@@ -86,37 +80,24 @@ FrameWindow::FrameWindow(const FrameOptions& o) {
   rec->hasMinimizeBox = o.minimizeBox ? 1 : 0;
   rec->hasMaximizeBox = o.maximizeBox ? 1 : 0;
   rec->showCloseButton = o.close ? 1 : 0;
-
   int sum = 0;
-  if (o.help) { AddButton(*rec, 4, 26, HelpButtonFace(), "帮助"); sum += 26; }
-  if (o.menu) { AddButton(*rec, 3, 26, MenuButtonFace(), "主菜单"); sum += 26; }
-  if (o.minimizeBox) { AddButton(*rec, 2, 26, MinimiseButtonFace(), "最小化"); sum += 26; }
+  if (o.help) sum += AddButton(*rec, 4, 26, HelpButtonFace(), "帮助");
+  if (o.minimizeBox) sum += AddButton(*rec, 2, 26, MinimiseButtonFace(), "最小化");
   if (o.maximizeBox) {
-    AddButton(*rec, 1, 26, MaximiseButtonFace(), "最大化", RestoreButtonFace());
-    sum += 26;
+    sum += AddButton(*rec, 1, 26, MaximiseButtonFace(), "最大化", RestoreButtonFace());
   }
-  if (o.close) { AddButton(*rec, 0, 38, CloseButtonFace(), "关闭"); sum += 38; }
+  if (o.close) sum += AddButton(*rec, 0, 38, CloseButtonFace(), "关闭");
   RECT client{};
   GetClientRect(window_, &client);
   rec->stripWidth = sum + (ListLength(rec->titleButtons) - 1) + 3;
   rec->stripHeight = 22;
-  rec->stripX = client.right - FrameEdge - rec->stripWidth - 2;
-  rec->stripY = 0;
   rec->lastClientWidth = client.right;
   rec->lastClientHeight = client.bottom;
+  rec->tooltip = std::make_shared<ToolTip>();
 
   const int i = AppendWindowRecord(std::move(rec));
-  WindowRecord& r = *WindowRecordAt(i);
-  r.tooltip = std::make_shared<ToolTip>();
-  if (o.tooltip) r.tooltip->Create(window_);
-  for (int b = 1; b <= ListLength(r.titleButtons); ++b) {
-    const TitleButton& tb = *r.titleButtons[b - 1];
-    r.tooltip->AddTool({static_cast<int>(tb.rect.x), static_cast<int>(tb.rect.y),
-                        static_cast<int>(tb.rect.x + tb.width), static_cast<int>(tb.rect.y + tb.height)},
-                       true, tb.name, b);
-  }
   LayoutTitleButtons(i);
-  r.needsFullRedraw = 1;
+  WindowRecordAt(i)->needsFullRedraw = 1;
   SetPropInt(window_, Hw_lbID, i);
   if (o.visible) {
     ShowWindow(window_, SW_SHOWNOACTIVATE);

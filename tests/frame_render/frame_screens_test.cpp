@@ -21,7 +21,6 @@ TEST(FrameScreens, IdleHotAndPressed) {
   ResetFrameSkinState();
   FrameWindow frame;
   WindowRecord& r = frame.record();
-  // The main window's caption style.
   r.captionColour = 0;
   r.captionGlowColour = 0xFFFFFF;
   r.captionGlow = 1;
