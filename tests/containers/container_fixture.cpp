@@ -1,4 +1,3 @@
-// The frame of the container and label skin tests.
 #include "container_fixture.h"
 
 #include <algorithm>
@@ -10,19 +9,6 @@ namespace {
 
 int Channel(std::uint32_t rgb, int shift) { return static_cast<int>((rgb >> shift) & 0xFF); }
 
-void Include(InkBox& box, int x, int y) {
-  if (box.count == 0) {
-    box.left = box.right = x;
-    box.top = box.bottom = y;
-  } else {
-    box.left = std::min(box.left, x);
-    box.right = std::max(box.right, x);
-    box.top = std::min(box.top, y);
-    box.bottom = std::max(box.bottom, y);
-  }
-  ++box.count;
-}
-
 }  // namespace
 
 void ContainerSkinTest::SetUp() { ResetControlSkinState(); }
@@ -33,8 +19,8 @@ void ContainerSkinTest::TearDown() {
   ResetControlSkinState();
 }
 
-void ContainerSkinTest::MakeHost(int width, int height, int x, int y) {
-  host = std::make_unique<HostWindow>(x, y, width, height);
+void ContainerSkinTest::MakeHost(int width, int height) {
+  host = std::make_unique<HostWindow>(40, 40, width, height);
   Record().active = 1;
 }
 
@@ -43,10 +29,9 @@ HWND ContainerSkinTest::GroupBox(const char* text, DWORD style, int x, int y, in
   return host->AddControl("BUTTON", text, BS_GROUPBOX | style, x, y, width, height, 0, parent);
 }
 
-HWND ContainerSkinTest::Radio(const char* text, HWND parent, int x, int y, int width, int height,
-                              bool first, int id) {
+HWND ContainerSkinTest::Radio(const char* text, HWND parent, int x, int y, bool first) {
   const DWORD style = BS_AUTORADIOBUTTON | WS_TABSTOP | (first ? WS_GROUP : 0);
-  return host->AddControl("BUTTON", text, style, x, y, width, height, id, parent);
+  return host->AddControl("BUTTON", text, style, x, y, 70, 20, 0, parent);
 }
 
 HWND ContainerSkinTest::Label(const char* text, int x, int y, int width, int height, HWND parent) {
@@ -91,7 +76,14 @@ InkBox InkPixels(const PixelImage& image, const PixelImage& reference, int by, i
   auto sum = [](std::uint32_t p) { return Channel(p, 16) + Channel(p, 8) + Channel(p, 0); };
   for (int y = std::max(top, 0); y <= std::min(bottom, image.height - 1); ++y) {
     for (int x = 0; x < image.width; ++x) {
-      if (sum(reference.At(x, y)) - sum(image.At(x, y)) >= by) Include(box, x, y);
+      if (sum(reference.At(x, y)) - sum(image.At(x, y)) < by) continue;
+      if (box.count++ == 0) {
+        box.left = box.right = x;
+        box.top = box.bottom = y;
+      }
+      box.left = std::min(box.left, x);
+      box.right = std::max(box.right, x);
+      box.bottom = std::max(box.bottom, y);
     }
   }
   return box;
@@ -102,30 +94,17 @@ int LighterPixels(const PixelImage& image, const PixelImage& reference, int by) 
   int n = 0;
   for (int y = 0; y < image.height; ++y) {
     for (int x = 0; x < image.width; ++x) {
-      const std::uint32_t p = image.At(x, y);
-      const std::uint32_t q = reference.At(x, y);
-      bool lighter = true;
+      const std::uint32_t p = image.At(x, y), q = reference.At(x, y);
+      bool lighter = p != q;
       for (int shift : {16, 8, 0}) {
-        const int room = 255 - Channel(q, shift);
-        lighter = lighter && Channel(p, shift) >= Channel(q, shift) + std::min(by, room);
+        lighter = lighter && Channel(p, shift) >= Channel(q, shift) + std::min(by, 255 - Channel(q, shift));
       }
-      // A channel already at 255 cannot get lighter; demand it of the others.
-      n += lighter && p != q ? 1 : 0;
+      n += lighter ? 1 : 0;
     }
   }
   return n;
 }
 
-TestFont::TestFont(int height, const char* face)
-    : font_(CreateFontA(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH, face)) {}
-
-TestFont::~TestFont() {
-  if (font_ != nullptr) DeleteObject(font_);
-}
-
-std::string RectText(const RECT& r) {
-  return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
-         std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
+WNDPROC CurrentProc(HWND window) {
+  return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
 }

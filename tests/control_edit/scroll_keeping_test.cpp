@@ -1,42 +1,33 @@
 // Typing, pasting, scrolling and the mouse wheel in a multi-line box keep
 // the drawn bars over the standard bars, with the thumb where the standard
-// bar reports it; and a look at a focused box with its drawn bars.
-#include <cstdlib>
+// bar reports it; and a picture of a focused box with its drawn bars.
 #include <cstring>
 
 #include "tests/control_edit/edit_fixture.h"
 
 namespace {
 
-constexpr std::uint32_t kGrey = 0x909090;
+constexpr ScrollBarOrientation Vertical = ScrollBarOrientation::Vertical;
+constexpr ScrollBarOrientation Horizontal = ScrollBarOrientation::Horizontal;
 
 class ScrollKeeping : public EditFixture {
  protected:
   HWND MakeBox(const std::string& text) {
     HWND edit = AddEdit(kMultiLineStyle, WS_EX_CLIENTEDGE, 30, 30, 260, 200, text.c_str());
     Install();
-    UseUniformBackground(kGrey);
+    UseUniformBackground(0x909090);
     SetForegroundWindow(host->get());
     SetFocus(edit);
     PumpMessages();
     return edit;
   }
 
-  static PixelImage BarOnScreen(HWND bar) {
-    RECT r = {};
-    GetWindowRect(bar, &r);
-    HDC dc = GetDC(bar);
-    PixelImage image = CaptureDc(dc, 0, 0, r.right - r.left, r.bottom - r.top);
-    ReleaseDC(bar, dc);
-    return image;
-  }
-
-  // The drawn bar of that orientation is visible over the standard bar, is
-  // what the screen shows there, and has its thumb where the standard bar
-  // has its thumb. Returns the standard bar's thumb start.
-  int ExpectDrawnBarOnTop(HWND edit, ScrollBarOrientation o, const std::string& step) {
-    SCOPED_TRACE(step + (o == ScrollBarOrientation::Vertical ? " (vertical)" : " (horizontal)"));
-    const bool vertical = o == ScrollBarOrientation::Vertical;
+  // The drawn bar is visible over the standard bar, is what the screen
+  // shows, and has its thumb where the standard bar has it. Returns the
+  // standard bar's thumb start.
+  int Thumb(HWND edit, ScrollBarOrientation o, const std::string& step) {
+    SCOPED_TRACE(step + (o == Vertical ? " (vertical)" : " (horizontal)"));
+    const bool vertical = o == Vertical;
     const EditRecord& record = RecordOf(edit);
     HWND bar = vertical ? record.verticalBar : record.horizontalBar;
     const SCROLLBARINFO info = ReadStandardBar(edit, o);
@@ -48,35 +39,20 @@ class ScrollKeeping : public EditFixture {
     EXPECT_EQ(vertical ? thumb.top : thumb.left, info.xyThumbTop);
     EXPECT_EQ(vertical ? thumb.bottom : thumb.right, info.xyThumbBottom);
 
-    const PixelImage screen = BarOnScreen(bar);
-    const PixelImage composite = CaptureCompositeOf(host->get(), bar);
-    EXPECT_EQ(CountDifferent(screen, composite, 2), 0) << "the screen does not show the drawn bar";
-    // Along the middle line the track is one colour and the thumb differs
-    // from it exactly where the standard bar has its thumb.
-    RowSpan span;
-    if (vertical) {
-      const int mid = screen.width / 2;
-      span = DifferingRows(screen, mid, 18, screen.height - 18, screen.At(mid, screen.height - 19), 3);
-      if (info.xyThumbBottom >= screen.height - 19) {
-        span = DifferingRows(screen, mid, 18, screen.height - 18, screen.At(mid, 19), 3);
-      }
-    } else {
-      const int mid = screen.height / 2;
-      span = DifferingColumns(screen, mid, 18, screen.width - 18, screen.At(screen.width - 19, mid), 3);
-      if (info.xyThumbBottom >= screen.width - 19) {
-        span = DifferingColumns(screen, mid, 18, screen.width - 18, screen.At(19, mid), 3);
-      }
-    }
+    const PixelImage screen = CaptureClient(bar);
+    EXPECT_EQ(CountDifferent(screen, CaptureComposite(*host, bar), 2), 0)
+        << "the screen does not show the drawn bar";
+    // Along the middle line the thumb differs from the track exactly where
+    // the standard bar has its thumb; the track is sampled at the far end
+    // unless the thumb is there.
+    const int length = vertical ? screen.height : screen.width;
+    const int mid = (vertical ? screen.width : screen.height) / 2;
+    const int trackAt = info.xyThumbBottom >= length - 19 ? 19 : length - 19;
+    const std::uint32_t track = vertical ? screen.At(mid, trackAt) : screen.At(trackAt, mid);
+    const RowSpan span = DifferingSpan(screen, vertical, mid, 18, length - 18, track, 3);
     EXPECT_NEAR(span.first, info.xyThumbTop, 1);
     EXPECT_NEAR(span.last, info.xyThumbBottom - 1, 1);
     return info.xyThumbTop;
-  }
-
-  int VerticalThumb(HWND edit, const std::string& step) {
-    return ExpectDrawnBarOnTop(edit, ScrollBarOrientation::Vertical, step);
-  }
-  int HorizontalThumb(HWND edit, const std::string& step) {
-    return ExpectDrawnBarOnTop(edit, ScrollBarOrientation::Horizontal, step);
   }
 
   static void Type(HWND edit, const char* keys) {
@@ -88,58 +64,44 @@ class ScrollKeeping : public EditFixture {
       PumpMessages();  // translates each key press into WM_CHAR
     }
   }
-
-  static bool PutOnClipboard(HWND owner, const std::string& text) {
-    if (!OpenClipboard(owner)) return false;
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    bool done = false;
-    if (memory != nullptr) {
-      std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-      GlobalUnlock(memory);
-      done = SetClipboardData(CF_TEXT, memory) != nullptr;
-      if (!done) GlobalFree(memory);
-    }
-    CloseClipboard();
-    return done;
-  }
 };
 
-TEST_F(ScrollKeeping, TypingKeepsBothBarsOverTheStandardBars) {
+TEST_F(ScrollKeeping, TypingAndPastingKeepBothBarsOverTheStandardBars) {
   HWND edit = MakeBox(NumberedLines(8));
-  const int before = VerticalThumb(edit, "start");
+  const int before = Thumb(edit, Vertical, "start");
   SendMessageA(edit, EM_SETSEL, 1000000, 1000000);
   Type(edit, "\nab\ncd\nef\ngh\nij\nkl\nmn\nop\nqr\nst\nuv\nwx\nyz\nab\ncd\nef\ngh\nij\nkl\nmn");
-  EXPECT_GT(GetWindowTextLengthA(edit), static_cast<int>(NumberedLines(8).size()) + 40);
-  const int after = VerticalThumb(edit, "typed lines");
-  EXPECT_GT(after, before) << "typing at the end must scroll down";
+  const int typed = Thumb(edit, Vertical, "typed lines");
+  EXPECT_GT(typed, before) << "typing at the end must scroll down";
   Type(edit, "abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyzabcdefgh");
-  EXPECT_GT(HorizontalThumb(edit, "typed a long line"), 17);
-  VerticalThumb(edit, "typed a long line");
-}
+  EXPECT_GT(Thumb(edit, Horizontal, "typed a long line"), 17);
 
-TEST_F(ScrollKeeping, PastingKeepsTheBarsOverTheStandardBars) {
-  HWND edit = MakeBox(NumberedLines(5));
-  const int before = VerticalThumb(edit, "start");
-  ASSERT_TRUE(PutOnClipboard(host->get(), "\r\n" + NumberedLines(50, 70)));
+  const std::string text = "\r\n" + NumberedLines(50, 30);
+  ASSERT_TRUE(OpenClipboard(host->get()));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+  GlobalUnlock(memory);
+  ASSERT_NE(SetClipboardData(CF_TEXT, memory), nullptr);
+  CloseClipboard();
   SendMessageA(edit, EM_SETSEL, 1000000, 1000000);
   SendMessageA(edit, WM_PASTE, 0, 0);
   PumpMessages();
-  EXPECT_GT(GetWindowTextLengthA(edit), 50 * 70);
-  EXPECT_GT(VerticalThumb(edit, "pasted"), before);
-  HorizontalThumb(edit, "pasted");
+  EXPECT_GT(GetWindowTextLengthA(edit), 50 * 30);
+  EXPECT_GT(Thumb(edit, Vertical, "pasted"), typed);
+  Thumb(edit, Horizontal, "pasted");
 }
 
-TEST_F(ScrollKeeping, ScrollMessagesAndArrowClicksKeepTheBarsOverTheStandardBars) {
+TEST_F(ScrollKeeping, ScrollMessagesArrowClicksAndRepaintsKeepTheBarsOnTop) {
   HWND edit = MakeBox(NumberedLines(80, 80));
-  const int top = VerticalThumb(edit, "start");
+  const int top = Thumb(edit, Vertical, "start");
   SendMessageA(edit, WM_VSCROLL, SB_PAGEDOWN, 0);
   PumpMessages();
-  const int paged = VerticalThumb(edit, "page down");
+  const int paged = Thumb(edit, Vertical, "page down");
   EXPECT_GT(paged, top);
   SendMessageA(edit, WM_HSCROLL, SB_PAGERIGHT, 0);
   PumpMessages();
-  EXPECT_GT(HorizontalThumb(edit, "page right"), 17);
+  EXPECT_GT(Thumb(edit, Horizontal, "page right"), 17);
 
   // A real click on the drawn bottom arrow reaches the standard bar below.
   RECT r = {};
@@ -151,54 +113,38 @@ TEST_F(ScrollKeeping, ScrollMessagesAndArrowClicksKeepTheBarsOverTheStandardBars
   clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
   SendInput(2, clicks, sizeof(INPUT));
   PumpMessagesFor(300);
-  const int clicked = VerticalThumb(edit, "arrow click");
-  EXPECT_GT(clicked, paged) << "the click did not scroll the box";
+  EXPECT_GT(Thumb(edit, Vertical, "arrow click"), paged) << "the click did not scroll the box";
   SetCursorPos(0, 0);
+  PumpMessages();
+
+  RedrawWindow(edit, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  Thumb(edit, Vertical, "client and frame repaint");
+  SendMessageA(edit, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+  Thumb(edit, Horizontal, "hot frame");
+  SendMessageA(edit, WM_MOUSELEAVE, 0, 0);
   PumpMessages();
 }
 
 TEST_F(ScrollKeeping, MouseWheelKeepsTheThumbWhereTheStandardBarHasIt) {
   HWND edit = MakeBox(NumberedLines(80));
-  const int top = VerticalThumb(edit, "start");
+  int last = Thumb(edit, Vertical, "start");
   RECT r = {};
   GetWindowRect(edit, &r);
   const LPARAM at = MAKELPARAM(r.left + 40, r.top + 40);
-  SendMessageA(edit, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), at);
-  PumpMessages();
-  const int down = VerticalThumb(edit, "wheel down");
-  EXPECT_GT(down, top);
-  SendMessageA(edit, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), at);
-  PumpMessages();
-  const int further = VerticalThumb(edit, "wheel down again");
-  EXPECT_GT(further, down);
-  SendMessageA(edit, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), at);
-  PumpMessages();
-  EXPECT_LT(VerticalThumb(edit, "wheel up"), further);
-}
-
-TEST_F(ScrollKeeping, RepaintsOfTheBoxLeaveTheBarsOnTop) {
-  HWND edit = MakeBox(NumberedLines(80, 80));
-  SendMessageA(edit, WM_VSCROLL, SB_PAGEDOWN, 0);
-  PumpMessages();
-  InvalidateRect(edit, nullptr, TRUE);
-  UpdateWindow(edit);
-  VerticalThumb(edit, "client repaint");
-  HorizontalThumb(edit, "client repaint");
-  RedrawWindow(edit, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-  VerticalThumb(edit, "frame repaint");
-  SendMessageA(edit, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-  VerticalThumb(edit, "hot frame");
-  SendMessageA(edit, WM_MOUSELEAVE, 0, 0);
-  HorizontalThumb(edit, "plain frame");
-  PumpMessages();
+  for (int notches : {-1, -1, 1}) {
+    SendMessageA(edit, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(notches * WHEEL_DELTA)), at);
+    PumpMessages();
+    const int now = Thumb(edit, Vertical, notches < 0 ? "wheel down" : "wheel up");
+    if (notches < 0) EXPECT_GT(now, last);
+    else EXPECT_LT(now, last);
+    last = now;
+  }
 }
 
 // A focused multi-line box over the host's known picture, saved to look at.
-// PX_EDIT_HOLD_MS keeps it on screen for a screenshot of the desktop.
 TEST_F(ScrollKeeping, FocusedBoxWithDrawnBarsPicture) {
   HWND edit = AddEdit(kMultiLineStyle, WS_EX_CLIENTEDGE, 30, 30, 260, 200,
                       NumberedLines(60, 60).c_str());
-  AddEdit(kSingleLineStyle, WS_EX_CLIENTEDGE, 30, 250, 260, 24, "single-line box");
   Install();
   SetForegroundWindow(host->get());
   SetFocus(edit);
@@ -209,12 +155,9 @@ TEST_F(ScrollKeeping, FocusedBoxWithDrawnBarsPicture) {
   PumpMessages();
   const PixelImage shot = CaptureClient(host->get());
   EXPECT_TRUE(SavePng(shot, "edit_focused_with_bars.png"));
-  // The focus outline is on screen.
-  const RECT r = {30, 30, 290, 230};
-  const PixelImage behind = CaptureFrameBehind(host->get(), edit);
-  EXPECT_TRUE(NearRgb(shot.At(r.left, 100), Blend(behind.At(0, 70), 0x22CADD, 180), 4))
-      << RgbText(shot.At(r.left, 100));
-  if (const char* hold = std::getenv("PX_EDIT_HOLD_MS")) PumpMessagesFor(std::atoi(hold));
+  const PixelImage behind = CaptureBackground(*host, edit);
+  EXPECT_TRUE(NearRgb(shot.At(30, 100), Blend(behind.At(0, 70), 0x22CADD, 180), 4))
+      << "no focus outline: " << RgbText(shot.At(30, 100));
 }
 
 }  // namespace
