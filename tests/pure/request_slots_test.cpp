@@ -11,67 +11,37 @@ RequestSlots SampleSlots() {
   RequestSlots s;
   SetSlotText(s, kSlotUrl, "http://h/tiqu.php?dq=%B1%B1");
   SetSlotText(s, kSlotMethod, "POST");
-  SetSlotText(s, kSlotProxy, "");
-  SetSlotText(s, kSlotExtraHeaders, "User-Agent: X\r\n");
   s.slot[kSlotBody] = Bytes{0x00, 0x01, 0xFF, 0x00};
-  SetSlotText(s, kSlotCookies, "a=1");
+  s.slot[kSlotResponseBody].resize(3u << 20, 0x5A);
   SetSlotText(s, kSlotFollowRedirects, ValueToText(true));
+  SetSlotText(s, kRequestSlotCount, "x");  // out of range: ignored
   return s;
 }
 
 TEST(RequestSlotsTest, RoundTripKeepsEveryByte) {
   const RequestSlots in = SampleSlots();
-  const Bytes flat = EncodeRequestSlots(in);
   RequestSlots out;
-  ASSERT_TRUE(DecodeRequestSlots(flat, out));
+  ASSERT_TRUE(DecodeRequestSlots(EncodeRequestSlots(in), out));
   for (int i = 0; i < kRequestSlotCount; ++i) EXPECT_EQ(out.slot[i], in.slot[i]) << "slot " << i;
-  EXPECT_EQ(SlotText(out, kSlotFollowRedirects), "真");
-  EXPECT_EQ(SlotText(out, kSlotBody), "");  // text stops at the first zero byte
-}
-
-TEST(RequestSlotsTest, RoundTripOfEmptyAndLargeRecords) {
-  RequestSlots empty;
-  RequestSlots out = SampleSlots();
-  ASSERT_TRUE(DecodeRequestSlots(EncodeRequestSlots(empty), out));
+  EXPECT_EQ(SlotText(out, -1), "");
+  ASSERT_TRUE(DecodeRequestSlots(EncodeRequestSlots(RequestSlots{}), out));
   for (const Bytes& b : out.slot) EXPECT_TRUE(b.empty());
-
-  RequestSlots big;
-  big.slot[kSlotResponseBody].resize(3u << 20);
-  for (std::size_t i = 0; i < big.slot[0].size(); ++i) big.slot[0][i] = static_cast<unsigned char>(i * 7);
-  SetSlotText(big, kSlotResponseHeaders, "HTTP/1.1 200 OK\r\n\r\n");
-  ASSERT_TRUE(DecodeRequestSlots(EncodeRequestSlots(big), out));
-  EXPECT_EQ(out.slot[0], big.slot[0]);
-  EXPECT_EQ(SlotText(out, kSlotResponseHeaders), "HTTP/1.1 200 OK\r\n\r\n");
-}
-
-TEST(RequestSlotsTest, SlotIndexOutOfRange) {
-  RequestSlots s = SampleSlots();
-  const RequestSlots before = s;
-  SetSlotText(s, -1, "x");
-  SetSlotText(s, kRequestSlotCount, "x");
-  EXPECT_EQ(SlotText(s, kRequestSlotCount), "");
-  EXPECT_EQ(SlotText(s, -1), "");
-  for (int i = 0; i < kRequestSlotCount; ++i) EXPECT_EQ(s.slot[i], before.slot[i]);
 }
 
 // A failed decode reports false and leaves the target as it was.
 void ExpectRejected(const Bytes& flat) {
-  RequestSlots out = SampleSlots();
+  RequestSlots out;
+  SetSlotText(out, kSlotMethod, "POST");
   EXPECT_FALSE(DecodeRequestSlots(flat, out));
-  EXPECT_EQ(SlotText(out, kSlotUrl), "http://h/tiqu.php?dq=%B1%B1");
   EXPECT_EQ(SlotText(out, kSlotMethod), "POST");
 }
 
-TEST(RequestSlotsTest, RejectsEveryTruncation) {
-  const Bytes flat = EncodeRequestSlots(SampleSlots());
-  for (std::size_t n = 0; n < flat.size(); ++n) {
-    SCOPED_TRACE(n);
-    ExpectRejected(Bytes(flat.begin(), flat.begin() + n));
-  }
-}
-
-TEST(RequestSlotsTest, RejectsCorruptInput) {
-  const Bytes flat = EncodeRequestSlots(SampleSlots());
+TEST(RequestSlotsTest, RejectsTruncatedAndCorruptInputWithoutOverrun) {
+  RequestSlots small;
+  SetSlotText(small, kSlotUrl, "http://h/");
+  SetSlotText(small, kSlotCookies, "a=1");
+  const Bytes flat = EncodeRequestSlots(small);
+  for (std::size_t n = 0; n < flat.size(); ++n) ExpectRejected(Bytes(flat.begin(), flat.begin() + n));
   Bytes bad = flat;
   bad[0] ^= 0xFF;  // tag
   ExpectRejected(bad);
@@ -81,25 +51,13 @@ TEST(RequestSlotsTest, RejectsCorruptInput) {
   bad = flat;
   bad[4] = bad[5] = bad[6] = bad[7] = 0xFF;  // first length far beyond the end
   ExpectRejected(bad);
-  bad = flat;
-  bad[4] += 1;  // first length one too long: every later field shifts
-  ExpectRejected(bad);
-
   RequestSlots out;
   EXPECT_FALSE(DecodeRequestSlots(nullptr, 10, out));
-  EXPECT_FALSE(DecodeRequestSlots(Bytes{}, out));
-}
-
-TEST(RequestSlotsTest, RandomCorruptionNeverOverruns) {
-  // Flipped bytes either still decode to a record or are rejected; the
-  // sanitizers and the exact-length check catch reads past the end.
-  const Bytes flat = EncodeRequestSlots(SampleSlots());
+  // Random flips either still decode to a record of exactly the input's size or are rejected.
   std::mt19937 rng(12345);
   for (int round = 0; round < 2000; ++round) {
-    Bytes bad = flat;
-    const int flips = 1 + static_cast<int>(rng() % 4);
-    for (int f = 0; f < flips; ++f) bad[rng() % bad.size()] = static_cast<unsigned char>(rng());
-    RequestSlots out;
+    bad = flat;
+    for (int f = 0; f <= static_cast<int>(rng() % 4); ++f) bad[rng() % bad.size()] = static_cast<unsigned char>(rng());
     if (DecodeRequestSlots(bad, out)) {
       std::size_t total = 4;
       for (const Bytes& b : out.slot) total += 4 + b.size();

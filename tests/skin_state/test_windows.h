@@ -3,85 +3,55 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
+#include <memory>
 #include <type_traits>
 
 #include "skin/state/skin_state.h"
 
-// Destroys its window on every path.
-class WindowOwner {
- public:
-  WindowOwner() = default;
-  explicit WindowOwner(HWND window) : window_(window) {}
-  ~WindowOwner() { reset(); }
-  WindowOwner(WindowOwner&& other) noexcept : window_(other.window_) { other.window_ = nullptr; }
-  WindowOwner& operator=(WindowOwner&& other) noexcept;
-  WindowOwner(const WindowOwner&) = delete;
-  WindowOwner& operator=(const WindowOwner&) = delete;
-  HWND get() const { return window_; }
-  void reset();
-
- private:
-  HWND window_ = nullptr;
+struct WindowDestroyer {
+  void operator()(HWND window) const { DestroyWindow(window); }
 };
+using WindowOwner = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
 
 // A hidden top-level window of a test class (DefWindowProcA).
 WindowOwner CreateTopLevel(HWND owner = nullptr);
-// A child window of a system class.
 HWND CreateChild(HWND parent, const char* className, DWORD style = 0);
 
 // A skinned frame as the installers leave it: a top-level window with a
 // window record and controls registered in its lists with their properties.
 struct TestFrame {
   WindowOwner window;
-  HWND button = nullptr;        // push button on the frame
-  HWND edit = nullptr;          // edit box on the frame
-  HWND editBar = nullptr;       // its drawn vertical scroll bar
-  HWND editHorizontalBar = nullptr;
-  HWND groupBox = nullptr;      // container
-  HWND radio = nullptr;         // radio button inside the group box
-  HWND groupEdit = nullptr;     // edit box inside the group box
-  HWND label = nullptr;
-  HWND toolbar = nullptr;
-  HWND listBox = nullptr;
-  HWND listBar = nullptr;       // drawn scroll bar of the list box
-  HWND trackbar = nullptr;
-  HWND combo = nullptr;
+  HWND button, edit, editBar, editHorizontalBar, groupBox, radio, groupEdit, label, toolbar,
+      listBox, listBar, trackbar, combo;  // radio and groupEdit inside groupBox; bars drawn
 };
-
-// Creates the windows, appends a window record for them and registers every
-// control as its installer would; returns the frame (its record index is
-// FindWindowRecord(frame.window.get())).
 TestFrame CreateSkinnedFrame();
 
-// Registers control in list of window record windowIndex (take the record,
-// fill its window, set Hw_lbID and Hw_FuID); returns the control index.
+// Registers control in list of window record windowIndex as its installer
+// would (take the record, fill its window, set the index properties).
 template <class T>
 int RegisterControl(int windowIndex, RecordList<T> WindowRecord::*list, HWND control) {
-  WindowRecord* record = WindowRecordAt(windowIndex);
-  int index = TakeControlRecord(record->*list);
-  T& r = *RecordAt(record->*list, index);
-  if constexpr (std::is_same_v<T, ToolbarRecord> || std::is_same_v<T, LabelRecord> ||
-                std::is_same_v<T, ContainerRecord>) {
+  const int index = TakeControlRecord(WindowRecordAt(windowIndex)->*list);
+  T& r = *RecordAt(WindowRecordAt(windowIndex)->*list, index);
+  constexpr bool toolbar = std::is_same_v<T, ToolbarRecord>;
+  if constexpr (toolbar || std::is_same_v<T, LabelRecord> || std::is_same_v<T, ContainerRecord>) {
     r.hwnd = control;
   } else {
     r.window = control;
   }
-  if constexpr (std::is_same_v<T, ToolbarRecord>) {
-    SetPropInt(control, Kj_lbID, index);
-    SetPropInt(control, Kj_FuID, windowIndex);
-  } else {
-    SetPropInt(control, Hw_lbID, index);
-    SetPropInt(control, Hw_FuID, windowIndex);
-  }
+  SetPropInt(control, toolbar ? Kj_lbID : Hw_lbID, index);
+  SetPropInt(control, toolbar ? Kj_FuID : Hw_FuID, windowIndex);
   return index;
 }
 
-// A memory DC with a 32-bit DIB of the given size selected into it.
+// A memory DC with a 32-bit DIB selected into it.
 HDC CreateMemoryDcWithDib(int width, int height, HBITMAP* bitmap = nullptr);
-// True while handle names a live GDI object.
-bool IsLiveGdiObject(HGDIOBJ handle);
-// GDI objects of this process as the system counts them.
-DWORD GdiObjectCount();
+inline bool IsLiveGdiObject(HGDIOBJ handle) { return handle != nullptr && GetObjectType(handle) != 0; }
 
-// Starts every test from empty tables with the start-up values.
-void ResetSkinState();
+// Empty tables with the start-up values, before and after each test.
+class SkinStateTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override { ReleaseSkinState(); }
+};
