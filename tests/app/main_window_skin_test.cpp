@@ -13,11 +13,7 @@
 
 namespace {
 
-WindowRecord& RecordOf(HWND window) {
-  WindowRecord* record = WindowRecordAt(FindWindowRecord(window));
-  EXPECT_NE(record, nullptr);
-  return *record;
-}
+WindowRecord* RecordOf(HWND window) { return WindowRecordAt(FindWindowRecord(window)); }
 
 bool Subclassed(HWND window) { return GetPropA(window, "Hw_hProc") != nullptr; }
 
@@ -25,7 +21,9 @@ bool Subclassed(HWND window) { return GetPropA(window, "Hw_hProc") != nullptr; }
 
 TEST(MainWindowSkin, FrameHasTitleBandOnlyCloseButtonAndStretchedBackground) {
   MainWindowTest test;
-  const WindowRecord& r = RecordOf(test.Window());
+  const WindowRecord* record = RecordOf(test.Window());
+  ASSERT_NE(record, nullptr);
+  const WindowRecord& r = *record;
   EXPECT_EQ(r.titleHeight, 50);
   EXPECT_EQ(r.resizable, 0);
   EXPECT_EQ(r.titleGloss, 1);
@@ -48,7 +46,9 @@ TEST(MainWindowSkin, FrameHasTitleBandOnlyCloseButtonAndStretchedBackground) {
 TEST(MainWindowSkin, GroupBoxesLabelsAndControlsAreSkinned) {
   MainWindowTest test;
   HWND window = test.Window();
-  const WindowRecord& r = RecordOf(window);
+  const WindowRecord* record = RecordOf(window);
+  ASSERT_NE(record, nullptr);
+  const WindowRecord& r = *record;
   for (ControlId group : {kGroup1, kGroup2}) {
     EXPECT_GT(FindContainerRecord(FindWindowRecord(window), MainControl(window, group)), 0)
         << group;
@@ -107,7 +107,9 @@ TEST(MainWindowSkin, GroupBoxDoesNotPaintOverTheCommandButtonsOnIt) {
   MainWindowTest test;
   HWND window = test.Window();
   PumpFor(window, 300);
-  const WindowRecord& r = RecordOf(window);
+  const WindowRecord* record = RecordOf(window);
+  ASSERT_NE(record, nullptr);
+  const WindowRecord& r = *record;
   ASSERT_NE(r.frameDC.get(), nullptr);
   HDC screen = GetDC(window);
   // A point on each button's face, left of its caption: the drawn face must
