@@ -16,48 +16,36 @@ void BarSkinTest::TearDown() {
   ResetControlSkinState();
 }
 
-void BarSkinTest::MakeHost(int width, int height, int x, int y) {
-  host = std::make_unique<HostWindow>(x, y, width, height);
+void BarSkinTest::MakeHost(int width, int height, bool keepPicture) {
+  host = std::make_unique<HostWindow>(60, 60, width, height);
   host->hook = [this](HWND, UINT message, WPARAM, LPARAM lParam, LRESULT*) {
-    if (message == WM_NOTIFY) {
-      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      notifyCodes.push_back(header->code);
-      notifyFrom.push_back(header->hwndFrom);
-    } else if (message == WM_HSCROLL) {
-      ++hscrolls;
-    } else if (message == WM_VSCROLL) {
-      ++vscrolls;
-    }
+    if (message == WM_NOTIFY) notifyCodes.push_back(reinterpret_cast<const NMHDR*>(lParam)->code);
+    if (message == WM_HSCROLL) ++hscrolls;
     return false;
   };
+  if (!keepPicture) {
+    HBRUSH brush = CreateSolidBrush(kGrey);
+    RECT all{0, 0, width, height};
+    FillRect(host->Record().frameDC.get(), &all, brush);
+    DeleteObject(brush);
+    host->ResetComposite();
+    InvalidateRect(host->get(), nullptr, FALSE);
+  }
   PumpMessages();
 }
 
 HWND BarSkinTest::Add(const char* cls, DWORD style, int x, int y, int width, int height, int id,
-                      HWND parent, const char* text) {
-  return host->AddControl(cls, text, style, x, y, width, height, id, parent);
+                      const char* text) {
+  return host->AddControl(cls, text, style, x, y, width, height, id, nullptr);
 }
 
-void BarSkinTest::Install(HWND parent) {
-  HWND p = parent != nullptr ? parent : host->get();
-  InstallTrackbarSkins(Index(), p);
-  InstallProgressSkins(Index(), p);
-  InstallUpDownSkins(Index(), p);
-  InstallHeaderSkins(Index(), p);
-  // As the frame does after its first full render: every child paints
-  // again, now through its skin.
-  RedrawWindow(p, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  PumpMessages();
-}
-
-void BarSkinTest::FillHostPicture(COLORREF colour) {
-  HDC frame = host->Record().frameDC.get();
-  HBRUSH brush = CreateSolidBrush(colour);
-  RECT all{0, 0, host->width(), host->height()};
-  FillRect(frame, &all, brush);
-  DeleteObject(brush);
-  host->ResetComposite();
-  InvalidateRect(host->get(), nullptr, FALSE);
+void BarSkinTest::Install() {
+  InstallTrackbarSkins(Index(), host->get());
+  InstallProgressSkins(Index(), host->get());
+  InstallUpDownSkins(Index(), host->get());
+  InstallHeaderSkins(Index(), host->get());
+  RedrawWindow(host->get(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   PumpMessages();
 }
 
@@ -70,13 +58,12 @@ PixelImage Screen(HWND control) {
   return image;
 }
 
-RECT BrightBox(const PixelImage& image, int floor, const RECT& within) {
-  RECT box{within.right, within.bottom, within.left, within.top};
-  for (int y = std::max<int>(0, within.top); y < std::min<int>(image.height, within.bottom); ++y) {
-    for (int x = std::max<int>(0, within.left); x < std::min<int>(image.width, within.right); ++x) {
+RECT BrightBox(const PixelImage& image, int floor) {
+  RECT box{image.width, image.height, 0, 0};
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
       const std::uint32_t c = image.At(x, y);
-      if (static_cast<int>((c >> 16) & 0xFF) >= floor &&
-          static_cast<int>((c >> 8) & 0xFF) >= floor && static_cast<int>(c & 0xFF) >= floor) {
+      if (static_cast<int>(std::min({(c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF})) >= floor) {
         box.left = std::min<LONG>(box.left, x);
         box.top = std::min<LONG>(box.top, y);
         box.right = std::max<LONG>(box.right, x + 1);
@@ -94,28 +81,17 @@ Layer Between(Layer a, Layer b, double f) {
   for (int shift = 0; shift <= 16; shift += 8) {
     const double ca = ((a.rgb >> shift) & 0xFF) * a.alpha * (1 - f);
     const double cb = ((b.rgb >> shift) & 0xFF) * b.alpha * f;
-    const double c = alpha > 0 ? (ca + cb) / alpha : 0;
-    rgb |= static_cast<std::uint32_t>(std::lround(c)) << shift;
+    rgb |= static_cast<std::uint32_t>(std::lround(alpha > 0 ? (ca + cb) / alpha : 0)) << shift;
   }
   return Layer{rgb, static_cast<int>(std::lround(alpha))};
 }
 
 std::uint32_t Over(std::uint32_t dst, Layer layer) { return Blend(dst, layer.rgb, layer.alpha); }
 
-// A 16 x 16 image list holding one red square.
 HIMAGELIST RedImageList() {
   HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1);
-  HDC screen = GetDC(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
-  HDC dc = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  HBRUSH red = CreateSolidBrush(RGB(230, 20, 20));
-  RECT all{0, 0, 16, 16};
-  FillRect(dc, &all, red);
-  DeleteObject(red);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
+  const std::vector<std::uint32_t> red(16 * 16, 0xFFE61414u);
+  HBITMAP bitmap = CreateBitmap(16, 16, 1, 32, red.data());
   ImageList_AddMasked(list, bitmap, RGB(255, 0, 255));
   DeleteObject(bitmap);
   return list;

@@ -1,7 +1,6 @@
 // The frame of the bar-control skin tests: a host window with a known frame
-// picture, common controls created on it, and the four skins installed in
-// the frame installer's order (trackbars, progress bars, up-down controls,
-// headers).
+// picture, common controls on it, and the four skins installed in the frame
+// installer's order (trackbars, progress bars, up-down controls, headers).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,7 +9,6 @@
 
 #include <commctrl.h>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -20,59 +18,41 @@
 #include "skin/controls/updown_skin.h"
 #include "tests/control_host/control_host.h"
 
+inline constexpr std::uint32_t kWhiteRgb = 0xFFFFFF, kBlackRgb = 0;
+inline constexpr std::uint32_t kAccentRgb = 0x22CADD;  // AccentColour as 0x00RRGGBB
+inline constexpr COLORREF kGrey = RGB(128, 128, 128);
+
 class BarSkinTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
 
-  void MakeHost(int width = 360, int height = 240, int x = 60, int y = 60);
+  // The host, its frame picture plain grey unless keepPicture.
+  void MakeHost(int width = 360, int height = 240, bool keepPicture = false);
   HWND Add(const char* cls, DWORD style, int x, int y, int width, int height, int id = 0,
-           HWND parent = nullptr, const char* text = "");
-  // The four installers for parent (the host when 0), then pending paints.
-  void Install(HWND parent = nullptr);
-  // Replaces the host's frame picture by one colour (the composite too).
-  void FillHostPicture(COLORREF colour);
+           const char* text = "");
+  // The four installers on the host, then every child paints through its skin.
+  void Install();
   int Index() const { return host->RecordIndex(); }
   WindowRecord& Record() const { return host->Record(); }
 
-  // Notifications (WM_NOTIFY codes) and scroll messages the host received.
-  std::vector<UINT> notifyCodes;
-  std::vector<HWND> notifyFrom;
-  int hscrolls = 0, vscrolls = 0;
+  std::vector<UINT> notifyCodes;  // WM_NOTIFY codes the host received
+  int hscrolls = 0;
 
   std::unique_ptr<HostWindow> host;
 };
 
 // Pixels of control as it is on screen now (window rectangle).
 PixelImage Screen(HWND control);
-// The rectangle of pixels whose three channels are all at least floor;
+// The bounding box of pixels whose three channels are all at least floor;
 // empty (right <= left) when there is none.
-RECT BrightBox(const PixelImage& image, int floor, const RECT& within);
-// An ARGB layer over an opaque colour with a linear two-stop gradient.
+RECT BrightBox(const PixelImage& image, int floor);
+// An ARGB layer and the linear two-stop gradient between two of them.
 struct Layer {
   std::uint32_t rgb;
   int alpha;
 };
 Layer Between(Layer a, Layer b, double f);
 std::uint32_t Over(std::uint32_t dst, Layer layer);
-
-inline constexpr std::uint32_t kWhiteRgb = 0xFFFFFF, kBlackRgb = 0;
-inline constexpr std::uint32_t kAccentRgb = 0x22CADD;  // AccentColour 0xDDCA22 as 0x00RRGGBB
-
 // A 16 x 16 image list holding one red square; the caller destroys it.
 HIMAGELIST RedImageList();
-
-// A GDI font deleted at the end of its scope (after the windows using it).
-class FontHandle {
- public:
-  explicit FontHandle(HFONT font) : font_(font) {}
-  ~FontHandle() {
-    if (font_ != nullptr) DeleteObject(font_);
-  }
-  FontHandle(const FontHandle&) = delete;
-  FontHandle& operator=(const FontHandle&) = delete;
-  HFONT get() const { return font_; }
-
- private:
-  HFONT font_ = nullptr;
-};

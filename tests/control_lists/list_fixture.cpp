@@ -5,41 +5,16 @@
 
 #include "tests/control_lists/list_fixture.h"
 
-#include "graphics/paint/window_geometry.h"
 #include "skin/controls/edit_skin.h"
 
-namespace {
-
-void InitCommonControlsOnce() {
-  static bool done = false;
-  if (done) return;
-  INITCOMMONCONTROLSEX init = {};
-  init.dwSize = sizeof(init);
-  init.dwICC = ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_INTERNET_CLASSES |
-               ICC_DATE_CLASSES | ICC_STANDARD_CLASSES;
-  done = InitCommonControlsEx(&init) != FALSE;
-}
-
-PixelImage CaptureRect(HDC dc, const RECT& r) {
-  return CaptureDc(dc, r.left, r.top, r.right - r.left, r.bottom - r.top);
-}
-
-// window's client area in the host's coordinates.
-RECT ClientInHost(const HostWindow& host, HWND window) {
-  RECT client = {};
-  GetClientRect(window, &client);
-  POINT origin = {0, 0};
-  ClientToScreen(window, &origin);
-  RECT h = {};
-  GetWindowRect(host.get(), &h);
-  OffsetRect(&client, origin.x - h.left, origin.y - h.top);
-  return client;
-}
-
-}  // namespace
-
 void ListFixture::SetUp() {
-  InitCommonControlsOnce();
+  static const bool initialised = [] {
+    INITCOMMONCONTROLSEX init = {sizeof(init), ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES |
+                                                   ICC_INTERNET_CLASSES | ICC_DATE_CLASSES |
+                                                   ICC_STANDARD_CLASSES};
+    return InitCommonControlsEx(&init) != FALSE;
+  }();
+  ASSERT_TRUE(initialised);
   ResetControlSkinState();
   host = std::make_unique<HostWindow>(40, 40, 480, 360);
   host->editBackground = &EditBackgroundBitmap;
@@ -50,22 +25,21 @@ void ListFixture::TearDown() {
   PumpMessages();
 }
 
+HWND ListFixture::AddControl(const char* cls, DWORD style, DWORD exStyle, int x, int y, int width,
+                             int height) {
+  HWND window = CreateWindowExA(exStyle, cls, "", style | WS_CHILD | WS_VISIBLE, x, y, width,
+                                height, host->get(), nullptr, GetModuleHandleA(nullptr), nullptr);
+  EXPECT_NE(window, nullptr) << cls;
+  return window;
+}
+
 HWND ListFixture::AddCombo(DWORD style, int x, int y, int width, int height,
-                           const std::vector<std::string>& items, HWND parent) {
-  HWND combo = AddControl("ComboBox", style | WS_VSCROLL, 0, x, y, width, height, false, parent);
+                           const std::vector<std::string>& items) {
+  HWND combo = AddControl("ComboBox", style | WS_VSCROLL, 0, x, y, width, height);
   for (const std::string& item : items) {
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   }
   return combo;
-}
-
-HWND ListFixture::AddControl(const char* cls, DWORD style, DWORD exStyle, int x, int y, int width,
-                             int height, bool hidden, HWND parent) {
-  HWND window = CreateWindowExA(exStyle, cls, "", style | WS_CHILD | (hidden ? 0 : WS_VISIBLE), x,
-                                y, width, height, parent != nullptr ? parent : host->get(),
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
-  EXPECT_NE(window, nullptr) << cls;
-  return window;
 }
 
 HWND ListFixture::AddListBox(DWORD style, DWORD exStyle, int x, int y, int width, int height,
@@ -79,11 +53,10 @@ HWND ListFixture::AddListBox(DWORD style, DWORD exStyle, int x, int y, int width
   return list;
 }
 
-void ListFixture::Install(HWND parent) {
-  HWND p = parent != nullptr ? parent : host->get();
-  InstallEditSkins(host->RecordIndex(), p);
-  InstallComboSkins(host->RecordIndex(), p);
-  InstallListSkins(host->RecordIndex(), p);
+void ListFixture::Install() {
+  InstallEditSkins(host->RecordIndex(), host->get());
+  InstallComboSkins(host->RecordIndex(), host->get());
+  InstallListSkins(host->RecordIndex(), host->get());
   PumpMessages();
 }
 
@@ -91,35 +64,25 @@ ListRecord& ListFixture::ListOf(HWND control) {
   const int index = ListIndex(control);
   EXPECT_GE(index, 1);
   static ListRecord none;
-  if (index < 1) return none;
-  return *host->Record().lists[index - 1];
+  return index < 1 ? none : *host->Record().lists[index - 1];
 }
 
-ComboRecord& ListFixture::ComboOf(HWND combo) {
-  const int index = ComboIndex(combo);
-  EXPECT_GE(index, 1);
-  static ComboRecord none;
-  if (index < 1) return none;
-  return *host->Record().combos[index - 1];
-}
-
-void ListFixture::UseUniformBackground(std::uint32_t rgb) {
-  WindowRecord& record = host->Record();
+void ListFixture::FillComposite(const RECT& r, std::uint32_t rgb) {
   HBRUSH brush = CreateSolidBrush(RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
-  RECT all = {0, 0, host->width(), host->height()};
-  FillRect(record.frameDC.get(), &all, brush);
-  DeleteObject(brush);
-  host->ResetComposite();
-  RedrawWindow(host->get(), nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  PumpMessages();
-}
-
-void ListFixture::FillCompositeAt(HWND control, std::uint32_t rgb) {
-  HBRUSH brush = CreateSolidBrush(RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
-  const RECT r = WindowRectRelativeTo(host->get(), control);
   FillRect(host->Record().frameCopy.get(), &r, brush);
   DeleteObject(brush);
+}
+
+void ListFixture::ExpectPixel(HWND control, int x, int y, std::uint32_t expected, int tolerance,
+                              const char* what) {
+  const std::uint32_t screen = CaptureWindowArea(control).At(x, y);
+  const std::uint32_t composite = CaptureComposite(*host, control).At(x, y);
+  EXPECT_TRUE(NearRgb(screen, expected, tolerance))
+      << what << " on screen at " << x << "," << y << ": " << RgbText(screen) << " expected "
+      << RgbText(expected);
+  EXPECT_TRUE(NearRgb(composite, expected, tolerance))
+      << what << " in the composite at " << x << "," << y << ": " << RgbText(composite)
+      << " expected " << RgbText(expected);
 }
 
 PixelImage CaptureWindowArea(HWND window) {
@@ -131,26 +94,27 @@ PixelImage CaptureWindowArea(HWND window) {
   return image;
 }
 
-PixelImage CaptureCompositeOf(const HostWindow& host, HWND window) {
-  return CaptureRect(host.Record().frameCopy.get(), WindowRectRelativeTo(host.get(), window));
+RECT ClientInHost(const HostWindow& host, HWND window) {
+  RECT client = {};
+  GetClientRect(window, &client);
+  POINT origin = {0, 0};
+  ClientToScreen(window, &origin);
+  RECT h = {};
+  GetWindowRect(host.get(), &h);
+  OffsetRect(&client, origin.x - h.left, origin.y - h.top);
+  return client;
 }
 
-PixelImage CaptureFrameBehind(const HostWindow& host, HWND window) {
-  return CaptureRect(host.Record().frameDC.get(), WindowRectRelativeTo(host.get(), window));
-}
-
-PixelImage CaptureCompositeClient(const HostWindow& host, HWND window) {
-  return CaptureRect(host.Record().frameCopy.get(), ClientInHost(host, window));
-}
-
-PixelImage CaptureFrameBehindClient(const HostWindow& host, HWND window) {
-  return CaptureRect(host.Record().frameDC.get(), ClientInHost(host, window));
+PixelImage CaptureRect(HDC dc, const RECT& r) {
+  return CaptureDc(dc, r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 int CountNear(const PixelImage& image, std::uint32_t rgb, int tolerance) {
   int n = 0;
-  for (std::uint32_t p : image.pixels) {
-    if (NearRgb(p & 0xFFFFFFu, rgb, tolerance)) ++n;
-  }
+  for (std::uint32_t p : image.pixels) n += NearRgb(p & 0xFFFFFFu, rgb, tolerance) ? 1 : 0;
   return n;
+}
+
+HGDIOBJ PropObject(HWND window, const char* name) {
+  return reinterpret_cast<HGDIOBJ>(static_cast<INT_PTR>(GetPropInt(window, name)));
 }
