@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "skin/containers/toolbar_skin.h"
 #include "skin/controls/check_radio_skin.h"
 #include "skin/controls/edit_skin.h"
 #include "skin/controls/header_skin.h"
@@ -98,7 +99,7 @@ void InstallChildControlSkins(int windowIndex, HWND parent) {
   InstallListSkins(windowIndex, parent);
   InstallUpDownSkins(windowIndex, parent);
   InstallHeaderSkins(windowIndex, parent);
-  // Toolbars go last, here, once their skin exists (InstallToolbarSkins).
+  InstallToolbarSkins(windowIndex, parent);  // toolbars go last
 }
 
 bool AnswerChildControlColour(UINT message, HDC dc, HWND control, LRESULT& result) {

@@ -7,6 +7,7 @@
 #include "graphics/assets/skin_pictures.h"
 #include "graphics/paint/image_colour.h"
 #include "graphics/tooltip/tooltip.h"
+#include "skin/containers/toolbar_skin.h"
 #include "skin/controls/check_radio_skin.h"
 #include "skin/controls/edit_skin.h"
 #include "skin/controls/header_skin.h"
@@ -114,7 +115,7 @@ void InstallControlSkins(int index, HWND window) {
   InstallListSkins(index, window);
   InstallUpDownSkins(index, window);
   InstallHeaderSkins(index, window);
-  // Toolbars go last, here, once their skin exists (InstallToolbarSkins).
+  InstallToolbarSkins(index, window);
 }
 
 }  // namespace

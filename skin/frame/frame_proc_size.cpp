@@ -112,8 +112,19 @@ void OnFrameGetMinMaxInfo(int index, LPARAM lParam) {
 
 void OnFrameWindowPosChanging(HWND window, LPARAM lParam) {
   const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
-  if (pos == nullptr || pos->cx < 1 || pos->cy < 1) return;
-  const RECT place{pos->x, pos->y, pos->x + pos->cx, pos->y + pos->cy};
+  if (pos == nullptr) return;
+  // A move carries no size (SWP_NOSIZE) and a resize no place (SWP_NOMOVE):
+  // those parts stay as the window has them now.
+  RECT current{};
+  if (!GetWindowRect(window, &current)) return;
+  const bool keepPlace = (pos->flags & SWP_NOMOVE) != 0;
+  const bool keepSize = (pos->flags & SWP_NOSIZE) != 0;
+  const int x = keepPlace ? current.left : pos->x;
+  const int y = keepPlace ? current.top : pos->y;
+  const int width = keepSize ? current.right - current.left : pos->cx;
+  const int height = keepSize ? current.bottom - current.top : pos->cy;
+  if (width < 1 || height < 1) return;
+  const RECT place{x, y, x + width, y + height};
   PlaceFrameShadow(window, &place);
 }
 
