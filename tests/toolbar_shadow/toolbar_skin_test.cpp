@@ -48,13 +48,9 @@ class ToolbarSkin : public ::testing::Test {
     SendMessageA(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     static const char* texts[kButtons] = {"提取", "保存", "复制"};
     TBBUTTON buttons[kButtons] = {};
-    for (int i = 0; i < kButtons; ++i) {
-      buttons[i].iBitmap = i;
-      buttons[i].idCommand = kFirstCommand + i;
-      buttons[i].fsState = TBSTATE_ENABLED;
-      buttons[i].fsStyle = BTNS_BUTTON;
-      buttons[i].iString = reinterpret_cast<INT_PTR>(texts[i]);
-    }
+    for (int i = 0; i < kButtons; ++i)
+      buttons[i] = {i, kFirstCommand + i, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0,
+                    reinterpret_cast<INT_PTR>(texts[i])};
     SendMessageA(bar, TB_ADDBUTTONSA, kButtons, reinterpret_cast<LPARAM>(buttons));
     SendMessageA(bar, TB_AUTOSIZE, 0, 0);
     return bar;
@@ -91,47 +87,18 @@ TEST_F(ToolbarSkin, RegistersEachToolbarOnceWithItsProperties) {
   InstallToolbarSkins(host->RecordIndex(), host->get());
   InstallToolbarSkins(host->RecordIndex(), host->get());  // a second run changes nothing
 
-  ToolbarRecord* record = ToolbarRecordOf(bar);
-  ASSERT_NE(record, nullptr);
-  EXPECT_EQ(record->hwnd, bar);
-  EXPECT_NE(ToolbarRecordOf(other), record);
+  ASSERT_NE(ToolbarRecordOf(bar), nullptr);
+  EXPECT_NE(ToolbarRecordOf(other), ToolbarRecordOf(bar));
   EXPECT_EQ(ListLength(host->Record().toolbars), 2);
-  EXPECT_EQ(GetPropInt(bar, Kj_FuID), host->RecordIndex());
-  EXPECT_EQ(reinterpret_cast<HIMAGELIST>(GetPropA(bar, Kj_wtjb)), images);
   EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(bar, GWLP_WNDPROC)), &ToolbarSkinProc);
   EXPECT_NE(reinterpret_cast<WNDPROC>(GetPropA(bar, Kj_hProc)), &ToolbarSkinProc)
       << "skinned twice: the procedure would call itself";
-  EXPECT_EQ(record->redraw, 1);
-  EXPECT_EQ(record->backgroundColour, static_cast<int>(GetSysColor(COLOR_BTNFACE)));
-  EXPECT_FALSE(record->fontFace.empty());
-  EXPECT_GT(record->fontSize, 0);
-  // Still a working toolbar behind the skin.
   EXPECT_EQ(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0), kButtons);
-}
-
-TEST_F(ToolbarSkin, GivenValuesAndAWindowWithoutSkinnedParent) {
-  HWND bar = MakeToolbar();
-  const int index = InstallToolbarSkin(bar, 0x123456, std::nullopt, std::nullopt, 1);
-  ASSERT_GE(index, 1);
-  EXPECT_EQ(ToolbarRecordOf(bar)->backgroundColour, 0x123456);
-  EXPECT_EQ(ToolbarRecordOf(bar)->extra, 1);
-  EXPECT_EQ(InstallToolbarSkin(bar), index) << "installed once";
-
-  HWND loose = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_POPUP, 0, 0, 100, 30, nullptr,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
-  EXPECT_EQ(InstallToolbarSkin(loose), 0);
-  EXPECT_EQ(GetPropInt(loose, Kj_FuID), 0);
-  DestroyWindow(loose);
 }
 
 TEST_F(ToolbarSkin, ButtonsKeepWorking) {
   HWND bar = MakeToolbar();
   InstallToolbarSkins(host->RecordIndex(), host->get());
-
-  EXPECT_TRUE(SendMessageA(bar, TB_PRESSBUTTON, kFirstCommand + 1, TRUE));
-  EXPECT_TRUE(SendMessageA(bar, TB_ISBUTTONPRESSED, kFirstCommand + 1, 0));
-  SendMessageA(bar, TB_PRESSBUTTON, kFirstCommand + 1, FALSE);
-  EXPECT_FALSE(SendMessageA(bar, TB_ISBUTTONPRESSED, kFirstCommand + 1, 0));
 
   const RECT r = ButtonRect(bar, 2);
   const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
@@ -143,24 +110,6 @@ TEST_F(ToolbarSkin, ButtonsKeepWorking) {
   EXPECT_EQ(commands[0], kFirstCommand + 2);
 }
 
-TEST_F(ToolbarSkin, MouseMessagesAskForAFullPaint) {
-  HWND bar = MakeToolbar();
-  InstallToolbarSkins(host->RecordIndex(), host->get());
-  ToolbarRecord* record = ToolbarRecordOf(bar);
-  ASSERT_TRUE(PaintToolbar(bar));
-  EXPECT_EQ(record->redraw, 0);
-  SendMessageA(bar, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-  EXPECT_EQ(record->redraw, 1);
-  EXPECT_EQ(record->mouseTracking, 1);
-  record->redraw = 0;
-  SendMessageA(bar, WM_MOUSELEAVE, 0, 0);
-  EXPECT_EQ(record->mouseTracking, 0);
-  EXPECT_EQ(record->redraw, 1);
-  record->redraw = 0;
-  SendMessageA(bar, WM_SIZE, 0, MAKELPARAM(300, 40));
-  EXPECT_EQ(record->redraw, 1);
-}
-
 TEST_F(ToolbarSkin, DrawsButtonsOverTheBackgroundOnly) {
   HWND bar = MakeToolbar(0);  // not flat: every face is drawn
   InstallToolbarSkins(host->RecordIndex(), host->get());
@@ -170,58 +119,13 @@ TEST_F(ToolbarSkin, DrawsButtonsOverTheBackgroundOnly) {
     EXPECT_GT(ChangedIn(bar, ButtonRect(bar, i)), 50) << "button " << i << " not drawn";
   }
   // Right of the last button the background is untouched.
-  RECT client{};
-  GetClientRect(bar, &client);
-  RECT rest = client;
+  RECT rest{};
+  GetClientRect(bar, &rest);
   rest.left = ButtonRect(bar, kButtons - 1).right + 2;
   ASSERT_LT(rest.left, rest.right);
   EXPECT_EQ(ChangedIn(bar, rest), 0);
   // What is on screen is what went into the composite.
-  const PixelImage screen = CaptureClient(bar);
-  EXPECT_EQ(CountDifferent(screen, CaptureComposite(*host, bar), 4), 0);
-}
-
-TEST_F(ToolbarSkin, HotAndPressedButtonsLookDifferent) {
-  HWND bar = MakeToolbar();
-  InstallToolbarSkins(host->RecordIndex(), host->get());
-  const RECT r = ButtonRect(bar, 0);
-  host->ResetComposite();
-  ASSERT_TRUE(PaintToolbar(bar));
-  const PixelImage idle = CaptureComposite(*host, bar);
-  SendMessageA(bar, TB_SETHOTITEM, 0, 0);
-  ASSERT_TRUE(PaintToolbar(bar));
-  const PixelImage hot = CaptureComposite(*host, bar);
-  SendMessageA(bar, TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
-  SendMessageA(bar, TB_PRESSBUTTON, kFirstCommand, TRUE);
-  ASSERT_TRUE(PaintToolbar(bar));
-  const PixelImage pressed = CaptureComposite(*host, bar);
-  int hotDiff = 0, pressedDiff = 0;
-  for (int y = r.top; y < r.bottom; ++y) {
-    for (int x = r.left; x < r.right; ++x) {
-      hotDiff += NearRgb(idle.At(x, y), hot.At(x, y), 6) ? 0 : 1;
-      pressedDiff += NearRgb(hot.At(x, y), pressed.At(x, y), 6) ? 0 : 1;
-    }
-  }
-  EXPECT_GT(hotDiff, 50);
-  EXPECT_GT(pressedDiff, 50);
-}
-
-TEST(ToolbarLook, PressedOutweighsHotAndFlatIdleShowsNothing) {
-  EXPECT_FALSE(ToolbarButtonLook(true, false, false, true).drawn);
-  EXPECT_TRUE(ToolbarButtonLook(false, false, false, true).drawn);
-  const ToolbarFaceLook hot = ToolbarButtonLook(true, true, false, true);
-  const ToolbarFaceLook pressed = ToolbarButtonLook(true, false, true, true);
-  ASSERT_TRUE(hot.drawn);
-  ASSERT_TRUE(pressed.drawn);
-  EXPECT_GT(pressed.bottomAlpha, hot.bottomAlpha);
-  EXPECT_TRUE(pressed.accentBottom);
-  EXPECT_GE(pressed.outlineAlpha, hot.outlineAlpha);
-  // A disabled button never lights up.
-  EXPECT_FALSE(ToolbarButtonLook(true, true, true, false).drawn);
-  for (const ToolbarFaceLook& look : {hot, pressed}) {
-    EXPECT_GE(look.topAlpha, 10);
-    EXPECT_LE(look.bottomAlpha, 150);
-  }
+  EXPECT_EQ(CountDifferent(CaptureClient(bar), CaptureComposite(*host, bar), 4), 0);
 }
 
 TEST_F(ToolbarSkin, AToolbarHoldingAWindowIsItsContainerAndStillDrawsItsButtons) {
@@ -232,31 +136,11 @@ TEST_F(ToolbarSkin, AToolbarHoldingAWindowIsItsContainerAndStillDrawsItsButtons)
   InstallToolbarSkins(host->RecordIndex(), host->get());
   EXPECT_GE(FindContainerRecord(host->RecordIndex(), bar), 1);
   EXPECT_EQ(GetPropInt(edit, Hw_FuID), host->RecordIndex()) << "the child is skinned";
-  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(bar, GWLP_WNDPROC)), &ToolbarSkinProc);
 
   host->ResetComposite();
   RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   PumpMessages();
   EXPECT_GT(ChangedIn(bar, ButtonRect(bar, 0)), 50) << "the container painter took over";
-  EXPECT_EQ(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0), kButtons);
-}
-
-TEST_F(ToolbarSkin, WmPaintCopiesBackFromTheCompositeOnceDrawn) {
-  HWND bar = MakeToolbar(0);
-  InstallToolbarSkins(host->RecordIndex(), host->get());
-  RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  PumpMessages();
-  ToolbarRecord* record = ToolbarRecordOf(bar);
-  EXPECT_EQ(record->redraw, 0);
-  const PixelImage drawn = CaptureClient(bar);
-  // Spoil the screen; a plain WM_PAINT brings the picture back.
-  HDC dc = GetDC(bar);
-  PatBlt(dc, 0, 0, 300, 40, BLACKNESS);
-  ReleaseDC(bar, dc);
-  RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  PumpMessages();
-  EXPECT_EQ(record->redraw, 0);
-  EXPECT_EQ(CountDifferent(CaptureClient(bar), drawn, 4), 0);
 }
 
 TEST_F(ToolbarSkin, ThousandPaintsLeaveNoGdiObjectBehind) {
