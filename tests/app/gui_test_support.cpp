@@ -35,8 +35,7 @@ void PumpFor(HWND mainWindow, DWORD ms) {
 }
 
 void TypeText(HWND control, const Text& text) {
-  // Typed characters arrive as UTF-16 WM_CHAR, whatever keyboard layout the
-  // test desktop has.
+  // As UTF-16 WM_CHAR, whatever the test desktop's keyboard layout.
   if (text.empty()) return;
   std::wstring wide(text.size(), L'\0');
   const int units = MultiByteToWideChar(936, 0, text.data(), static_cast<int>(text.size()),
@@ -60,41 +59,21 @@ void SetControlText(HWND mainWindow, ControlId id, const Text& text) {
   SetWindowTextA(MainControl(mainWindow, id), text.c_str());
 }
 
-namespace {
-
-class InternetHandle {
- public:
-  explicit InternetHandle(HINTERNET handle) : handle_(handle) {}
-  ~InternetHandle() {
-    if (handle_) InternetCloseHandle(handle_);
-  }
-  InternetHandle(const InternetHandle&) = delete;
-  InternetHandle& operator=(const InternetHandle&) = delete;
-  HINTERNET Get() const { return handle_; }
-
- private:
-  HINTERNET handle_;
-};
-
-}  // namespace
-
-Text HttpGet(const Text& url) {
-  InternetHandle session(InternetOpenA("px-test", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
-  if (!session.Get()) return Text();
-  InternetHandle request(InternetOpenUrlA(session.Get(), url.c_str(), nullptr, 0,
-                                          INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0));
-  if (!request.Get()) return Text();
+Text ExpectedEntries(const Text& query) {
+  const Text url = "http://" + DemoServiceHost() + "/expect?" + query;
   Text body;
+  HINTERNET session = InternetOpenA("px-test", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
+  HINTERNET request = session ? InternetOpenUrlA(session, url.c_str(), nullptr, 0,
+                                                 INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0)
+                              : nullptr;
   char piece[8192];
   DWORD read = 0;
-  while (InternetReadFile(request.Get(), piece, sizeof(piece), &read) && read > 0) {
+  while (request && InternetReadFile(request, piece, sizeof(piece), &read) && read > 0) {
     body.append(piece, read);
   }
+  if (request) InternetCloseHandle(request);
+  if (session) InternetCloseHandle(session);
   return body;
-}
-
-Text ExpectedEntries(const Text& query) {
-  return HttpGet("http://" + DemoServiceHost() + "/expect?" + query);
 }
 
 Text LinesWithKey(const Text& list, const Text& prefix) {
@@ -155,10 +134,6 @@ Text ReadWholeFile(const Text& path) {
   return content;
 }
 
-bool FileExists(const Text& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 std::vector<Text> FilesHere() {
   std::vector<Text> names;
   WIN32_FIND_DATAA found;
@@ -176,24 +151,13 @@ std::vector<Text> FilesHere() {
 
 namespace {
 
-struct BoxParts {
-  Text text;
-  bool hasIcon = false;
-};
-
-BOOL CALLBACK CollectBoxParts(HWND child, LPARAM param) {
-  auto* parts = reinterpret_cast<BoxParts*>(param);
-  char className[32] = {};
+BOOL CALLBACK FirstStaticText(HWND child, LPARAM param) {
+  char className[32] = {}, text[1024] = {};
   GetClassNameA(child, className, sizeof(className));
-  if (lstrcmpiA(className, "Static") != 0) return TRUE;
-  if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-    parts->hasIcon = SendMessageA(child, STM_GETICON, 0, 0) != 0;
-    return TRUE;
-  }
-  char text[1024] = {};
-  GetWindowTextA(child, text, sizeof(text));
-  if (text[0] && parts->text.empty()) parts->text = text;
-  return TRUE;
+  if (lstrcmpiA(className, "Static") == 0) GetWindowTextA(child, text, sizeof(text));
+  if (!text[0]) return TRUE;
+  *reinterpret_cast<Text*>(param) = text;
+  return FALSE;
 }
 
 }  // namespace
@@ -212,30 +176,20 @@ void ConfirmationWatcher::Watch() {
       Sleep(20);
       continue;
     }
-    BoxParts parts;
-    EnumChildWindows(box, CollectBoxParts, reinterpret_cast<LPARAM>(&parts));
-    Box seen;
-    seen.text = parts.text;
-    seen.hasIcon = parts.hasIcon;
-    seen.owned = GetWindow(box, GW_OWNER) != nullptr;
+    Text text;  // the box's first non-empty static text is its message
+    EnumChildWindows(box, FirstStaticText, reinterpret_cast<LPARAM>(&text));
     {
       std::lock_guard<std::mutex> lock(mutex_);
-      boxes_.push_back(seen);
+      texts_.push_back(text);
     }
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     for (int i = 0; i < 500 && IsWindow(box); ++i) Sleep(10);
   }
 }
 
-std::vector<ConfirmationWatcher::Box> ConfirmationWatcher::Boxes() {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return boxes_;
-}
-
 std::vector<Text> ConfirmationWatcher::Texts() {
-  std::vector<Text> texts;
-  for (const Box& box : Boxes()) texts.push_back(box.text);
-  return texts;
+  std::lock_guard<std::mutex> lock(mutex_);
+  return texts_;
 }
 
 // --- ScratchDirectory -----------------------------------------------------------
@@ -287,8 +241,7 @@ ScratchDirectory::~ScratchDirectory() {
 
 namespace {
 
-// The program runs the skin module's start-up once, before it creates its
-// window; the tests of the program do the same.
+// The skin module's start-up, run once before any window as the program does.
 class SkinModuleEnvironment : public ::testing::Environment {
  public:
   void SetUp() override { StartSkinModule(); }

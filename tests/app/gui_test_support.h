@@ -14,65 +14,47 @@
 #include "app/main_window.h"
 #include "app/text_ops.h"
 
-// The demo service the tests talk to ("127.0.0.1:port"), from the
-// environment that ctest sets.
 Text DemoServiceHost();
 
-// Dispatches this thread's messages, passing them through the window's
-// keyboard navigation like the program's loop does, until done() holds or
-// timeoutMs pass. Returns done()'s last value.
+// Pumps messages through the window's keyboard navigation, as the program's
+// loop does, until done() holds or timeoutMs pass.
 bool PumpUntil(HWND mainWindow, const std::function<bool()>& done, DWORD timeoutMs);
 void PumpFor(HWND mainWindow, DWORD ms);
 
-// Types the GBK text into the control, one WM_CHAR per character.
 void TypeText(HWND control, const Text& text);
 
-// BM_CLICK on the control; returns when its handler has finished.
 void Click(HWND mainWindow, ControlId id);
 
 Text ControlText(HWND mainWindow, ControlId id);
 void SetControlText(HWND mainWindow, ControlId id, const Text& text);
 
-// GET of the whole body over plain WinINet, independent of the program's own
-// web client.
-Text HttpGet(const Text& url);
-
-// The demo service's entries for a query, each followed by "\r\n".
+// The demo service's entries for a query (fetched with plain WinINet, not
+// the program's web client), each followed by "\r\n".
 Text ExpectedEntries(const Text& query);
 
-// The lines of list (each ended by "\r\n") whose first two bytes before the
-// first "." equal prefix, each followed by "\r\n".
+// The lines of list whose first part (before ".") starts with prefix.
 Text LinesWithKey(const Text& list, const Text& prefix);
 
 Text ReadClipboardText();
 bool WriteClipboardText(const Text& text);
 
 Text ReadWholeFile(const Text& path);
-bool FileExists(const Text& path);
-// Names of the files in the current directory.
 std::vector<Text> FilesHere();
 
-// Answers every confirmation box ("岚舟提示") while it lives: reads the
-// message, notes whether the box has an owner and an icon, and presses OK.
+// Answers every confirmation box ("岚舟提示") while it lives, noting its text.
 class ConfirmationWatcher {
  public:
-  struct Box {
-    Text text;
-    bool owned = false;
-    bool hasIcon = false;
-  };
   ConfirmationWatcher();
   ~ConfirmationWatcher();
   ConfirmationWatcher(const ConfirmationWatcher&) = delete;
   ConfirmationWatcher& operator=(const ConfirmationWatcher&) = delete;
-  std::vector<Box> Boxes();
   std::vector<Text> Texts();
 
  private:
   void Watch();
   std::atomic<bool> stop_{false};
   std::mutex mutex_;
-  std::vector<Box> boxes_;
+  std::vector<Text> texts_;
   std::thread thread_;
 };
 
@@ -83,15 +65,12 @@ class ScratchDirectory {
   ~ScratchDirectory();
   ScratchDirectory(const ScratchDirectory&) = delete;
   ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-  const Text& Path() const { return path_; }
-
  private:
   Text previous_;
   Text path_;
 };
 
-// Creates the program's main window pointed at the demo service and
-// destroys it afterwards.
+// The program's main window, pointed at the demo service.
 class MainWindowTest {
  public:
   MainWindowTest();

@@ -13,6 +13,4 @@ TEST(SkinStartup, StartsGdiPlusAndRegistersTheShadowClass) {
   WNDCLASSEXA shadowClass = {};
   shadowClass.cbSize = sizeof(shadowClass);
   EXPECT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), "duvaZedado", &shadowClass));
-  EXPECT_EQ(AccentColour, 0xDDCA22);
-  EXPECT_EQ(SkinChildControls, 1);
 }
