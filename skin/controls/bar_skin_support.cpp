@@ -20,16 +20,6 @@ void TrackMouseLeave(HWND window) {
   TrackMouseEvent(&track);
 }
 
-void MarkParentContainerStale(HWND window) {
-  HWND parent = GetParent(window);
-  const int windowIndex = GetPropInt(parent, Hw_FuID);
-  WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return;
-  ContainerRecord* container =
-      RecordAt(owner->containers, FindContainerRecord(windowIndex, parent));
-  if (container != nullptr && GetPropInt(parent, Wxk_LBID) == 0) container->backgroundStale = 1;
-}
-
 LRESULT KeepBackground(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   return 1;

@@ -8,6 +8,7 @@
 
 #include "graphics/gdiplus/gdiplus_objects.h"
 #include "graphics/paint/colour_convert.h"
+#include "skin/controls/parent_container_stale.h"
 #include "skin/state/skin_state.h"
 
 namespace bar_skin {
@@ -64,11 +65,6 @@ DWORD StyleOf(HWND window);
 
 // Asks for WM_MOUSELEAVE when the mouse leaves window.
 void TrackMouseLeave(HWND window);
-
-// A moving control changes what its container shows behind its children:
-// the container it lies in (its parent, when registered and not marked
-// Wxk_LBID) captures its background again before its next paint.
-void MarkParentContainerStale(HWND window);
 
 // WM_ERASEBKGND of the drawn controls: the background stays as it is.
 LRESULT KeepBackground(HDC dc);

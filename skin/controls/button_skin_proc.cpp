@@ -4,6 +4,7 @@
 #include "skin/controls/button_dcs.h"
 #include "skin/controls/button_records.h"
 #include "skin/controls/check_radio_skin.h"
+#include "skin/controls/parent_container_stale.h"
 #include "skin/controls/push_button_skin.h"
 
 namespace {
@@ -72,17 +73,6 @@ LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
   return PassOn(window, WM_MOUSELEAVE, wParam, lParam);
 }
 
-// A moving button changes what its container shows behind its children:
-// the container captures its background again before its next paint.
-void MarkContainerStale(HWND window) {
-  HWND parent = GetParent(window);
-  const int windowIndex = GetPropInt(parent, Hw_FuID);
-  WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return;
-  ContainerRecord* container = RecordAt(owner->containers, FindContainerRecord(windowIndex, parent));
-  if (container != nullptr && GetPropInt(parent, Wxk_LBID) == 0) container->backgroundStale = 1;
-}
-
 LRESULT OnLButtonDown(HWND window, WPARAM wParam, LPARAM lParam) {
   if (ButtonRecord* record = ButtonRecordOf(window)) record->buttonDown = 1;
   return OnCheckChange(window, WM_LBUTTONDOWN, wParam, lParam);
@@ -146,7 +136,7 @@ LRESULT CALLBACK ButtonSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_MOUSELEAVE:
       return OnMouseLeave(window, wParam, lParam);
     case WM_WINDOWPOSCHANGING:
-      MarkContainerStale(window);
+      MarkParentContainerStale(window);
       return PassOn(window, message, wParam, lParam);
     case WM_MOVE:
       InvalidateRect(window, nullptr, TRUE);

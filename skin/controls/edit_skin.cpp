@@ -3,6 +3,7 @@
 
 #include "graphics/paint/background_owner.h"
 #include "skin/controls/combo_skin.h"
+#include "skin/controls/parent_container_stale.h"
 #include "skin/controls/scroll_bar_windows.h"
 #include "skin/state/skin_state.h"
 
@@ -51,17 +52,6 @@ LRESULT PassOnThenRepaintBars(HWND box, UINT message, WPARAM wParam, LPARAM lPar
   const LRESULT result = PassOn(box, message, wParam, lParam);
   RepaintBars(box);
   return result;
-}
-
-// A sibling moving over a container makes the container capture its
-// background again before its next paint.
-void MarkParentContainerStale(HWND box) {
-  HWND parent = GetParent(box);
-  const int windowIndex = GetPropInt(parent, Hw_FuID);
-  const WindowRecord* record = WindowRecordAt(windowIndex);
-  if (record == nullptr) return;
-  ContainerRecord* container = RecordAt(record->containers, FindContainerRecord(windowIndex, parent));
-  if (container != nullptr && GetPropInt(parent, Wxk_LBID) == 0) container->backgroundStale = 1;
 }
 
 LRESULT OnMouseMove(HWND box, WPARAM wParam, LPARAM lParam) {
