@@ -7,7 +7,9 @@ add_subdirectory(${PX_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_
 # px_add_test(<name> SOURCES ... [LIBS ...] [DEMO_SERVICE] [GUI])
 # One ctest entry per test program; under Windows ctest runs it with Wine.
 # DEMO_SERVICE: the demo extraction service runs on DEMO_SERVICE_HOST while
-# the test runs.
+# the test runs. GUI: the program puts windows on the test desktop; it holds
+# the desktop alone and carries the label "gui" (tools/test.sh runs these
+# again under other Windows versions).
 function(px_add_test name)
   cmake_parse_arguments(T "DEMO_SERVICE;GUI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -20,7 +22,7 @@ function(px_add_test name)
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED demo_service)
   endif()
   if(T_GUI)
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop LABELS gui)
   endif()
 endfunction()
 
