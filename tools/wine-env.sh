@@ -6,13 +6,16 @@
 #  - a private prefix with a font replacement for 宋体/SimSun (GDI+ draws no
 #    text without it) and a virtual desktop (no 2 s wait per hidden window);
 #  - an Xvfb display when there is none.
+# PX_WINE_VERSION (winxp, win7, win10, ...) chooses the Windows version Wine
+# reports; each version gets a prefix of its own, build/wineprefix-<version>.
+# Unset, the prefix is build/wineprefix with Wine's default version.
 
 : "${PX_BUILD_DIR:?PX_BUILD_DIR must name the build folder}"
 export LANG=zh_CN.UTF-8
 export LC_ALL=zh_CN.UTF-8
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX="$PX_BUILD_DIR/wineprefix"
+export WINEPREFIX="$PX_BUILD_DIR/wineprefix${PX_WINE_VERSION:+-$PX_WINE_VERSION}"
 
 px_tools_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
@@ -55,6 +58,9 @@ REGEDIT4
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
 "Default"="1024x768"
 REG
+  if [ -n "${PX_WINE_VERSION:-}" ]; then
+    printf '\n[HKEY_CURRENT_USER\\Software\\Wine]\n"Version"="%s"\n' "$PX_WINE_VERSION" >> "$regfile"
+  fi
   wine regedit "$regfile" >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.px-ready"

@@ -5,6 +5,8 @@
 # with CRLF line ends and names the version; the exe is at most 1 MB,
 # stripped, and imports nothing but DLLs that every Windows has.
 set -uo pipefail
+# Byte-wise text matching and the tools' own English messages.
+export LC_ALL=C
 zip="$1" folder="$2" version="$3"
 exe="$folder/proxy-extract.exe"
 guide="$folder/readme.txt"
