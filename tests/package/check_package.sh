@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Checks the unpacked release package:
-#   check_package.sh ZIP FOLDER VERSION
+#   check_package.sh ZIP FOLDER VERSION README
 # The archive holds exactly the exe and the user guide; the guide is GBK
 # with CRLF line ends and names the version; the exe is at most 1 MB,
-# stripped, and imports nothing but DLLs that every Windows has.
+# stripped, and imports nothing but DLLs that every Windows has; the
+# project's README names the package by its current name.
 set -uo pipefail
 # Byte-wise text matching and the tools' own English messages.
 export LC_ALL=C
-zip="$1" folder="$2" version="$3"
+zip="$1" folder="$2" version="$3" readme="$4"
 exe="$folder/proxy-extract.exe"
 guide="$folder/readme.txt"
 objdump=i686-w64-mingw32-objdump
@@ -31,6 +32,7 @@ fi
 [ "$(tail -c 2 "$guide" | od -An -tx1 | tr -d ' ')" = "0d0a" ] || fail "readme.txt does not end with CRLF"
 head -n 1 "$folder/readme.utf8" | grep -qF " $version " || fail "the title of readme.txt does not name version $version"
 grep -qF "ip.txt" "$folder/readme.utf8" || fail "readme.txt does not say where ip.txt goes"
+grep -qF "$(basename "$zip")" "$readme" || fail "$readme does not name the package $(basename "$zip")"
 
 # The exe.
 size="$(stat -c %s "$exe")"
