@@ -16,9 +16,14 @@ cmake -S "$root" -B "$build/win" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" "$@" >/dev/null
 cmake --build "$build/win" -j "$(nproc)" --target proxy-extract
 
-# px_version and px_package_zip, written by the configure step.
+# The version and the package's path, written by the configure step.
+px_version="" px_package_zip=""
 # shellcheck source=/dev/null
 source "$build/win/package/package.env"
+if [ -z "$px_version" ] || [ -z "$px_package_zip" ]; then
+  echo "package: $build/win/package/package.env is incomplete" >&2
+  exit 1
+fi
 
 stage="$(mktemp -d)"
 trap 'rm -rf "$stage"' EXIT

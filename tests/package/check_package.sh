@@ -45,15 +45,14 @@ symbols="$($objdump -t "$exe")"
 if ! grep -q 'no symbols' <<<"$symbols"; then
   fail "proxy-extract.exe carries a symbol table"
 fi
-system_dlls="advapi32.dll comctl32.dll comdlg32.dll gdi32.dll gdiplus.dll kernel32.dll msimg32.dll
-             msvcrt.dll ole32.dll oleaut32.dll shell32.dll shlwapi.dll user32.dll uxtheme.dll
-             version.dll wininet.dll ws2_32.dll"
-system_dlls=" $(echo $system_dlls) "
-dlls="$($objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z')"
+system_dlls=" advapi32.dll comctl32.dll comdlg32.dll gdi32.dll gdiplus.dll kernel32.dll msimg32.dll"
+system_dlls+=" msvcrt.dll ole32.dll oleaut32.dll shell32.dll shlwapi.dll user32.dll uxtheme.dll"
+system_dlls+=" version.dll wininet.dll ws2_32.dll "
+dlls="$($objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr '[:upper:]' '[:lower:]')"
 [ -n "$dlls" ] || fail "no imported DLLs found in proxy-extract.exe"
 for dll in $dlls; do
   case "$system_dlls" in *" $dll "*) ;; *) fail "proxy-extract.exe imports $dll, not a system DLL" ;; esac
 done
 
 if [ "$failures" -gt 0 ]; then exit 1; fi
-echo "check_package: $(basename "$zip"): $size-byte stripped exe importing only system DLLs ($(echo $dlls)), GBK CRLF guide"
+echo "check_package: $(basename "$zip"): $size-byte stripped exe importing only system DLLs ($(tr '\n' ' ' <<<"$dlls"| sed 's/ $//')), GBK CRLF guide"
