@@ -84,12 +84,6 @@ void MarkTabRedraw(HWND tab) {
 
 }  // namespace
 
-bool IsWindowClass(HWND window, const char* className) {
-  char buffer[256] = {};
-  GetClassNameA(window, buffer, sizeof(buffer));
-  return lstrcmpiA(buffer, className) == 0;
-}
-
 void InstallChildControlSkins(int windowIndex, HWND parent) {
   InstallPushButtonSkins(windowIndex, parent);
   InstallCheckAndRadioSkins(windowIndex, parent);

@@ -33,6 +33,3 @@ void RepaintOnChildNotify(LPARAM lParam);
 // Deletes the objects held in Kj_dxjb and Kj_wtjb of every direct child of
 // parent (those the skin handed out on WM_CTLCOLOR*).
 void DeleteChildCtlColorObjects(HWND parent);
-
-// The class name of window compared without case.
-bool IsWindowClass(HWND window, const char* className);

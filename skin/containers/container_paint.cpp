@@ -10,6 +10,7 @@
 #include "graphics/paint/background_owner.h"
 #include "graphics/paint/clipping.h"
 #include "graphics/paint/colour_convert.h"
+#include "graphics/paint/fill_steps.h"
 #include "graphics/paint/composite_present.h"
 #include "graphics/paint/control_background.h"
 #include "graphics/paint/memory_dc_table.h"
@@ -21,8 +22,6 @@
 
 namespace {
 
-constexpr ColourRef kBlack = 0x000000;
-constexpr ColourRef kWhite = 0xFFFFFF;
 // Caption offset from the side it is aligned to.
 constexpr int kCaptionInset = 10;
 // The group box's frame starts this far below the top edge.
@@ -56,14 +55,6 @@ class ScreenMeasureDc {
   HDC dc_ = nullptr;
 };
 
-void DrawRoundOutline(Graphics& g, float x, float y, float w, float h, int r, Argb colour) {
-  GraphicsPath path;
-  Pen pen;
-  if (path.Create() && AddRoundRect(path, x, y, w, h, r) && pen.Create1(colour, 1.0f)) {
-    g.DrawPath(pen, path);
-  }
-}
-
 // The two-line rounded border of a container that is neither a group box
 // nor a tab control.
 void PaintGenericBorder(HDC dc, int width, int height) {
@@ -71,17 +62,8 @@ void PaintGenericBorder(HDC dc, int width, int height) {
   if (!g.CreateFromHDC(dc)) return;
   const auto w = static_cast<float>(width);
   const auto h = static_cast<float>(height);
-  DrawRoundOutline(g, 0, 0, w - 1, h - 1, 5, ColorrefToArgb(kBlack, 40, true));
-  DrawRoundOutline(g, 1, 1, w - 3, h - 3, 3, ColorrefToArgb(kWhite, 100, true));
-}
-
-Text WindowTextOf(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return Text();
-  Text text(static_cast<size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(window, &text[0], length + 1);
-  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-  return text;
+  OutlineRoundRect(g, 0, 0, w - 1, h - 1, 5, ColorrefToArgb(kBlack, 40, true));
+  OutlineRoundRect(g, 1, 1, w - 3, h - 3, 3, ColorrefToArgb(kWhite, 100, true));
 }
 
 // Width of text in font on a screen-compatible DC, rounded down, plus 1.
@@ -152,8 +134,8 @@ void PaintGroupBox(int windowIndex, int containerIndex, HDC dc) {
     Graphics g;
     if (g.CreateFromHDC(dc)) {
       const auto top = static_cast<float>(kGroupFrameTop);
-      DrawRoundOutline(g, 0, top, w - 1, h - 6, 5, ColorrefToArgb(kBlack, 40, true));
-      DrawRoundOutline(g, 1, top + 1, w - 3, h - 8, 3, ColorrefToArgb(kWhite, 90, true));
+      OutlineRoundRect(g, 0, top, w - 1, h - 6, 5, ColorrefToArgb(kBlack, 40, true));
+      OutlineRoundRect(g, 1, top + 1, w - 3, h - 8, 3, ColorrefToArgb(kWhite, 90, true));
     }
   }
 

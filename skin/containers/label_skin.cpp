@@ -19,15 +19,6 @@ constexpr float kTextExtraWidth = 8.0f;
 
 LabelRecord* LabelRecordOf(HWND label) { return ControlRecordOf(label, &WindowRecord::labels); }
 
-Text WindowTextOf(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return Text();
-  Text text(static_cast<size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(window, &text[0], length + 1);
-  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-  return text;
-}
-
 // The memory DC of ComposeControlBackground, released with ReleaseMemoryDc.
 class ComposedDc {
  public:

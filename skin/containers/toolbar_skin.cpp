@@ -33,26 +33,14 @@ namespace {
 constexpr char kToolbarClass[] = "ToolbarWindow32";
 constexpr int kButtonCorner = 5;
 constexpr int kDisabledTextColour = 0x808080;
-constexpr int kWhite = 0xFFFFFF;
-constexpr int kBlack = 0x000000;
 constexpr int kPanelOutlineAlpha = 120;
 
-bool HasClass(HWND window, const char* name) {
-  char cls[64] = {};
-  GetClassNameA(window, cls, sizeof cls);
-  return lstrcmpiA(cls, name) == 0;
-}
-
-bool IsToolbar(HWND window) { return HasClass(window, kToolbarClass); }
+bool IsToolbar(HWND window) { return IsWindowClass(window, kToolbarClass); }
 
 LRESULT PassOnToolbar(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto saved = reinterpret_cast<WNDPROC>(GetPropA(window, Kj_hProc));
   if (saved == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   return CallWindowProcA(saved, window, message, wParam, lParam);
-}
-
-Argb Colour(int colourRef, int alpha) {
-  return ColorrefToArgb(static_cast<ColourRef>(colourRef), alpha, true);
 }
 
 // --- the per-button painter ------------------------------------------------
@@ -210,11 +198,7 @@ LRESULT OnMouseMove(HWND window, ToolbarRecord& record, WPARAM wParam, LPARAM lP
   record.redraw = 1;
   if (record.mouseTracking == 0) {
     record.mouseTracking = 1;
-    TRACKMOUSEEVENT track{};
-    track.cbSize = sizeof track;
-    track.dwFlags = TME_LEAVE;
-    track.hwndTrack = window;
-    TrackMouseEvent(&track);
+    TrackMouseLeave(window);
   }
   return PassOnToolbar(window, WM_MOUSEMOVE, wParam, lParam);
 }
@@ -234,9 +218,9 @@ ToolbarFaceLook ToolbarButtonLook(bool flat, bool hot, bool pressed, bool enable
 }
 
 bool IsColourKeyedClass(HWND window) {
-  return HasClass(window, "SysMonthCal32") || HasClass(window, "SysTabControl32") ||
-         HasClass(window, "msctls_statusbar32") || HasClass(window, "Button") ||
-         HasClass(window, "msctls_trackbar32");
+  return IsWindowClass(window, "SysMonthCal32") || IsWindowClass(window, "SysTabControl32") ||
+         IsWindowClass(window, "msctls_statusbar32") || IsWindowClass(window, "Button") ||
+         IsWindowClass(window, "msctls_trackbar32");
 }
 
 void InstallToolbarSkins(int /*windowIndex*/, HWND parent) {
@@ -319,7 +303,7 @@ LRESULT CALLBACK ToolbarSkinProc(HWND window, UINT message, WPARAM wParam, LPARA
       break;
     case WM_HSCROLL:
     case WM_VSCROLL:
-      if (HasClass(window, "RichEdit20A")) InvalidateRect(window, nullptr, FALSE);
+      if (IsWindowClass(window, "RichEdit20A")) InvalidateRect(window, nullptr, FALSE);
       break;
     default:
       break;

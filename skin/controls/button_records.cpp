@@ -9,14 +9,6 @@ ButtonRecord* ButtonRecordOf(HWND window) {
   return ControlRecordOf(window, &WindowRecord::buttons);
 }
 
-Text ReadWindowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return Text();
-  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(window, buffer.data(), length + 1);
-  return Text(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
-}
-
 bool HasButtonSkinProc(HWND window) {
   return reinterpret_cast<WNDPROC>(GetWindowLongA(window, GWL_WNDPROC)) == &ButtonSkinProc;
 }
@@ -29,7 +21,7 @@ int RegisterButton(int windowIndex, HWND window, int kind) {
   record.window = window;
   record.kind = kind;
   record.glowColour = -1;
-  record.caption = ReadWindowText(window);
+  record.caption = WindowTextOf(window);
   SetPropInt(window, Hw_lbID, index);
   SetPropInt(window, Hw_FuID, windowIndex);
   record.savedProc = reinterpret_cast<WNDPROC>(

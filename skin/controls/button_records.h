@@ -6,13 +6,11 @@
 
 #include "app/text_ops.h"
 #include "skin/state/skin_state.h"
+#include "skin/state/window_helpers.h"
 
 // The button record of a registered control through its Hw_FuID and
 // Hw_lbID, or nullptr.
 ButtonRecord* ButtonRecordOf(HWND window);
-
-// The window text of a control.
-Text ReadWindowText(HWND window);
 
 // True when window already runs ButtonSkinProc: subclassing it again would
 // make the skin procedure its own saved procedure.

@@ -43,11 +43,7 @@ LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
   WindowRecord* owner = OwnerRecordOf(window);
   const int index = GetPropInt(window, Hw_lbID);
   if (owner != nullptr && IsValidIndex(owner->buttons, index)) {
-    TRACKMOUSEEVENT track{};
-    track.cbSize = sizeof(track);
-    track.dwFlags = TME_LEAVE;
-    track.hwndTrack = window;
-    TrackMouseEvent(&track);
+    TrackMouseLeave(window);
     owner->controlUnderMouse = index;
     if (owner->hotControlIndex != owner->controlUnderMouse ||
         owner->hotControlClass != kHotClassButtons) {

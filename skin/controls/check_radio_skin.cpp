@@ -7,6 +7,7 @@
 #include "graphics/gdiplus/gdiplus_objects.h"
 #include "graphics/paint/colour_convert.h"
 #include "graphics/paint/composite_present.h"
+#include "graphics/paint/fill_steps.h"
 #include "graphics/paint/round_shapes.h"
 #include "graphics/paint/tick_tint.h"
 #include "skin/controls/button_dcs.h"
@@ -16,31 +17,10 @@
 
 namespace {
 
-constexpr ColourRef kWhite = 0xFFFFFF;
-constexpr ColourRef kBlack = 0x000000;
 // Width of the glyph cell; the caption starts 2 pixels to its right.
 constexpr int kGlyphCell = 13;
 constexpr int kCaptionGap = 2;
 
-Argb Colour(ColourRef colour, int alpha) { return ColorrefToArgb(colour, alpha, true); }
-ColourRef Accent() { return static_cast<ColourRef>(AccentColour); }
-
-void FillWithGradient(Graphics& g, const GraphicsPath& path, PointF from, PointF to, Argb colour1,
-                      Argb colour2) {
-  LinearGradientBrush brush;
-  if (brush.Create(from, to, colour1, colour2)) g.FillPath(brush, path);
-}
-
-void Outline(Graphics& g, const GraphicsPath& path, Argb colour) {
-  Pen pen;
-  if (pen.Create1(colour, 1.0f)) g.DrawPath(pen, path);
-}
-
-GraphicsPath EllipsePath(float x, float y, float w, float h) {
-  GraphicsPath path;
-  if (path.Create()) path.AddEllipse(x, y, w, h);
-  return path;
-}
 
 // A radial fill of path from centre to its edge; focus > 0 widens the
 // centre colour to that share of the path.
@@ -58,7 +38,7 @@ void FillRadial(Graphics& g, const GraphicsPath& path, Argb centre, Argb surroun
 // an accent one. The clip must already leave the ring only.
 void FillHalo(Graphics& g, const GraphicsPath& halo) {
   FillRadial(g, halo, Colour(kWhite, 255), Colour(kWhite, 0), 0.4f);
-  FillRadial(g, halo, Colour(Accent(), 255), Colour(kWhite, 0), 0.3f);
+  FillRadial(g, halo, AccentAt(255), Colour(kWhite, 0), 0.3f);
 }
 
 // The common frame of both painters: the background behind the control,
@@ -141,7 +121,7 @@ void PaintRadioButton(HWND window, int state) {
     const GraphicsPath circle = EllipsePath(l + 2, y, 12, 12);
     SolidBrush white;
     if (white.Create(Colour(kWhite, 255))) g.FillPath(white, circle);
-    FillWithGradient(g, circle, PointF{l + 3, y + 1}, PointF{l + 10, y + 11}, Colour(kBlack, 100),
+    FillGradient(g, circle, PointF{l + 3, y + 1}, PointF{l + 10, y + 11}, Colour(kBlack, 100),
                      Colour(kBlack, 0));
 
     if ((state & kPaintHot) != 0) {
@@ -150,19 +130,19 @@ void PaintRadioButton(HWND window, int state) {
       g.SetClipPath(halo, CombineModeXor);
       FillHalo(g, halo);
       // Under the ring clip this tint reaches only the circle's soft edge.
-      FillWithGradient(g, circle, PointF{l + 3, y + 1}, PointF{l + 11, y + 12},
-                       Colour(Accent(), 100), Colour(kBlack, 0));
+      FillGradient(g, circle, PointF{l + 3, y + 1}, PointF{l + 11, y + 12},
+                       AccentAt(100), Colour(kBlack, 0));
       g.ResetClip();
     }
 
-    Outline(g, circle, Colour(kBlack, 200));
-    Outline(g, EllipsePath(l + 3, t + (h - 11.0f) / 2.0f + 1, 9, 9), Colour(kWhite, 255));
+    OutlinePath(g, circle, Colour(kBlack, 200));
+    OutlinePath(g, EllipsePath(l + 3, t + (h - 11.0f) / 2.0f + 1, 9, 9), Colour(kWhite, 255));
 
     if (checked) {
       const GraphicsPath dot = EllipsePath(l + 5, y + 3, 6, 6);
-      Outline(g, dot, Colour(kBlack, 150));
-      Outline(g, dot, Colour(Accent(), 150));
-      FillRadial(g, dot, Colour(kWhite, 80), Colour(Accent(), 255));
+      OutlinePath(g, dot, Colour(kBlack, 150));
+      OutlinePath(g, dot, AccentAt(150));
+      FillRadial(g, dot, Colour(kWhite, 80), AccentAt(255));
     }
   };
   PaintCheckControl(window, glyph, 0.0f);
@@ -189,11 +169,11 @@ void PaintCheckBox(HWND window, int state) {
       FillHalo(g, halo);
       g.ResetClip();
       const float top = t + (h - 11.0f) / 2.0f;
-      FillWithGradient(g, box, PointF{l, top}, PointF{l + 12, top + 12}, Colour(Accent(), 90),
+      FillGradient(g, box, PointF{l, top}, PointF{l + 12, top + 12}, AccentAt(90),
                        Colour(kWhite, 30));
     }
 
-    Outline(g, box, Colour(kBlack, 150));
+    OutlinePath(g, box, Colour(kBlack, 150));
     Pen inner;
     if (inner.Create1(Colour(kWhite, 255), 1.0f)) g.DrawRectangle(inner, l + 4, y + 1, 9, 10);
 

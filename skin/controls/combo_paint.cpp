@@ -7,6 +7,7 @@
 #include "graphics/gdiplus/gdiplus_objects.h"
 #include "graphics/paint/background_owner.h"
 #include "graphics/paint/colour_convert.h"
+#include "graphics/paint/fill_steps.h"
 #include "graphics/paint/round_shapes.h"
 #include "skin/controls/combo_skin.h"
 #include "skin/controls/key_colour_pixels.h"
@@ -19,21 +20,12 @@
 
 namespace {
 
-constexpr ColourRef kWhite = 0xFFFFFF;
-constexpr ColourRef kBlack = 0x000000;
-constexpr Argb kOpaqueWhite = 0xFFFFFFFF;
 const char kComboListClass[] = "ComboLBox";
 const char kEditClass[] = "Edit";
 
-Argb Colour(ColourRef colour, int alpha) { return ColorrefToArgb(colour, alpha, true); }
-Argb Accent(int alpha) { return Colour(static_cast<ColourRef>(AccentColour), alpha); }
 Argb KeyColour() { return Colour(kColourKey, 255); }
 Argb StopColour(const GradientStop& stop) {
-  return stop.accent ? Accent(stop.alpha) : Colour(kWhite, stop.alpha);
-}
-
-bool IsClass(HWND window, const char* name) {
-  return lstrcmpiA(ClassNameOf(window).c_str(), name) == 0;
+  return stop.accent ? AccentAt(stop.alpha) : Colour(kWhite, stop.alpha);
 }
 
 void ClearBox(Graphics& g, const Box& box) {
@@ -49,7 +41,7 @@ void KeyOutChildren(Graphics& g, HWND combo, LONG style) {
     for (HWND child = FindWindowExA(combo, nullptr, nullptr, nullptr); child != nullptr;
          child = FindWindowExA(combo, child, nullptr, nullptr)) {
       const RECT r = WindowRectInParent(child);
-      ClearBox(g, KeyedChildBox({r.left, r.top, r.right, r.bottom}, IsClass(child, kComboListClass)));
+      ClearBox(g, KeyedChildBox({r.left, r.top, r.right, r.bottom}, IsWindowClass(child, kComboListClass)));
     }
   } else if (HWND field = FindWindowExA(combo, nullptr, nullptr, nullptr)) {
     const RECT r = WindowRectInParent(field);
@@ -58,7 +50,7 @@ void KeyOutChildren(Graphics& g, HWND combo, LONG style) {
   g.ResetClip();
 }
 
-void StrokeRect(Graphics& g, const FloatBox& r, Argb colour) {
+void OutlineRectangle(Graphics& g, const FloatBox& r, Argb colour) {
   Pen pen;
   if (pen.Create1(colour, 1)) g.DrawRectangle(pen, r.x, r.y, r.width, r.height);
 }
@@ -75,7 +67,7 @@ void DrawButton(Graphics& g, const RECT& button, bool hot) {
   if (outline.Create() &&
       AddRoundRect(outline, look.outline.x, look.outline.y, look.outline.width, look.outline.height,
                    look.outlineCorner) &&
-      pen.Create1(hot ? Accent(200) : Colour(kBlack, 80), 1)) {
+      pen.Create1(hot ? AccentAt(200) : Colour(kBlack, 80), 1)) {
     g.DrawPath(pen, outline);
   }
   const ComboFaceGradient gradient = ComboButtonFace(hot);
@@ -88,14 +80,6 @@ void DrawButton(Graphics& g, const RECT& button, bool hot) {
     g.FillPath(brush, face);
   }
   if (haveArrow) g.DrawImage(arrow, look.arrowX, look.arrowY);
-}
-
-Text WindowTextOf(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return Text();
-  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(window, buffer.data(), length + 1);
-  return Text(buffer.data(), static_cast<size_t>(copied > 0 ? copied : 0));
 }
 
 void DrawComboText(Graphics& g, HWND combo, int w, int h) {
@@ -142,8 +126,8 @@ void PaintComboBox(int windowIndex, int controlIndex, bool hot, std::optional<bo
       }
       KeyOutChildren(g, combo, style);
       const ComboOutline outline = ComboBoxOutline(hot, focused);
-      StrokeRect(g, {0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1)},
-                 outline.accent ? Accent(outline.alpha) : Colour(kBlack, outline.alpha));
+      OutlineRectangle(g, {0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1)},
+                 outline.accent ? AccentAt(outline.alpha) : Colour(kBlack, outline.alpha));
       if ((style & kComboDropDown) != 0) DrawButton(g, info.rcButton, hot);
       // Only a combo box without an edit field shows its text through the
       // skin; an edit field shows its own.

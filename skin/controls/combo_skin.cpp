@@ -21,10 +21,6 @@ ComboRecord* ComboRecordOf(HWND combo) {
   return record != nullptr && record->window == combo ? record : nullptr;
 }
 
-bool IsClass(HWND window, const char* name) {
-  return lstrcmpiA(ClassNameOf(window).c_str(), name) == 0;
-}
-
 bool RunsProc(HWND window, WNDPROC proc) {
   return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) == proc;
 }
@@ -92,11 +88,7 @@ void Repaint(HWND combo, bool hot, std::optional<bool> focus = std::nullopt) {
 }
 
 LRESULT OnMouseMove(HWND combo, WPARAM wParam, LPARAM lParam) {
-  TRACKMOUSEEVENT track = {};
-  track.cbSize = sizeof(track);
-  track.dwFlags = TME_LEAVE;
-  track.hwndTrack = combo;
-  TrackMouseEvent(&track);
+  TrackMouseLeave(combo);
 
   WindowRecord* owner = OwnerRecordOf(combo);
   if (owner != nullptr && ComboRecordOf(combo) != nullptr) {
@@ -176,7 +168,7 @@ LRESULT OnWindowPosChanging(HWND combo, WPARAM wParam, LPARAM lParam) {
 LRESULT OnCommand(HWND combo, WPARAM wParam, LPARAM lParam) {
   HWND field = reinterpret_cast<HWND>(lParam);
   if (ControlBackdropSet == 1 && SkinChildControls == 1 && field != nullptr &&
-      IsClass(field, kEditClass)) {
+      IsWindowClass(field, kEditClass)) {
     const WORD code = HIWORD(wParam);
     if (code == EN_VSCROLL || code == EN_HSCROLL || code == EN_CHANGE || code == EN_UPDATE) {
       InvalidateRect(field, nullptr, TRUE);

@@ -5,6 +5,7 @@
 #include "graphics/gdiplus/graphics.h"
 #include "graphics/gdiplus/pen.h"
 #include "graphics/paint/colour_convert.h"
+#include "graphics/paint/fill_steps.h"
 #include "skin/controls/edit_geometry.h"
 #include "skin/controls/edit_skin.h"
 #include "skin/controls/keyed_present.h"
@@ -13,24 +14,7 @@
 
 namespace {
 
-constexpr ColourRef kWhite = 0xFFFFFF;
-constexpr ColourRef kBlack = 0x000000;
-constexpr Argb kOpaqueWhite = 0xFFFFFFFF;
-
-Argb Colour(ColourRef colour, int alpha) { return ColorrefToArgb(colour, alpha, true); }
-Argb Accent(int alpha) { return Colour(static_cast<ColourRef>(AccentColour), alpha); }
 Argb OverlayWhite() { return Colour(kWhite, ControlOverlayAlpha); }
-
-SIZE WindowSize(HWND window) {
-  RECT r = {};
-  GetWindowRect(window, &r);
-  return {r.right - r.left, r.bottom - r.top};
-}
-
-void StrokeRect(Graphics& graphics, float x, float y, float w, float h, Argb colour) {
-  Pen pen;
-  if (pen.Create1(colour, 1)) graphics.DrawRectangle(pen, x, y, w, h);
-}
 
 // The edit record of box through its owning window record, or nullptr.
 const EditRecord* OutlineRecord(HWND box, int* windowIndex) {
@@ -44,11 +28,11 @@ const EditRecord* OutlineRecord(HWND box, int* windowIndex) {
 void DrawOutline(Graphics& graphics, int w, int h, int kind, bool focus, bool hot) {
   const float fw = static_cast<float>(w), fh = static_cast<float>(h);
   if (hot && kind == kBorderEdge) {
-    StrokeRect(graphics, 0, 0, fw - 1, fh - 1, Colour(kWhite, 60));
-    StrokeRect(graphics, 0, 0, fw - 1, fh - 1, Accent(90));
-    StrokeRect(graphics, 1, 1, fw - 3, fh - 3, Accent(180));
+    OutlineRectangle(graphics, 0, 0, fw - 1, fh - 1, Colour(kWhite, 60));
+    OutlineRectangle(graphics, 0, 0, fw - 1, fh - 1, AccentAt(90));
+    OutlineRectangle(graphics, 1, 1, fw - 3, fh - 3, AccentAt(180));
   } else {
-    StrokeRect(graphics, 0, 0, fw - 1, fh - 1, focus ? Accent(180) : Colour(kBlack, 80));
+    OutlineRectangle(graphics, 0, 0, fw - 1, fh - 1, focus ? AccentAt(180) : Colour(kBlack, 80));
   }
 }
 

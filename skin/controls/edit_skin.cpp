@@ -14,15 +14,13 @@ const char kComboBoxClass[] = "ComboBox";
 // The update region passed on with WM_NCPAINT: no valid region handle.
 constexpr WPARAM kNoUpdateRegion = static_cast<WPARAM>(0xFFFFFFFF);
 
-LONG StyleOf(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
-
 EditRecord* EditRecordOf(HWND box) {
   EditRecord* record = ControlRecordOf(box, &WindowRecord::edits);
   return record != nullptr && record->window == box ? record : nullptr;
 }
 
 bool ParentIsComboBox(HWND box) {
-  return lstrcmpiA(ClassNameOf(GetParent(box)).c_str(), kComboBoxClass) == 0;
+  return IsWindowClass(GetParent(box), kComboBoxClass);
 }
 
 void InvalidateClient(HWND box) { InvalidateRect(box, nullptr, TRUE); }
@@ -55,11 +53,7 @@ LRESULT PassOnThenRepaintBars(HWND box, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 LRESULT OnMouseMove(HWND box, WPARAM wParam, LPARAM lParam) {
-  TRACKMOUSEEVENT track = {};
-  track.cbSize = sizeof(track);
-  track.dwFlags = TME_LEAVE;
-  track.hwndTrack = box;
-  TrackMouseEvent(&track);
+  TrackMouseLeave(box);
 
   WindowRecord* owner = OwnerRecordOf(box);
   const EditRecord* record = EditRecordOf(box);

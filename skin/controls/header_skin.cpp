@@ -18,12 +18,6 @@ constexpr char kListViewClass[] = "SysListView32";
 constexpr int kDividerZone = 5;  // pixels at each item edge that belong to no item
 constexpr int kItemTextBytes = 260;
 
-bool IsClass(HWND window, const char* name) {
-  char buffer[64] = {};
-  GetClassNameA(window, buffer, sizeof(buffer));
-  return lstrcmpiA(buffer, name) == 0;
-}
-
 // An icon from ImageList_GetIcon, destroyed once.
 class IconOwner {
  public:
@@ -89,27 +83,27 @@ HeaderItem ReadHeaderItem(HWND header, int item) {
 void PaintItemFace(Graphics& g, const HeaderRecord& record, int i, float w, float h) {
   SolidBrush base;
   const int baseAlpha = ControlBackdropSet == 1 ? ControlOverlayAlpha : 255;
-  if (base.Create(BarColour(kBarWhite, baseAlpha))) g.FillRectangle(base, 0, 0, w, h);
+  if (base.Create(Colour(kWhite, baseAlpha))) g.FillRectangle(base, 0, 0, w, h);
   auto gradient = [&](Argb top, Argb bottom) {
     LinearGradientBrush brush;
     if (brush.Create(PointF{0, 0}, PointF{0, h}, top, bottom)) g.FillRectangle(brush, 0, 0, w, h);
   };
   const bool clickable = record.clickable != 0;
   if (clickable) {
-    gradient(BarColour(kBarWhite, 80), AccentAt(120));
+    gradient(Colour(kWhite, 80), AccentAt(120));
   } else {
     gradient(AccentAt(60), AccentAt(10));
   }
   if (clickable && record.hot != 0 && record.hotItem == i) {
-    gradient(AccentAt(60), BarColour(kBarBlack, 30));
+    gradient(AccentAt(60), Colour(kBlack, 30));
   }
   if (clickable && record.pressedItem == i)
-    gradient(BarColour(kBarBlack, 30), BarColour(kBarWhite, 120));
+    gradient(Colour(kBlack, 30), Colour(kWhite, 120));
 
   LinearGradientBrush dividerBrush;
   Pen divider;
-  if (dividerBrush.Create(PointF{0, 0}, PointF{0, h}, BarColour(kBarBlack, 60),
-                          BarColour(kBarWhite, 50)) &&
+  if (dividerBrush.Create(PointF{0, 0}, PointF{0, h}, Colour(kBlack, 60),
+                          Colour(kWhite, 50)) &&
       divider.Create2(dividerBrush, 1.0f)) {
     g.DrawLine(divider, w - 1, 0, w - 1, h);
   }
@@ -138,7 +132,7 @@ int PaintItem(HWND header, HDC target, const HeaderRecord& record, const Control
     }
   }
   HWND parent = GetParent(header);
-  if (i == count && IsClass(parent, kListViewClass)) {
+  if (i == count && IsWindowClass(parent, kListViewClass)) {
     // The last item reaches the right edge of the list view.
     RECT client{};
     GetClientRect(parent, &client);
@@ -160,7 +154,7 @@ int PaintItem(HWND header, HDC target, const HeaderRecord& record, const Control
       StringFormat format;
       SolidBrush black;
       if (textFont.Create(font.face, static_cast<float>(font.size), font.style) &&
-          format.Create(0) && black.Create(BarColour(kBarBlack, 255))) {
+          format.Create(0) && black.Create(Colour(kBlack, 255))) {
         format.SetTrimming(StringTrimmingEllipsisCharacter);
         g.DrawString(item.text, textFont, black,
                      RectF{static_cast<float>(x + iw), 0, static_cast<float>(w - iw - 2 * margin),

@@ -15,10 +15,6 @@ namespace {
 
 const char kComboBoxClass[] = "ComboBox";
 
-std::uint32_t StyleOf(HWND window) {
-  return static_cast<std::uint32_t>(GetWindowLongA(window, GWL_STYLE));
-}
-
 // What the control needs before it is subclassed: with the backdrop set, a
 // list view draws its item text without a background, and a tree view
 // paints its background in the key colour that its painter keys out.

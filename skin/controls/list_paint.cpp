@@ -17,18 +17,7 @@
 
 namespace {
 
-constexpr ColourRef kWhite = 0xFFFFFF;
-constexpr ColourRef kBlack = 0x000000;
-constexpr Argb kOpaqueWhite = 0xFFFFFFFF;
-
-Argb Colour(ColourRef colour, int alpha) { return ColorrefToArgb(colour, alpha, true); }
 Argb KeyColour() { return Colour(kColourKey, 255); }
-
-SIZE WindowSize(HWND window) {
-  RECT r = {};
-  GetWindowRect(window, &r);
-  return {r.right - r.left, r.bottom - r.top};
-}
 
 void FillOverlay(Graphics& g, int w, int h) {
   SolidBrush white;

@@ -14,8 +14,6 @@ namespace {
 // afresh then.
 constexpr UINT kArrowKeyRepaintMessage = WM_APP + 2;
 
-LONG StyleOf(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
-
 void MarkStale(HWND control) {
   if (ListRecord* record = ListRecordOf(control)) record->stale = 1;
 }
@@ -56,12 +54,7 @@ LRESULT OnMouseMove(HWND control, WPARAM wParam, LPARAM lParam) {
   WindowRecord* owner = OwnerRecordOf(control);
   if (record != nullptr && owner != nullptr) {
     if (record->hoverSeen == 0) {
-      TRACKMOUSEEVENT track = {};
-      track.cbSize = sizeof(track);
-      track.dwFlags = TME_HOVER | TME_LEAVE;
-      track.hwndTrack = control;
-      track.dwHoverTime = 0;
-      TrackMouseEvent(&track);
+      TrackMouseLeave(control, 0);
     }
     const int index = GetPropInt(control, Hw_lbID);
     owner->controlUnderMouse = index;

@@ -31,13 +31,13 @@ LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam) {
 void PaintBar(Graphics& g, int w, int h, bool vertical, int low, int high, int pos) {
   const GraphicsPath outline =
       RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), 5);
-  OutlinePath(g, outline, BarColour(kBarBlack, 50));
+  OutlinePath(g, outline, Colour(kBlack, 50));
   const GraphicsPath trough =
       RoundRectPath(1, 1, static_cast<float>(w - 2), static_cast<float>(h - 2), 1);
   const PointF troughEnd =
       vertical ? PointF{static_cast<float>(w - 1), 0} : PointF{0, static_cast<float>(h - 1)};
-  FillGradient(g, trough, PointF{0, 0}, troughEnd, BarColour(kBarWhite, 160),
-               BarColour(kBarBlack, 30));
+  FillGradient(g, trough, PointF{0, 0}, troughEnd, Colour(kWhite, 160),
+               Colour(kBlack, 30));
 
   const int len = ProgressFillLength(vertical ? h : w, low, high, pos);
   if (len <= 0) return;
@@ -54,7 +54,7 @@ void PaintBar(Graphics& g, int w, int h, bool vertical, int low, int high, int p
   } else {
     bar = RoundRectPath(1, 1, static_cast<float>(len - 3), static_cast<float>(h - 3), 3);
   }
-  FillGradient(g, bar, from, to, BarColour(kBarWhite, 90), AccentAt(255));
+  FillGradient(g, bar, from, to, Colour(kWhite, 90), AccentAt(255));
   OutlinePath(g, bar, AccentAt(150));
 }
 

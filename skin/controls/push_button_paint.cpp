@@ -8,36 +8,17 @@
 #include "graphics/gdiplus/gdiplus_objects.h"
 #include "graphics/paint/colour_convert.h"
 #include "graphics/paint/composite_present.h"
+#include "graphics/paint/fill_steps.h"
 #include "graphics/paint/glow_outline.h"
 #include "graphics/paint/round_shapes.h"
 
 namespace {
 
-constexpr ColourRef kWhite = 0xFFFFFF;
-constexpr ColourRef kBlack = 0x000000;
 constexpr ColourRef kSilver = 0xC0C0C0;
 constexpr ColourRef kGrey = 0x808080;
 constexpr ColourRef kFocusGlow = 0xDDCA22;
 constexpr int kCornerSize = 5;
 
-Argb Colour(ColourRef colour, int alpha) { return ColorrefToArgb(colour, alpha, true); }
-ColourRef Accent() { return static_cast<ColourRef>(AccentColour); }
-
-void FillWithColour(Graphics& g, const GraphicsPath& path, Argb colour) {
-  SolidBrush brush;
-  if (brush.Create(colour)) g.FillPath(brush, path);
-}
-
-void FillWithGradient(Graphics& g, const GraphicsPath& path, PointF from, PointF to, Argb colour1,
-                      Argb colour2) {
-  LinearGradientBrush brush;
-  if (brush.Create(from, to, colour1, colour2)) g.FillPath(brush, path);
-}
-
-void Outline(Graphics& g, const GraphicsPath& path, Argb colour) {
-  Pen pen;
-  if (pen.Create1(colour, 1.0f)) g.DrawPath(pen, path);
-}
 
 // Silver up to the rectangular edges, a soft vertical sheen in the rounded
 // face and a faint outline.
@@ -50,7 +31,7 @@ void PaintDisabledFace(Graphics& g, const GraphicsPath& face, float l, float t, 
                          {0.0f, 0.6f, 1.0f});
     g.FillPath(sheen, face);
   }
-  Outline(g, face, Colour(kBlack, 80));
+  OutlinePath(g, face, Colour(kBlack, 80));
 }
 
 void PaintEnabledFace(Graphics& g, const GraphicsPath& face, int state, int l, int t, int w, int h) {
@@ -58,35 +39,35 @@ void PaintEnabledFace(Graphics& g, const GraphicsPath& face, int state, int l, i
   const float ft = static_cast<float>(t);
   const PointF top{fl, ft};
   const PointF bottom{fl, static_cast<float>(t + h - 1)};
-  FillWithGradient(g, face, top, bottom, Colour(kWhite, 0), Colour(kGrey, 60));
+  FillGradient(g, face, top, bottom, Colour(kWhite, 0), Colour(kGrey, 60));
 
   GraphicsPath gloss;
   if (gloss.Create() && AddRoundTopOutline(gloss, l, t, w - 1, h / 2, kCornerSize)) {
-    FillWithGradient(g, gloss, top, PointF{fl, ft + static_cast<float>(h) * 0.5f},
+    FillGradient(g, gloss, top, PointF{fl, ft + static_cast<float>(h) * 0.5f},
                      Colour(kWhite, 50), Colour(kWhite, 10));
   }
 
   if ((state & kPaintHot) != 0) {
-    FillWithGradient(g, face, top, bottom, Colour(Accent(), 60), Colour(kWhite, 80));
-    FillWithGradient(g, face, top, bottom, Colour(Accent(), 30), Colour(kWhite, 100));
-    Outline(g, face, Colour(kBlack, 150));
-    Outline(g, face, Colour(Accent(), 100));
+    FillGradient(g, face, top, bottom, AccentAt(60), Colour(kWhite, 80));
+    FillGradient(g, face, top, bottom, AccentAt(30), Colour(kWhite, 100));
+    OutlinePath(g, face, Colour(kBlack, 150));
+    OutlinePath(g, face, AccentAt(100));
   } else if ((state & kPaintFocus) != 0) {
     // Clipped to the face, only the inner half of the glow shows.
     g.SetClipPath(face);
     DrawGlowOutline(g, face, 3, kFocusGlow, 120);
     g.ResetClip();
-    Outline(g, face, Colour(kBlack, 80));
+    OutlinePath(g, face, Colour(kBlack, 80));
   } else {
-    Outline(g, face, Colour(kBlack, 120));
+    OutlinePath(g, face, Colour(kBlack, 120));
   }
 
   if ((state & kPaintPressed) != 0) {
     GraphicsPath sunken;
     if (sunken.Create() && AddRoundRect(sunken, fl + 2, ft + 2, static_cast<float>(w - 3),
                                         static_cast<float>(h - 3), kCornerSize)) {
-      FillWithGradient(g, sunken, PointF{2.0f, 2.0f}, PointF{2.0f, static_cast<float>(h - 2)},
-                       Colour(Accent(), 60), Colour(kWhite, 100));
+      FillGradient(g, sunken, PointF{2.0f, 2.0f}, PointF{2.0f, static_cast<float>(h - 2)},
+                       AccentAt(60), Colour(kWhite, 100));
     }
   }
 }
@@ -125,7 +106,7 @@ void PaintPushButton(HWND window, HDC dc, int state, const RECT& rect) {
       face.Create();
       AddRoundRect(face, static_cast<float>(l), static_cast<float>(t), static_cast<float>(w - 1),
                    static_cast<float>(h - 1), kCornerSize);
-      FillWithColour(g, face, Colour(kWhite, 120));
+      FillSolid(g, face, Colour(kWhite, 120));
       if ((state & kPaintDisabled) != 0) {
         PaintDisabledFace(g, face, static_cast<float>(l), static_cast<float>(t),
                           static_cast<float>(w), static_cast<float>(h));

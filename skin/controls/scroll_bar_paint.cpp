@@ -10,6 +10,7 @@
 #include "graphics/gdiplus/image.h"
 #include "graphics/gdiplus/pen.h"
 #include "graphics/paint/colour_convert.h"
+#include "graphics/paint/fill_steps.h"
 #include "graphics/paint/composite_present.h"
 #include "graphics/paint/round_shapes.h"
 #include "skin/controls/painter_dcs.h"
@@ -17,17 +18,12 @@
 
 namespace {
 
-constexpr ColourRef kWhite = 0xFFFFFF;
-constexpr ColourRef kBlack = 0x000000;
 // rgstate[0] of a disabled standard bar (STATE_SYSTEM_UNAVAILABLE).
 constexpr int kBarUnavailable = STATE_SYSTEM_UNAVAILABLE;
 
 constexpr int kButtonCorner = 5;
 constexpr int kInnerCorner = 3;
 constexpr int kThumbCorner = 5;
-
-Argb Colour(ColourRef colour, int alpha) { return ColorrefToArgb(colour, alpha, true); }
-Argb Accent(int alpha) { return Colour(static_cast<ColourRef>(AccentColour), alpha); }
 
 struct RoundBox {
   float x = 0, y = 0, w = 0, h = 0;
@@ -108,31 +104,15 @@ bool MakeRoundPath(GraphicsPath& path, const RoundBox& box) {
   return path.Create() && AddRoundRect(path, box.x, box.y, box.w, box.h, box.corner);
 }
 
-void FillSolid(Graphics& graphics, const GraphicsPath& path, Argb colour) {
-  SolidBrush brush;
-  if (brush.Create(colour)) graphics.FillPath(brush, path);
-}
-
-void FillGradient(Graphics& graphics, const GraphicsPath& path, PointF from, PointF to, Argb c1,
-                  Argb c2) {
-  LinearGradientBrush brush;
-  if (brush.Create(from, to, c1, c2)) graphics.FillPath(brush, path);
-}
-
-void Outline(Graphics& graphics, const GraphicsPath& path, Argb colour) {
-  Pen pen;
-  if (pen.Create1(colour, 1)) graphics.DrawPath(pen, path);
-}
-
 void DrawArrowButton(Graphics& graphics, const ArrowButton& button, bool hot, bool vertical,
                      bool first, int w, int h, int b) {
   GraphicsPath outer;
   if (MakeRoundPath(outer, button.outer)) {
-    if (hot) FillGradient(graphics, outer, button.hotFrom, button.hotTo, Colour(kWhite, 100), Accent(150));
-    Outline(graphics, outer, Colour(kBlack, 60));
+    if (hot) FillGradient(graphics, outer, button.hotFrom, button.hotTo, Colour(kWhite, 100), AccentAt(150));
+    OutlinePath(graphics, outer, Colour(kBlack, 60));
   }
   GraphicsPath inner;
-  if (MakeRoundPath(inner, button.inner)) Outline(graphics, inner, Colour(kWhite, 150));
+  if (MakeRoundPath(inner, button.inner)) OutlinePath(graphics, inner, Colour(kWhite, 150));
 
   Image arrow;
   if (arrow.LoadFromBytes(CopyPictureBytes(button.picture()))) {
@@ -146,9 +126,9 @@ void DrawThumb(Graphics& graphics, const BarLook& look, bool hot) {
   GraphicsPath thumb;
   if (!MakeRoundPath(thumb, look.thumb)) return;
   if (hot) FillSolid(graphics, thumb, Colour(kWhite, 180));
-  FillGradient(graphics, thumb, look.thumbFrom, look.thumbTo, Colour(kWhite, 150), Accent(150));
+  FillGradient(graphics, thumb, look.thumbFrom, look.thumbTo, Colour(kWhite, 150), AccentAt(150));
   FillGradient(graphics, thumb, look.thumbFrom, look.thumbTo, Colour(kWhite, 0), Colour(kWhite, 150));
-  Outline(graphics, thumb, Colour(kBlack, 100));
+  OutlinePath(graphics, thumb, Colour(kBlack, 100));
 }
 
 void StoreParts(ScrollBarParts& target, const BarParts& parts) {
@@ -188,7 +168,7 @@ void PaintScrollBar(HWND host, int part, ScrollBarOrientation orientation) {
     Graphics graphics;
     if (graphics.CreateFromHDC(dc)) {
       LinearGradientBrush track;
-      if (track.Create(look.trackFrom, look.trackTo, Accent(40), Colour(kWhite, 255))) {
+      if (track.Create(look.trackFrom, look.trackTo, AccentAt(40), Colour(kWhite, 255))) {
         graphics.FillRectangle(track, 0, 0, static_cast<float>(w), static_cast<float>(h));
       }
       if (available) DrawThumb(graphics, look, part == kScrollPartThumb);

@@ -12,9 +12,7 @@ const char kStaticClass[] = "Static";
 // Size of a bar window that waits hidden until its host is shown.
 constexpr int kHiddenBarSize = 10;
 
-bool IsEditHost(HWND host) { return lstrcmpiA(ClassNameOf(host).c_str(), kEditClass) == 0; }
-
-LONG StyleOf(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
+bool IsEditHost(HWND host) { return IsWindowClass(host, kEditClass); }
 
 // Where host's standard bar lies in the client coordinates of host's
 // parent, which is where a child window over it has to go.

@@ -92,12 +92,12 @@ TrackbarLayout LayOutTrackbar(HWND window, const TrackbarRecord& record) {
 void PaintTrough(Graphics& g, int w, int h, bool vertical) {
   const GraphicsPath outline =
       RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), 5);
-  OutlinePath(g, outline, BarColour(kBarBlack, 30));
+  OutlinePath(g, outline, Colour(kBlack, 30));
   const GraphicsPath trough =
       RoundRectPath(1, 1, static_cast<float>(w - 2), static_cast<float>(h - 2), 3);
   const PointF to =
       vertical ? PointF{static_cast<float>(w - 1), 0} : PointF{0, static_cast<float>(h - 1)};
-  FillGradient(g, trough, PointF{0, 0}, to, BarColour(kBarWhite, 160), BarColour(kBarBlack, 30));
+  FillGradient(g, trough, PointF{0, 0}, to, Colour(kWhite, 160), Colour(kBlack, 30));
 }
 
 void PaintChannel(Graphics& g, const FloatBox& c, bool vertical) {
@@ -105,21 +105,21 @@ void PaintChannel(Graphics& g, const FloatBox& c, bool vertical) {
   // Across the thickness, from one edge of the channel to the other.
   const PointF from{c.x, c.y};
   const PointF to = vertical ? PointF{c.x + c.w, c.y} : PointF{c.x, c.y + c.h};
-  FillGradient(g, channel, from, to, BarColour(kBarBlack, 50), BarColour(kBarBlack, 40));
+  FillGradient(g, channel, from, to, Colour(kBlack, 50), Colour(kBlack, 40));
 }
 
 void PaintKnob(Graphics& g, const FloatBox& k) {
   SolidBrush white;
-  if (white.Create(BarColour(kBarWhite, 255))) g.FillEllipse(white, k.x, k.y, k.w, k.h);
+  if (white.Create(Colour(kWhite, 255))) g.FillEllipse(white, k.x, k.y, k.w, k.h);
   GraphicsPath ellipse;
   if (!ellipse.Create() || !ellipse.AddEllipse(k.x, k.y, k.w, k.h)) return;
   PathGradientBrush glass;
   if (glass.CreateFromPath(ellipse)) {
-    glass.SetCenterColor(BarColour(kBarWhite, 32));
-    glass.SetSurroundColors({BarColour(kBarBlack, 60)});
+    glass.SetCenterColor(Colour(kWhite, 32));
+    glass.SetSurroundColors({Colour(kBlack, 60)});
     g.FillPath(glass, ellipse);
   }
-  OutlinePath(g, ellipse, BarColour(kBarBlack, 60));
+  OutlinePath(g, ellipse, Colour(kBlack, 60));
 }
 
 LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
@@ -231,7 +231,7 @@ void PaintTrackbar(int windowIndex, int controlIndex) {
       PaintChannel(g, layout.channel, vertical);
       if (layout.hasMark) {
         OutlineRectangle(g, layout.mark.x, layout.mark.y, layout.mark.w, layout.mark.h,
-                         BarColour(kBarWhite, 200));
+                         Colour(kWhite, 200));
       }
       OutlineRectangle(g, layout.accent.x, layout.accent.y, layout.accent.w, layout.accent.h,
                        AccentAt(200));

@@ -57,17 +57,17 @@ void PaintHalf(Graphics& g, const Half& half, bool second, bool active, bool pre
     from = second ? PointF{0, l} : PointF{0, 0};
     to = second ? PointF{0, static_cast<float>(h)} : PointF{0, l - 1};
   }
-  Argb pen = BarColour(kBarBlack, 100);
+  Argb pen = Colour(kBlack, 100);
   if (active) {
     pen = AccentAt(200);
     if (pressed) {
-      FillGradient(g, face, from, to, AccentAt(100), BarColour(kBarWhite, 150));
+      FillGradient(g, face, from, to, AccentAt(100), Colour(kWhite, 150));
     } else {
-      FillGradient(g, face, from, to, BarColour(kBarWhite, 100), AccentAt(150));
+      FillGradient(g, face, from, to, Colour(kWhite, 100), AccentAt(150));
     }
   } else {
     const int gloss = !horizontal && !second ? 60 : 20;
-    FillGradient(g, face, from, to, BarColour(kBarWhite, gloss), AccentAt(100));
+    FillGradient(g, face, from, to, Colour(kWhite, gloss), AccentAt(100));
   }
 
   const PictureBytes picture =
@@ -216,7 +216,7 @@ void PaintUpDown(int windowIndex, int controlIndex, std::optional<int> hot,
       g.SetCompositingQuality(CompositingQualityHighQuality);
       const GraphicsPath base =
           RoundRectPath(0, 0, static_cast<float>(size.cx - 1), static_cast<float>(size.cy - 1), 3);
-      FillSolid(g, base, BarColour(kBarWhite, 160));
+      FillSolid(g, base, Colour(kWhite, 160));
       PaintHalf(g, halves.first, false, (h || p) && active == 0, p, horizontal, halves, size.cx,
                 size.cy);
       PaintHalf(g, halves.second, true, (h || p) && active == 1, p, horizontal, halves, size.cx,

@@ -12,16 +12,12 @@
 
 namespace {
 
-constexpr ColourRef kWhite = 0xFFFFFF;
-constexpr ColourRef kBlack = 0x000000;
 constexpr int kOuterCorner = 7;
 constexpr int kInnerCorner = 6;
 constexpr int kOutlineAlpha = 180;
 constexpr int kGlossAlpha = 150;
 
 enum BackgroundMode { kTopLeft = 0, kTopRight = 1, kCentred = 2, kStretched = 3, kRepeated = 4 };
-
-Argb Colour(ColourRef c, int alpha) { return ColorrefToArgb(c, alpha, true); }
 
 SIZE ClientSize(HWND window) {
   RECT r{};

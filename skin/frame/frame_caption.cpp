@@ -17,15 +17,6 @@ constexpr int kIconSize = 17;
 constexpr int kTextIndent = 20;
 constexpr int kDefaultOutlineAlpha = 150;
 
-Argb Colour(ColourRef c, int alpha) { return ColorrefToArgb(c, alpha, true); }
-
-Text WindowTextOf(HWND window) {
-  const int length = GetWindowTextLengthA(window) + 1;
-  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(window, buffer.data(), length);
-  return Text(buffer.data(), got > 0 ? static_cast<size_t>(got) : 0);
-}
-
 bool MakeFormat(StringFormat& format, bool wrap, int alignment, int lineAlignment) {
   int flags = StringFormatFlagsLineLimit;
   if (!wrap) flags |= StringFormatFlagsNoWrap;

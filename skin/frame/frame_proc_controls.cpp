@@ -16,13 +16,6 @@ namespace {
 // accelerator instead of a menu.
 constexpr int kAcceleratorCode = 1;
 
-bool IsClassNamed(HWND window, const char* className) {
-  if (window == nullptr) return false;
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof(name));
-  return lstrcmpiA(name, className) == 0;
-}
-
 bool ControlSkinsAnswer() { return SkinChildControls == 1 && ControlBackdropSet == 1; }
 
 void Invalidate(HWND control) { InvalidateRect(control, nullptr, TRUE); }
@@ -107,11 +100,11 @@ void OnFrameCommand(WPARAM wParam, LPARAM lParam) {
   HWND control = reinterpret_cast<HWND>(lParam);
   if (control == nullptr && code != kAcceleratorCode) RunMenuCommand(wParam);
   if (!ControlSkinsAnswer() || control == nullptr) return;
-  if (IsClassNamed(control, "Edit")) {
+  if (IsWindowClass(control, "Edit")) {
     OnEditCommand(control, code);
-  } else if (IsClassNamed(control, "ListBox")) {
+  } else if (IsWindowClass(control, "ListBox")) {
     if (code == LBN_SELCHANGE || code == LBN_SELCANCEL) Invalidate(control);
-  } else if (IsClassNamed(control, "ComboBox")) {
+  } else if (IsWindowClass(control, "ComboBox")) {
     if (code == CBN_SELCHANGE || code == CBN_KILLFOCUS) Invalidate(control);
   }
 }
@@ -129,7 +122,7 @@ void OnFrameNotify(LPARAM lParam) {
       break;
     case UDN_DELTAPOS: {
       HWND parent = GetParent(header.hwndFrom);
-      if (IsClassNamed(parent, WC_TABCONTROLA)) MarkTabForRedraw(parent);
+      if (IsWindowClass(parent, WC_TABCONTROLA)) MarkTabForRedraw(parent);
       break;
     }
     default:
@@ -144,14 +137,14 @@ bool OnFrameCtlColor(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
   switch (message) {
     case WM_CTLCOLOREDIT:
       // The edit field of a combo box belongs to the combo box's skin.
-      if (IsClassNamed(GetParent(control), "ComboBox")) return false;
+      if (IsWindowClass(GetParent(control), "ComboBox")) return false;
       return ControlSkinsAnswer() && BackgroundBrush(dc, control, result);
     case WM_CTLCOLORSTATIC:
       return ControlSkinsAnswer() && BackgroundBrush(dc, control, result);
     case WM_CTLCOLORLISTBOX: {
       const LONG style = GetWindowLongA(control, GWL_STYLE);
       const bool ownerDrawn = (style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) != 0;
-      if (SkinChildControls == 1 && IsClassNamed(control, "ListBox") && !ownerDrawn &&
+      if (SkinChildControls == 1 && IsWindowClass(control, "ListBox") && !ownerDrawn &&
           ControlBackdropSet == 1) {
         return HollowBrush(dc, control, result);
       }
@@ -170,6 +163,6 @@ void OnFrameDestroy(HWND window) {
   // can still be read. A toolbar's Kj_wtjb is its image list, not ours.
   for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
        child = GetWindow(child, GW_HWNDNEXT)) {
-    if (!IsClassNamed(child, TOOLBARCLASSNAMEA)) DeleteCtlColorObjects(child);
+    if (!IsWindowClass(child, TOOLBARCLASSNAMEA)) DeleteCtlColorObjects(child);
   }
 }

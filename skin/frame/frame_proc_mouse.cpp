@@ -110,12 +110,7 @@ void OnFrameMouseMove(HWND window, int index, LPARAM lParam) {
   RECT client{};
   GetClientRect(window, &client);
   if (record->mouseTracking == 0) {
-    TRACKMOUSEEVENT track{};
-    track.cbSize = sizeof(track);
-    track.dwFlags = TME_HOVER | TME_LEAVE;
-    track.hwndTrack = window;
-    track.dwHoverTime = 1;
-    TrackMouseEvent(&track);
+    TrackMouseLeave(window, 1);
   }
   if (record->titleBarLive == 0) return;
   TitleButtonsMouseMove(index, lParam);

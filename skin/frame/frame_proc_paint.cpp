@@ -8,19 +8,13 @@
 
 namespace {
 
-bool IsClassNamed(HWND window, const char* className) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof(name));
-  return lstrcmpiA(name, className) == 0;
-}
-
 // After the frame came back from minimised: every visible list-type
 // control composes itself again.
 void InvalidateStaleLists(WindowRecord& record) {
   for (const auto& list : record.lists) {
     HWND control = list->window;
     if (control == nullptr || !IsWindowVisible(control)) continue;
-    if (IsClassNamed(control, "SysListView32")) list->stale = 1;
+    if (IsWindowClass(control, "SysListView32")) list->stale = 1;
     InvalidateRect(control, nullptr, TRUE);
   }
 }

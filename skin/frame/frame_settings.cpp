@@ -3,19 +3,6 @@
 #include "skin/frame/frame_install.h"
 #include "skin/frame/frame_render.h"
 
-namespace {
-
-Text WindowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return Text();
-  Text text(static_cast<size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(window, &text[0], length + 1);
-  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-  return text;
-}
-
-}  // namespace
-
 bool SetCaptionStyle(HWND window, const std::optional<Text>& font, std::optional<int> size,
                      std::optional<int> colour, std::optional<int> glowColour,
                      std::optional<int> bold, std::optional<int> glow) {
@@ -30,7 +17,7 @@ bool SetCaptionStyle(HWND window, const std::optional<Text>& font, std::optional
   if (glow) record->captionGlow = *glow;
   // A frame that draws no caption gets none drawn here either.
   if (record->drawCaption != 0 && record->titleBarLive != 0) {
-    PaintCaption(index, nullptr, false, WindowText(window));
+    PaintCaption(index, nullptr, false, WindowTextOf(window));
   }
   return true;
 }

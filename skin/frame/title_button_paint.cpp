@@ -14,12 +14,8 @@
 namespace {
 
 constexpr ColourRef kRed = 0x0000FF;
-constexpr ColourRef kWhite = 0xFFFFFF;
-constexpr ColourRef kBlack = 0x000000;
 constexpr int kCloseCorner = 5;
 constexpr int kGlowCorner = 1;
-
-Argb Colour(ColourRef c, int alpha) { return ColorrefToArgb(c, alpha, true); }
 
 bool FillVertical(Graphics& g, const GraphicsPath& path, float x, float y1, float y2, Argb top,
                   Argb bottom) {

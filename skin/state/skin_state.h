@@ -22,6 +22,7 @@
 #include "app/text_ops.h"
 #include "skin/state/gdi_owners.h"
 #include "skin/state/record_list.h"
+#include "skin/state/window_helpers.h"
 #include "skin/state/window_properties.h"
 
 // Pictures stay encoded bytes in the records and are decoded by the
@@ -250,6 +251,16 @@ int TakeControlRecord(RecordList<T>& list) {
   return TakeRecord(list, [](const T& r) { return RecordWindow(r); });
 }
 
+// 1-based index of window's record in list, or 0 (also for window 0).
+template <class T>
+int FindRecordOf(const RecordList<T>& list, HWND window) {
+  if (window == nullptr) return 0;
+  for (int i = 1; i <= ListLength(list); ++i) {
+    if (RecordWindow(*list[i - 1]) == window) return i;
+  }
+  return 0;
+}
+
 // ---------------------------------------------------------------------------
 // The window record.
 
@@ -454,6 +465,42 @@ T* ControlRecordOf(HWND control, RecordList<T> WindowRecord::*list) {
 
 // A toolbar's record through Kj_FuID and Kj_lbID, or nullptr.
 ToolbarRecord* ToolbarRecordOf(HWND toolbar);
+
+// 1-based index of window's record in the class list of window record
+// windowIndex, or 0 (also for an invalid windowIndex).
+template <class T>
+int FindControlRecord(int windowIndex, RecordList<T> WindowRecord::*list, HWND window) {
+  const WindowRecord* owner = WindowRecordAt(windowIndex);
+  return owner != nullptr ? FindRecordOf(owner->*list, window) : 0;
+}
+
+// The registration of a skinned control: takes a record of the class list
+// of window record windowIndex by the registration rule, fills its window,
+// lets prepare fill the rest (it runs before the control is subclassed),
+// sets Hw_lbID and Hw_FuID and subclasses window with proc, the replaced
+// procedure going to the record's savedProc and to Hw_hProc. Returns the
+// record; nullptr when windowIndex is not valid, window is 0, registered in
+// that list already or running proc already.
+template <class T, class Prepare>
+T* RegisterSubclassedControl(int windowIndex, RecordList<T> WindowRecord::*list, HWND window,
+                             WNDPROC proc, Prepare prepare) {
+  WindowRecord* owner = WindowRecordAt(windowIndex);
+  if (owner == nullptr || window == nullptr) return nullptr;
+  if (FindRecordOf(owner->*list, window) != 0 || IsSubclassedWith(window, proc)) return nullptr;
+  const int index = TakeControlRecord(owner->*list);
+  T* record = RecordAt(owner->*list, index);
+  record->window = window;
+  prepare(*record);
+  SetPropInt(window, Hw_lbID, index);
+  SetPropInt(window, Hw_FuID, windowIndex);
+  record->savedProc = ReplaceWindowProc(window, proc);
+  return record;
+}
+template <class T>
+T* RegisterSubclassedControl(int windowIndex, RecordList<T> WindowRecord::*list, HWND window,
+                             WNDPROC proc) {
+  return RegisterSubclassedControl(windowIndex, list, window, proc, [](T&) {});
+}
 
 // ---------------------------------------------------------------------------
 // Registration, removal and release.
