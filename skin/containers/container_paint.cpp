@@ -18,6 +18,7 @@
 #include "graphics/paint/window_geometry.h"
 #include "skin/containers/child_control_answers.h"
 #include "skin/containers/container_skin.h"
+#include "skin/state/gdi_owners.h"
 #include "skin/state/skin_state.h"
 
 namespace {
@@ -26,34 +27,6 @@ namespace {
 constexpr int kCaptionInset = 10;
 // The group box's frame starts this far below the top edge.
 constexpr int kGroupFrameTop = 5;
-
-// The memory DC of ComposeControlBackground, released with ReleaseMemoryDc.
-class ComposedDc {
- public:
-  ComposedDc(HWND window, const RECT& rc) : dc_(ComposeControlBackground(window, rc)) {}
-  ~ComposedDc() { ReleaseMemoryDc(dc_); }
-  ComposedDc(const ComposedDc&) = delete;
-  ComposedDc& operator=(const ComposedDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_ = nullptr;
-};
-
-// A plain memory DC compatible with the screen, for measuring text.
-class ScreenMeasureDc {
- public:
-  ScreenMeasureDc() : dc_(CreateCompatibleDC(nullptr)) {}
-  ~ScreenMeasureDc() {
-    if (dc_ != nullptr) DeleteDC(dc_);
-  }
-  ScreenMeasureDc(const ScreenMeasureDc&) = delete;
-  ScreenMeasureDc& operator=(const ScreenMeasureDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_ = nullptr;
-};
 
 // The two-line rounded border of a container that is neither a group box
 // nor a tab control.
@@ -68,7 +41,7 @@ void PaintGenericBorder(HDC dc, int width, int height) {
 
 // Width of text in font on a screen-compatible DC, rounded down, plus 1.
 int CaptionWidth(const Text& text, const Font& font) {
-  ScreenMeasureDc screen;
+  CompatibleDc screen;
   Graphics g;
   if (screen.get() == nullptr || !g.CreateFromHDC(screen.get())) return 1;
   const RectF box = g.MeasureString(text, font, RectF{});
@@ -95,7 +68,7 @@ void PaintContainer(int windowIndex, int containerIndex) {
   const int width = rc.right;
   const int height = rc.bottom;
   {
-    ComposedDc dc(container, rc);
+    RegisteredDcOwner dc(ComposeControlBackground(container, rc));
     if (dc.get() != nullptr) {
       if (record->frameStyle == 1) {
         PaintGroupBox(windowIndex, containerIndex, dc.get());
@@ -105,9 +78,9 @@ void PaintContainer(int windowIndex, int containerIndex) {
         PaintGenericBorder(dc.get(), width, height);
       }
       PresentToComposite(container, dc.get(), false, false);
-      HDC target = GetDcWithoutChildren(container, nullptr, false);
-      BitBlt(target, 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
-      ReleaseDC(container, target);
+      const WindowDc target =
+          WindowDc::Adopt(container, GetDcWithoutChildren(container, nullptr, false));
+      BitBlt(target.get(), 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
     }
   }
   // Painting runs no messages, but take the record afresh all the same.

@@ -59,14 +59,14 @@ LRESULT OnPaint(HWND container, WPARAM wParam, LPARAM lParam) {
   if (ref.record == nullptr || ref.record->drawFrame == 0) {
     return PassOn(container, WM_PAINT, wParam, lParam);
   }
-  PAINTSTRUCT paint{};
-  HDC dc = BeginPaint(container, &paint);
-  if (ref.record->redraw != 0 || ref.record->backgroundStale != 0) {
-    PaintContainer(ref.windowIndex, ref.containerIndex);
-    EndPaint(container, &paint);
-  } else {
-    // Releases the paint DC itself; as the frame's copy path, no EndPaint.
-    RepaintFromComposite(container, false, false, dc);
+  {
+    PaintDc paint(container);
+    if (ref.record->redraw != 0 || ref.record->backgroundStale != 0) {
+      PaintContainer(ref.windowIndex, ref.containerIndex);
+    } else {
+      // Releases the paint DC itself; as the frame's copy path, no EndPaint.
+      RepaintFromComposite(container, false, false, paint.HandOver());
+    }
   }
   InvalidateTransparentChildren(container);
   return DefWindowProcA(container, WM_PAINT, wParam, lParam);

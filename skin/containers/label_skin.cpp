@@ -9,6 +9,7 @@
 #include "graphics/paint/glow_text.h"
 #include "graphics/paint/memory_dc_table.h"
 #include "skin/controls/parent_container_stale.h"
+#include "skin/state/gdi_owners.h"
 #include "skin/state/skin_state.h"
 
 namespace {
@@ -18,19 +19,6 @@ constexpr float kTextLeft = -2.0f;
 constexpr float kTextExtraWidth = 8.0f;
 
 LabelRecord* LabelRecordOf(HWND label) { return ControlRecordOf(label, &WindowRecord::labels); }
-
-// The memory DC of ComposeControlBackground, released with ReleaseMemoryDc.
-class ComposedDc {
- public:
-  ComposedDc(HWND window, const RECT& rc) : dc_(ComposeControlBackground(window, rc)) {}
-  ~ComposedDc() { ReleaseMemoryDc(dc_); }
-  ComposedDc(const ComposedDc&) = delete;
-  ComposedDc& operator=(const ComposedDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_ = nullptr;
-};
 
 void DrawLabelText(HDC dc, const LabelRecord& record, const Text& text, int width, int height) {
   Graphics g;
@@ -85,14 +73,14 @@ LRESULT OnSetText(HWND label, WPARAM wParam, LPARAM lParam) {
 LRESULT OnPaint(HWND label, WPARAM wParam, LPARAM lParam) {
   const LabelRecord* record = LabelRecordOf(label);
   if (record == nullptr) return PassOn(label, WM_PAINT, wParam, lParam);
-  PAINTSTRUCT paint{};
-  HDC dc = BeginPaint(label, &paint);
-  if (record->redraw == 1) {
-    PaintLabel(label);
-    EndPaint(label, &paint);
-  } else {
-    // Releases the paint DC itself; no EndPaint on this path.
-    RepaintFromComposite(label, false, false, dc);
+  {
+    PaintDc paint(label);
+    if (record->redraw == 1) {
+      PaintLabel(label);
+    } else {
+      // Releases the paint DC itself; no EndPaint on this path.
+      RepaintFromComposite(label, false, false, paint.HandOver());
+    }
   }
   return DefWindowProcA(label, WM_PAINT, wParam, lParam);
 }
@@ -176,13 +164,12 @@ void PaintLabel(HWND label, const std::optional<Text>& text) {
   const int width = rc.right;
   const int height = rc.bottom;
   {
-    ComposedDc dc(label, rc);
+    RegisteredDcOwner dc(ComposeControlBackground(label, rc));
     if (dc.get() == nullptr) return;
     DrawLabelText(dc.get(), record, s, width, height);
     PresentToComposite(label, dc.get(), false, false);
-    HDC target = GetDcWithoutChildren(label, nullptr, false);
-    BitBlt(target, 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
-    ReleaseDC(label, target);
+    const WindowDc target = WindowDc::Adopt(label, GetDcWithoutChildren(label, nullptr, false));
+    BitBlt(target.get(), 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
   }
   if (LabelRecord* done = LabelRecordOf(label)) done->redraw = 0;
 }

@@ -95,10 +95,9 @@ SIZE DrawButtonIcon(HWND toolbar, int image, HDC dc, int x, int y, bool measureO
   size.cx = cx;
   size.cy = cy;
   if (measureOnly) return size;
-  HICON icon = ImageList_GetIcon(list, image, ILD_NORMAL);
-  if (icon == nullptr) return size;
-  DrawIconEx(dc, x, y, icon, cx, cy, 0, nullptr, DI_NORMAL);
-  DestroyIcon(icon);
+  const IconOwner icon(ImageList_GetIcon(list, image, ILD_NORMAL));
+  if (!icon) return size;
+  DrawIconEx(dc, x, y, icon.get(), cx, cy, 0, nullptr, DI_NORMAL);
   return size;
 }
 
@@ -139,30 +138,28 @@ LRESULT PaintColourKeyed(HWND window, const ToolbarRecord& record, WPARAM wParam
   GetClientRect(window, &rc);
   const int w = rc.right;
   const int h = rc.bottom;
-  HDC own = ComposeControlBackground(window, rc);
-  if (own == nullptr) return PassOnToolbar(window, WM_PAINT, wParam, lParam);
-  PAINTSTRUCT paint{};
-  HDC screen = BeginPaint(window, &paint);
-  // The control paints itself into the memory DC.
-  PassOnToolbar(window, WM_PAINT, reinterpret_cast<WPARAM>(own), 0);
-  HDC behind = ListClientBackground(window);
-  if (behind == nullptr) {
-    BitBlt(screen, 0, 0, w, h, own, 0, 0, SRCCOPY);
-  } else {
-    UINT key = static_cast<UINT>(record.backgroundColour);
-    // The white-panel variant: the control's white is keyed out and the
-    // panel shows under its drawing instead.
-    if (record.extra == 1) {
-      DrawWhitePanel(behind, w, h);
-      key = kWhite;
+  const RegisteredDcOwner own(ComposeControlBackground(window, rc));
+  if (!own) return PassOnToolbar(window, WM_PAINT, wParam, lParam);
+  {
+    PaintDc screen(window);
+    // The control paints itself into the memory DC.
+    PassOnToolbar(window, WM_PAINT, reinterpret_cast<WPARAM>(own.get()), 0);
+    const RegisteredDcOwner behind(ListClientBackground(window));
+    if (!behind) {
+      BitBlt(screen.get(), 0, 0, w, h, own.get(), 0, 0, SRCCOPY);
+    } else {
+      UINT key = static_cast<UINT>(record.backgroundColour);
+      // The white-panel variant: the control's white is keyed out and the
+      // panel shows under its drawing instead.
+      if (record.extra == 1) {
+        DrawWhitePanel(behind.get(), w, h);
+        key = kWhite;
+      }
+      TransparentBlt(behind.get(), 0, 0, w, h, own.get(), 0, 0, w, h, key);
+      BitBlt(screen.get(), 0, 0, w, h, behind.get(), 0, 0, SRCCOPY);
+      PresentToComposite(window, behind.get(), true, true);
     }
-    TransparentBlt(behind, 0, 0, w, h, own, 0, 0, w, h, key);
-    BitBlt(screen, 0, 0, w, h, behind, 0, 0, SRCCOPY);
-    PresentToComposite(window, behind, true, true);
-    ReleaseMemoryDc(behind);
   }
-  ReleaseMemoryDc(own);
-  EndPaint(window, &paint);
   if (!IsColourKeyedClass(window)) InvalidateVisibleChildren(window);
   return 0;
 }
@@ -172,17 +169,17 @@ LRESULT PaintColourKeyed(HWND window, const ToolbarRecord& record, WPARAM wParam
 LRESULT OnPaint(HWND window, ToolbarRecord& record, WPARAM wParam, LPARAM lParam) {
   if (SkinChildControls == 0) return PassOnToolbar(window, WM_PAINT, wParam, lParam);
   if (!IsToolbar(window)) return PaintColourKeyed(window, record, wParam, lParam);
-  PAINTSTRUCT paint{};
-  HDC dc = BeginPaint(window, &paint);
-  if (record.redraw == 1) {
-    if (!PaintToolbar(window)) {
-      // Nothing skinned behind it: the toolbar paints itself.
-      PassOnToolbar(window, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+  {
+    PaintDc paint(window);
+    if (record.redraw == 1) {
+      if (!PaintToolbar(window)) {
+        // Nothing skinned behind it: the toolbar paints itself.
+        PassOnToolbar(window, WM_PAINT, reinterpret_cast<WPARAM>(paint.get()), 0);
+      }
+    } else {
+      // Releases the paint DC itself.
+      RepaintFromComposite(window, true, false, paint.HandOver());
     }
-    EndPaint(window, &paint);
-  } else {
-    // Releases the paint DC itself.
-    RepaintFromComposite(window, true, false, dc);
   }
   return DefWindowProcA(window, WM_PAINT, wParam, lParam);
 }
@@ -316,14 +313,14 @@ bool PaintToolbar(HWND toolbar) {
   const int hot = static_cast<int>(SendMessageA(toolbar, TB_GETHOTITEM, 0, 0));
   RECT rc{};
   GetClientRect(toolbar, &rc);
-  HDC dc = ComposeControlBackground(toolbar, rc);
-  if (dc == nullptr) return false;
-  for (int i = 0; i < count; ++i) PaintToolbarButton(toolbar, i, dc, i == hot);
-  PresentToComposite(toolbar, dc, true, true);
-  HDC target = GetDcWithoutChildren(toolbar, nullptr, false);
-  BitBlt(target, 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
-  ReleaseDC(toolbar, target);
-  ReleaseMemoryDc(dc);
+  {
+    const RegisteredDcOwner dc(ComposeControlBackground(toolbar, rc));
+    if (!dc) return false;
+    for (int i = 0; i < count; ++i) PaintToolbarButton(toolbar, i, dc.get(), i == hot);
+    PresentToComposite(toolbar, dc.get(), true, true);
+    const WindowDc target = WindowDc::Adopt(toolbar, GetDcWithoutChildren(toolbar, nullptr, false));
+    BitBlt(target.get(), 0, 0, rc.right, rc.bottom, dc.get(), 0, 0, SRCCOPY);
+  }
   if (ToolbarRecord* record = ToolbarRecordOf(toolbar)) record->redraw = 0;
   return true;
 }

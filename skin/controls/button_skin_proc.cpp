@@ -1,7 +1,8 @@
 // The subclass procedure shared by skinned push buttons, radio buttons and
 // check boxes, the immediate repaint used on hover and focus changes, and
 // the owner-draw dispatch of the windows that contain skinned buttons.
-#include "skin/controls/button_dcs.h"
+#include "graphics/paint/control_background.h"
+#include "skin/state/gdi_owners.h"
 #include "skin/controls/button_records.h"
 #include "skin/controls/check_radio_skin.h"
 #include "skin/controls/parent_container_stale.h"
@@ -91,14 +92,14 @@ LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam) {
   const ButtonRecord* record = ButtonRecordOf(window);
   if (!IsCheckOrRadio(record)) return PassOn(window, WM_PAINT, wParam, lParam);
   const int kind = record->kind;
-  PAINTSTRUCT paint{};
-  BeginPaint(window, &paint);
-  if (kind == kButtonKindCheck) {
-    PaintCheckBox(window, 0);
-  } else {
-    PaintRadioButton(window, 0);
+  {
+    const PaintDc paint(window);
+    if (kind == kButtonKindCheck) {
+      PaintCheckBox(window, 0);
+    } else {
+      PaintRadioButton(window, 0);
+    }
   }
-  EndPaint(window, &paint);
   return DefWindowProcA(window, WM_PAINT, wParam, lParam);
 }
 
@@ -171,7 +172,7 @@ void RepaintButton(HWND window, int state, bool hot) {
   if (record == nullptr) return;
   const int kind = record->kind;
   if (hot) state |= kPaintHot;
-  const ButtonClientDc dc(window);
+  const WindowDc dc = WindowDc::Client(window);
   RECT client{};
   GetClientRect(window, &client);
   if (kind == kButtonKindPush) {

@@ -10,7 +10,8 @@
 #include "graphics/paint/fill_steps.h"
 #include "graphics/paint/round_shapes.h"
 #include "graphics/paint/tick_tint.h"
-#include "skin/controls/button_dcs.h"
+#include "graphics/paint/control_background.h"
+#include "skin/state/gdi_owners.h"
 #include "skin/controls/button_records.h"
 #include "skin/controls/button_styles.h"
 #include "skin/controls/push_button_skin.h"
@@ -51,7 +52,7 @@ void PaintCheckControl(HWND window, PaintGlyph paintGlyph, float captionWidthCut
   GetClientRect(window, &client);
   const int width = client.right - client.left;
   const int height = client.bottom - client.top;
-  const ButtonBackgroundDc background(window, client);
+  const RegisteredDcOwner background(ComposeControlBackground(window, client));
   HDC memory = background.get();
   if (memory == nullptr) return;  // nothing skinned lies behind the control
   {
@@ -80,7 +81,7 @@ void PaintCheckControl(HWND window, PaintGlyph paintGlyph, float captionWidthCut
     }
   }
   PresentToComposite(window, memory, false, false);
-  const ButtonClientDc screen(window);
+  const WindowDc screen = WindowDc::Client(window);
   BitBlt(screen.get(), 0, 0, width, height, memory, 0, 0, SRCCOPY);
 }
 

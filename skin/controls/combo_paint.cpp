@@ -14,7 +14,8 @@
 #include "skin/controls/keyed_present.h"
 #include "skin/controls/list_combo_rules.h"
 #include "skin/controls/list_skin.h"
-#include "skin/controls/painter_dcs.h"
+#include "graphics/paint/control_background.h"
+#include "skin/state/gdi_owners.h"
 #include "skin/controls/push_button_skin.h"
 #include "skin/state/skin_state.h"
 
@@ -110,7 +111,7 @@ void PaintComboBox(int windowIndex, int controlIndex, bool hot, std::optional<bo
   GetWindowRect(combo, &window);
   const int w = window.right - window.left, h = window.bottom - window.top;
 
-  const ComposedBackground background(combo, {0, 0, w, h});
+  const RegisteredDcOwner background(ComposeControlBackground(combo, {0, 0, w, h}));
   HDC dc = background.get();
   if (dc == nullptr) return;
   {
@@ -139,7 +140,7 @@ void PaintComboBox(int windowIndex, int controlIndex, bool hot, std::optional<bo
   }
   NormaliseKeyPixels(dc);
   {
-    const WindowDcLease screen(combo, WindowDcLease::kWholeWindow);
+    const WindowDc screen = WindowDc::WholeWindow(combo);
     TransparentBlt(screen.get(), 0, 0, w, h, dc, 0, 0, w, h, kCompositeColourKey);
   }
   PresentKeyedToComposite(combo, dc);

@@ -9,7 +9,8 @@
 #include "skin/controls/edit_geometry.h"
 #include "skin/controls/edit_skin.h"
 #include "skin/controls/keyed_present.h"
-#include "skin/controls/painter_dcs.h"
+#include "graphics/paint/control_background.h"
+#include "skin/state/gdi_owners.h"
 #include "skin/state/skin_state.h"
 
 namespace {
@@ -64,7 +65,7 @@ void PaintEditFrame(HWND box, std::optional<bool> focus, std::optional<bool> hot
   const SIZE size = WindowSize(box);
   const int w = size.cx, h = size.cy;
   const RECT c = EditClientBox(box);
-  const ComposedBackground background(box, {0, 0, w, h});
+  const RegisteredDcOwner background(ComposeControlBackground(box, {0, 0, w, h}));
   HDC dc = background.get();
   if (dc == nullptr) return;
   {
@@ -92,7 +93,7 @@ void PaintEditFrame(HWND box, std::optional<bool> focus, std::optional<bool> hot
     }
   }
   {
-    const WindowDcLease screen(box, WindowDcLease::kWholeWindow);
+    const WindowDc screen = WindowDc::WholeWindow(box);
     ExcludeClipRect(screen.get(), c.left, c.top, c.right, c.bottom);
     BitBlt(screen.get(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
   }
@@ -102,7 +103,7 @@ void PaintEditFrame(HWND box, std::optional<bool> focus, std::optional<bool> hot
 void PaintEditBackground(HWND box, HDC dc) {
   const RECT c = EditClientBox(box);
   const int w = c.right - c.left, h = c.bottom - c.top;
-  const ComposedBackground background(box, c);
+  const RegisteredDcOwner background(ComposeControlBackground(box, c));
   if (background.get() == nullptr) return;
   FillOverlay(background.get(), w, h);
   BitBlt(dc, 0, 0, w, h, background.get(), 0, 0, SRCCOPY);
@@ -111,12 +112,12 @@ void PaintEditBackground(HWND box, HDC dc) {
 HBITMAP EditBackgroundBitmap(HWND box) {
   const RECT c = EditClientBox(box);
   const int w = c.right - c.left, h = c.bottom - c.top;
-  const ComposedBackground background(box, c);
+  const RegisteredDcOwner background(ComposeControlBackground(box, c));
   if (background.get() == nullptr) return nullptr;
   FillOverlay(background.get(), w, h);
   HBITMAP bitmap = CreateCompatibleBitmap(background.get(), w, h);
   if (bitmap == nullptr) return nullptr;
-  const ScratchDc copy(nullptr, bitmap);
+  const CompatibleDc copy(nullptr, bitmap);
   BitBlt(copy.get(), 0, 0, w, h, background.get(), 0, 0, SRCCOPY);
   return bitmap;
 }

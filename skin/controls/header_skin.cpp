@@ -6,7 +6,8 @@
 
 #include "graphics/paint/composite_present.h"
 #include "skin/controls/bar_skin_support.h"
-#include "skin/controls/painter_dcs.h"
+#include "graphics/paint/control_background.h"
+#include "skin/state/gdi_owners.h"
 #include "skin/controls/push_button_skin.h"
 
 using namespace bar_skin;
@@ -17,21 +18,6 @@ constexpr char kHeaderClass[] = "SysHeader32";
 constexpr char kListViewClass[] = "SysListView32";
 constexpr int kDividerZone = 5;  // pixels at each item edge that belong to no item
 constexpr int kItemTextBytes = 260;
-
-// An icon from ImageList_GetIcon, destroyed once.
-class IconOwner {
- public:
-  explicit IconOwner(HICON icon) : icon_(icon) {}
-  ~IconOwner() {
-    if (icon_ != nullptr) DestroyIcon(icon_);
-  }
-  IconOwner(const IconOwner&) = delete;
-  IconOwner& operator=(const IconOwner&) = delete;
-  HICON get() const { return icon_; }
-
- private:
-  HICON icon_ = nullptr;
-};
 
 HeaderRecord* RegisterHeader(int windowIndex, HWND header) {
   HeaderRecord* record =
@@ -140,7 +126,7 @@ int PaintItem(HWND header, HDC target, const HeaderRecord& record, const Control
   }
   const int w = item.rect.right - item.rect.left;
   const int h = item.rect.bottom - item.rect.top;
-  const ComposedBackground background(header, item.rect);
+  const RegisteredDcOwner background(ComposeControlBackground(header, item.rect));
   HDC memory = background.get();
   if (memory == nullptr) return item.rect.right;
   {
@@ -175,7 +161,7 @@ void PaintBeyondItems(HWND header, HDC target, int right) {
   GetClientRect(header, &client);
   if (right >= client.right) return;
   const RECT rest{right, 0, client.right, client.bottom};
-  const ComposedBackground background(header, rest);
+  const RegisteredDcOwner background(ComposeControlBackground(header, rest));
   if (background.get() != nullptr) {
     BitBlt(target, rest.left, rest.top, rest.right - rest.left, rest.bottom - rest.top,
            background.get(), 0, 0, SRCCOPY);
@@ -233,10 +219,10 @@ LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam) {
-  PAINTSTRUCT paint{};
-  BeginPaint(window, &paint);
-  PaintSelf(window);
-  EndPaint(window, &paint);
+  {
+    const PaintDc paint(window);
+    PaintSelf(window);
+  }
   return DefWindowProcA(window, WM_PAINT, wParam, lParam);
 }
 
@@ -278,9 +264,7 @@ int HeaderItemAt(int windowIndex, int controlIndex, LPARAM lParam) {
 }
 
 int MeasureTextWidth(const Text& text, const Text& face, int size, int style) {
-  HDC screen = GetDC(nullptr);
-  const ScratchDc measuring(screen, nullptr);
-  ReleaseDC(nullptr, screen);
+  const CompatibleDc measuring(WindowDc::Client(nullptr).get());
   Graphics g;
   Font font;
   RectF box;
@@ -323,7 +307,7 @@ void PaintHeader(int windowIndex, int controlIndex) {
   const int margin = static_cast<int>(SendMessageA(header, HDM_GETBITMAPMARGIN, 0, 0));
   HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(header, HDM_GETIMAGELIST, 0, 0));
   const ControlFont font = HeaderFont(header, *record);
-  const WindowDcLease screen(header, WindowDcLease::kClient);
+  const WindowDc screen = WindowDc::Client(header);
   int right = 0;
   for (int i = 1; i <= count; ++i) {
     right = PaintItem(header, screen.get(), *record, font, images, margin, i, count);

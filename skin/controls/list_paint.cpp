@@ -13,7 +13,8 @@
 #include "skin/controls/keyed_present.h"
 #include "skin/controls/list_records.h"
 #include "skin/controls/list_skin.h"
-#include "skin/controls/painter_dcs.h"
+#include "graphics/paint/control_background.h"
+#include "skin/state/gdi_owners.h"
 
 namespace {
 
@@ -51,35 +52,6 @@ void DrawFrameRing(Graphics& g, int w, int h, const RECT& c, const ListOutline& 
   }
 }
 
-// A memory DC of the memory-DC table, released with ReleaseMemoryDc.
-class TableDc {
- public:
-  explicit TableDc(HDC dc) : dc_(dc) {}
-  ~TableDc() { ReleaseMemoryDc(dc_); }
-  TableDc(const TableDc&) = delete;
-  TableDc& operator=(const TableDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_ = nullptr;
-};
-
-// A DC of the control that the caller got elsewhere, released with ReleaseDC.
-class ReleasedDc {
- public:
-  ReleasedDc(HWND window, HDC dc) : window_(window), dc_(dc) {}
-  ~ReleasedDc() {
-    if (dc_ != nullptr) ReleaseDC(window_, dc_);
-  }
-  ReleasedDc(const ReleasedDc&) = delete;
-  ReleasedDc& operator=(const ReleasedDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_ = nullptr;
-  HDC dc_ = nullptr;
-};
-
 LRESULT CallSavedPaint(HWND control, HDC dc, LPARAM lParam) {
   return CallWindowProcA(SavedProcOf(control), control, WM_PAINT, reinterpret_cast<WPARAM>(dc), lParam);
 }
@@ -111,7 +83,7 @@ void PaintListFrame(int windowIndex, int controlIndex, std::optional<bool> hot,
   const int w = size.cx, h = size.cy;
   const RECT c = EditClientBox(control);
 
-  const ComposedBackground background(control, {0, 0, w, h});
+  const RegisteredDcOwner background(ComposeControlBackground(control, {0, 0, w, h}));
   HDC dc = background.get();
   if (dc == nullptr) return;
   {
@@ -127,7 +99,7 @@ void PaintListFrame(int windowIndex, int controlIndex, std::optional<bool> hot,
   }
   NormaliseKeyPixels(dc);
   {
-    const WindowDcLease screen(control, WindowDcLease::kWholeWindow);
+    const WindowDc screen = WindowDc::WholeWindow(control);
     ExcludeClipRect(screen.get(), c.left, c.top, c.right, c.bottom);
     TransparentBlt(screen.get(), 0, 0, w, h, dc, 0, 0, w, h, kCompositeColourKey);
   }
@@ -138,12 +110,12 @@ void ComposeTreeViewClient(HWND control, LPARAM lParam) {
   RECT c = {};
   GetClientRect(control, &c);
   const int w = c.right - c.left, h = c.bottom - c.top;
-  const TableDc items(ComposeControlBackground(control, c));
+  const RegisteredDcOwner items(ComposeControlBackground(control, c));
   if (items.get() == nullptr) return;
   CallSavedPaint(control, items.get(), lParam);
-  const TableDc picture(ListClientBackground(control));
+  const RegisteredDcOwner picture(ListClientBackground(control));
   if (picture.get() == nullptr) return;
-  const ReleasedDc screen(control, GetDcWithoutChildren(control, nullptr, false));
+  const WindowDc screen = WindowDc::Adopt(control, GetDcWithoutChildren(control, nullptr, false));
   TransparentBlt(picture.get(), 0, 0, w, h, items.get(), 0, 0, w, h, kCompositeColourKey);
   BitBlt(screen.get(), 0, 0, w, h, picture.get(), 0, 0, SRCCOPY);
   PresentToComposite(control, picture.get(), false, false);
@@ -153,12 +125,12 @@ bool ComposeListClient(HWND control, LPARAM lParam) {
   RECT c = {};
   GetClientRect(control, &c);
   const int w = c.right - c.left, h = c.bottom - c.top;
-  const TableDc picture(ListClientBackground(control));
+  const RegisteredDcOwner picture(ListClientBackground(control));
   if (picture.get() == nullptr) return false;
-  PAINTSTRUCT paint = {};
   {
     // The paint DC is given back with ReleaseDC, as the frame does with its own.
-    const ReleasedDc screen(control, BeginPaint(control, &paint));
+    PaintDc paint(control);
+    const WindowDc screen = WindowDc::Adopt(control, paint.HandOver());
     CallSavedPaint(control, picture.get(), lParam);
     BitBlt(screen.get(), 0, 0, w, h, picture.get(), 0, 0, SRCCOPY);
     PresentToComposite(control, picture.get(), false, false);

@@ -7,7 +7,8 @@
 
 #include "graphics/paint/composite_present.h"
 #include "skin/controls/bar_skin_support.h"
-#include "skin/controls/painter_dcs.h"
+#include "graphics/paint/control_background.h"
+#include "skin/state/gdi_owners.h"
 
 using namespace bar_skin;
 
@@ -20,10 +21,10 @@ void PaintSelf(HWND window) {
 }
 
 LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam) {
-  PAINTSTRUCT paint{};
-  BeginPaint(window, &paint);
-  PaintSelf(window);
-  EndPaint(window, &paint);
+  {
+    const PaintDc paint(window);
+    PaintSelf(window);
+  }
   return DefWindowProcA(window, WM_PAINT, wParam, lParam);
 }
 
@@ -105,7 +106,7 @@ void PaintProgressBar(int windowIndex, int controlIndex) {
   const bool vertical = record->vertical != 0;
   const SIZE size = WindowSize(window);
   const int w = size.cx, h = size.cy;
-  const ComposedBackground background(window, RECT{0, 0, w, h});
+  const RegisteredDcOwner background(ComposeControlBackground(window, RECT{0, 0, w, h}));
   HDC memory = background.get();
   if (memory == nullptr) return;
   const int pos = static_cast<int>(SendMessageA(window, PBM_GETPOS, 0, 0));
@@ -119,6 +120,6 @@ void PaintProgressBar(int windowIndex, int controlIndex) {
     }
   }
   PresentToComposite(window, memory, false, true);
-  const WindowDcLease screen(window, WindowDcLease::kWholeWindow);
+  const WindowDc screen = WindowDc::WholeWindow(window);
   BitBlt(screen.get(), 0, 0, w, h, memory, 0, 0, SRCCOPY);
 }

@@ -1,5 +1,6 @@
 // Installing the push button skin, and reading a control's font.
-#include "skin/controls/button_dcs.h"
+#include "graphics/paint/control_background.h"
+#include "skin/state/gdi_owners.h"
 #include "skin/controls/button_records.h"
 #include "skin/controls/button_styles.h"
 #include "skin/controls/push_button_skin.h"
@@ -24,7 +25,7 @@ ControlFont ReadControlFont(HWND window) {
   if (handle == nullptr) return font;
 
   LOGFONTA logFont{};
-  const ButtonClientDc dc(window);
+  const WindowDc dc = WindowDc::Client(window);
   Font gdipFont;
   if (GetObjectA(handle, sizeof(logFont), &logFont) != 0 &&
       gdipFont.CreateFromLogFontA(dc.get(), logFont)) {

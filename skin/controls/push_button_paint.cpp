@@ -1,7 +1,8 @@
 // The push button painter: a rounded glassy face over the background behind
 // the button, in its plain, hot, focus, pressed or disabled look, with the
 // caption centred in the button's font.
-#include "skin/controls/button_dcs.h"
+#include "graphics/paint/control_background.h"
+#include "skin/state/gdi_owners.h"
 #include "skin/controls/button_records.h"
 #include "skin/controls/push_button_skin.h"
 
@@ -96,7 +97,7 @@ void PaintPushButton(HWND window, HDC dc, int state, const RECT& rect) {
   const int t = rect.top;
   const int w = rect.right - l;
   const int h = rect.bottom - t;
-  const ButtonBackgroundDc background(window, rect);
+  const RegisteredDcOwner background(ComposeControlBackground(window, rect));
   HDC memory = background.get();
   if (memory == nullptr) return;  // nothing skinned lies behind the button
   {

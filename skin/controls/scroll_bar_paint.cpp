@@ -13,7 +13,8 @@
 #include "graphics/paint/fill_steps.h"
 #include "graphics/paint/composite_present.h"
 #include "graphics/paint/round_shapes.h"
-#include "skin/controls/painter_dcs.h"
+#include "graphics/paint/control_background.h"
+#include "skin/state/gdi_owners.h"
 #include "skin/controls/scroll_bar_windows.h"
 
 namespace {
@@ -161,7 +162,7 @@ void PaintScrollBar(HWND host, int part, ScrollBarOrientation orientation) {
   const BarLook look = vertical ? VerticalLook(w, h, state) : HorizontalLook(w, h, state);
   StoreParts(*slot.parts, look.parts);
 
-  const ComposedBackground background(slot.bar, {0, 0, w, h});
+  const RegisteredDcOwner background(ComposeControlBackground(slot.bar, {0, 0, w, h}));
   HDC dc = background.get();
   if (dc == nullptr) return;
   {
@@ -179,7 +180,7 @@ void PaintScrollBar(HWND host, int part, ScrollBarOrientation orientation) {
     }
   }
   PresentToComposite(slot.bar, dc, false, false);
-  const WindowDcLease screen(slot.bar, WindowDcLease::kClient);
+  const WindowDc screen = WindowDc::Client(slot.bar);
   BitBlt(screen.get(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
 }
 

@@ -5,7 +5,8 @@
 
 #include "graphics/paint/composite_present.h"
 #include "skin/controls/bar_skin_support.h"
-#include "skin/controls/painter_dcs.h"
+#include "graphics/paint/control_background.h"
+#include "skin/state/gdi_owners.h"
 
 using namespace bar_skin;
 
@@ -156,10 +157,10 @@ void PaintSelf(HWND window) {
 }
 
 LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam) {
-  PAINTSTRUCT paint{};
-  BeginPaint(window, &paint);
-  PaintSelf(window);
-  EndPaint(window, &paint);
+  {
+    const PaintDc paint(window);
+    PaintSelf(window);
+  }
   // The saved procedure does not paint: the skin's picture is the one shown.
   return DefWindowProcA(window, WM_PAINT, wParam, lParam);
 }
@@ -219,7 +220,7 @@ void PaintTrackbar(int windowIndex, int controlIndex) {
   HWND window = record->window;
   const SIZE size = WindowSize(window);
   const int w = size.cx, h = size.cy;
-  const ComposedBackground background(window, RECT{0, 0, w, h});
+  const RegisteredDcOwner background(ComposeControlBackground(window, RECT{0, 0, w, h}));
   HDC memory = background.get();
   if (memory == nullptr) return;  // nothing skinned lies behind the trackbar
   const bool vertical = record->vertical != 0;
@@ -240,6 +241,6 @@ void PaintTrackbar(int windowIndex, int controlIndex) {
     }
   }
   PresentToComposite(window, memory, false, false);
-  const WindowDcLease screen(window, WindowDcLease::kWholeWindow);
+  const WindowDc screen = WindowDc::WholeWindow(window);
   BitBlt(screen.get(), 0, 0, w, h, memory, 0, 0, SRCCOPY);
 }

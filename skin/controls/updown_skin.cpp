@@ -7,7 +7,8 @@
 #include "graphics/assets/skin_pictures.h"
 #include "graphics/paint/composite_present.h"
 #include "skin/controls/bar_skin_support.h"
-#include "skin/controls/painter_dcs.h"
+#include "graphics/paint/control_background.h"
+#include "skin/state/gdi_owners.h"
 
 using namespace bar_skin;
 
@@ -199,7 +200,7 @@ void PaintUpDown(int windowIndex, int controlIndex, std::optional<int> hot,
   const bool horizontal = record->horizontal != 0;
 
   const SIZE size = WindowSize(window);
-  const ComposedBackground background(window, RECT{0, 0, size.cx, size.cy});
+  const RegisteredDcOwner background(ComposeControlBackground(window, RECT{0, 0, size.cx, size.cy}));
   HDC memory = background.get();
   if (memory == nullptr) return;
   const UpDownHalves halves = SplitUpDown(size.cx, size.cy, horizontal);
@@ -225,6 +226,6 @@ void PaintUpDown(int windowIndex, int controlIndex, std::optional<int> hot,
     }
   }
   PresentToComposite(window, memory, false, false);
-  const WindowDcLease screen(window, WindowDcLease::kWholeWindow);
+  const WindowDc screen = WindowDc::WholeWindow(window);
   BitBlt(screen.get(), 0, 0, size.cx, size.cy, memory, 0, 0, SRCCOPY);
 }

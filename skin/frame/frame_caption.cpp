@@ -59,13 +59,6 @@ void DrawCaptionText(Graphics& g, const WindowRecord& rec, const Text& text, con
   }
 }
 
-void CopyToWindow(const WindowRecord& rec, int x, int y, int w, int h) {
-  HDC screen = GetDC(rec.hwnd);
-  if (screen == nullptr) return;
-  BitBlt(screen, x, y, w, h, rec.frameDC.get(), x, y, SRCCOPY);
-  ReleaseDC(rec.hwnd, screen);
-}
-
 }  // namespace
 
 bool DrawOutlinedText(Graphics& graphics, const Text& text, const RectF& rect,
@@ -123,7 +116,7 @@ void PaintCaption(int index, Graphics* graphics, bool intoBackBuffer,
 
   if (!intoBackBuffer) {
     own.Delete();
-    CopyToWindow(*rec, area.x, FrameEdge, area.width, area.y + kCaptionHeight - FrameEdge);
+    ShowFrameArea(*rec, area.x, FrameEdge, area.width, area.y + kCaptionHeight - FrameEdge);
   }
 }
 
@@ -179,6 +172,6 @@ void PaintStatusItem(int index, Graphics* graphics, bool intoBackBuffer, int ite
 
   if (!intoBackBuffer) {
     own.Delete();
-    CopyToWindow(*rec, r->x, r->y, r->width, r->height);
+    ShowFrameArea(*rec, r->x, r->y, r->width, r->height);
   }
 }

@@ -35,10 +35,10 @@ void OnFrameShowWindow(HWND window, int index, WPARAM wParam) {
   WindowRecord* record = WindowRecordAt(index);
   if (wParam == TRUE && record->hiddenLatch == 0) {
     // First show: the frame is rendered before the window appears.
-    PAINTSTRUCT paint{};
-    BeginPaint(window, &paint);
-    RenderFrame(index, nullptr, true);
-    EndPaint(window, &paint);
+    {
+      const PaintDc paint(window);
+      RenderFrame(index, nullptr, true);
+    }
     record = WindowRecordAt(FrameIndexOf(window));
     if (record == nullptr) return;
     record->justShown = 1;
@@ -69,32 +69,25 @@ LRESULT OnFrameEraseBackground(HWND window, int index, WPARAM wParam) {
 }
 
 LRESULT OnFramePaint(HWND window, int index, WPARAM wParam, LPARAM lParam) {
-  PAINTSTRUCT paint{};
-  HDC dc = BeginPaint(window, &paint);
-  WindowRecord* record = WindowRecordAt(index);
-
-  if (record->minimized == 1) {
-    record->needsFullRedraw = 0;
-    EndPaint(window, &paint);
-    return DefWindowProcA(window, WM_PAINT, wParam, lParam);
-  }
-
-  if (record->needsFullRedraw == 1) {
-    RenderFrame(index, dc, true);
-    if (record->childrenStale == 1) {
-      record->childrenStale = 0;
-      InvalidateStaleLists(*record);
+  {
+    const PaintDc paint(window);
+    WindowRecord* record = WindowRecordAt(index);
+    if (record->minimized == 1) {
+      record->needsFullRedraw = 0;
+    } else if (record->needsFullRedraw == 1) {
+      RenderFrame(index, paint.get(), true);
+      if (record->childrenStale == 1) {
+        record->childrenStale = 0;
+        InvalidateStaleLists(*record);
+      }
+      record->eraseDone = 0;
+      record->justShown = 0;
+    } else {
+      BlitFrame(index, paint.get(), true);
+      InvalidateTransparentChildren(window);
+      record->needsFullRedraw = 0;
     }
-    EndPaint(window, &paint);
-    record->eraseDone = 0;
-    record->justShown = 0;
-    return DefWindowProcA(window, WM_PAINT, wParam, lParam);
   }
-
-  BlitFrame(index, dc, true);
-  InvalidateTransparentChildren(window);
-  record->needsFullRedraw = 0;
-  EndPaint(window, &paint);
   return DefWindowProcA(window, WM_PAINT, wParam, lParam);
 }
 

@@ -82,6 +82,10 @@ void PaintStatusItem(int index, Graphics* graphics, bool intoBackBuffer, int ite
 // up-down controls.
 void InvalidateFrameChildren(int index);
 
+struct WindowRecord;
+// Copies the area (x, y, w, h) of frameDC to the same place of the window.
+void ShowFrameArea(const WindowRecord& rec, int x, int y, int w, int h);
+
 // Copies frameDC (the window rectangle's size, from 0, 0) to dc (the
 // window's own DC when dcGiven is false) with the visible children clipped
 // out. A given dc stays the caller's; a DC got here is released here.

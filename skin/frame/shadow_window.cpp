@@ -122,17 +122,14 @@ void RenderShadow(HWND shadow) {
       DrawShadowPicture(g, *record, width, height, depth);
     }
   }
-  HBITMAP bitmap = picture.GetHBITMAP(0);
-  if (bitmap == nullptr) return;
-  HDC dc = CreateCompatibleDC(nullptr);
-  if (dc == nullptr) {
-    DeleteObject(bitmap);
-    return;
-  }
-  // From here the memory-DC table owns dc and bitmap.
-  RememberMemoryDc(dc, bitmap, SelectObject(dc, bitmap));
-  UpdateLayered(shadow, dc, 255);
-  ReleaseMemoryDc(dc);
+  BitmapOwner bitmap(picture.GetHBITMAP(0));
+  if (!bitmap) return;
+  RegisteredDcOwner dc(CreateCompatibleDC(nullptr));
+  if (!dc) return;
+  // From here the memory-DC table owns the bitmap with the DC.
+  HGDIOBJ displaced = SelectObject(dc.get(), bitmap.get());
+  RememberMemoryDc(dc.get(), bitmap.release(), displaced);
+  UpdateLayered(shadow, dc.get(), 255);
 }
 
 bool UpdateLayered(HWND window, std::optional<HDC> sourceDC, std::optional<int> alpha,
