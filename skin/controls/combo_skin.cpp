@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "graphics/paint/background_owner.h"
+#include "skin/controls/ctl_colour_brushes.h"
 #include "skin/controls/edit_skin.h"
 #include "skin/controls/list_combo_rules.h"
 #include "skin/controls/parent_container_stale.h"
@@ -135,10 +136,10 @@ LRESULT OnMove(HWND combo, WPARAM wParam, LPARAM lParam) {
 // The whole combo box is drawn by the skin; the standard procedure does not
 // see the message.
 LRESULT OnPaint(HWND combo, WPARAM wParam, LPARAM lParam) {
-  PAINTSTRUCT paint = {};
-  BeginPaint(combo, &paint);
-  Repaint(combo, false);
-  EndPaint(combo, &paint);
+  {
+    const PaintDc paint(combo);
+    Repaint(combo, false);
+  }
   return DefWindowProcA(combo, WM_PAINT, wParam, lParam);
 }
 
@@ -185,19 +186,10 @@ LRESULT OnCtlColorEdit(HWND combo, WPARAM wParam, LPARAM lParam) {
   if (ControlBackdropSet == 0 || field == nullptr) {
     return PassOn(combo, WM_CTLCOLOREDIT, wParam, lParam);
   }
-  SetTextColor(dc, static_cast<COLORREF>(GetPropInt(field, Kj_Ztys)));
-  SetBkMode(dc, TRANSPARENT);
-  DeleteCtlColorObjects(field);
-  HBITMAP bitmap = EditBackgroundBitmap(field);
-  HBRUSH brush = bitmap != nullptr ? CreatePatternBrush(bitmap) : nullptr;
-  if (brush == nullptr) {
-    // Nothing skinned behind the field: it keeps the standard colours.
-    if (bitmap != nullptr) DeleteObject(bitmap);
-    return PassOn(combo, WM_CTLCOLOREDIT, wParam, lParam);
-  }
-  SetPropInt(field, Kj_dxjb, static_cast<int>(reinterpret_cast<INT_PTR>(brush)));
-  SetPropInt(field, Kj_wtjb, static_cast<int>(reinterpret_cast<INT_PTR>(bitmap)));
-  return reinterpret_cast<LRESULT>(brush);
+  LRESULT brush = 0;
+  // Nothing skinned behind the field: it keeps the standard colours.
+  if (!AnswerBackgroundBrush(dc, field, brush)) return PassOn(combo, WM_CTLCOLOREDIT, wParam, lParam);
+  return brush;
 }
 
 }  // namespace

@@ -25,22 +25,11 @@ bool ParentIsComboBox(HWND box) {
 
 void InvalidateClient(HWND box) { InvalidateRect(box, nullptr, TRUE); }
 
-// The drawn bars show the standard bars' state again.
-void RepaintBars(HWND box) {
-  const EditRecord* record = EditRecordOf(box);
-  if (record == nullptr) return;
-  const LONG style = StyleOf(box);
-  const bool vertical = record->verticalBar != nullptr && (style & WS_VSCROLL) != 0;
-  const bool horizontal = record->horizontalBar != nullptr && (style & WS_HSCROLL) != 0;
-  if (vertical) PaintVerticalScrollBar(box, kScrollPartNone);
-  if (horizontal) PaintHorizontalScrollBar(box, kScrollPartNone);
-}
-
 // The drawn frame covers the whole window rectangle outside the client
 // area, the standard bars' place included; the drawn bars go back on top.
 void PaintFrameAndBars(HWND box, std::optional<bool> focus, std::optional<bool> hot) {
   PaintEditFrame(box, focus, hot);
-  if (HasScrollBarStyle(box)) RepaintBars(box);
+  if (HasScrollBarStyle(box)) RepaintScrollBars(box);
 }
 
 // The standard control may redraw its scroll bars (over the drawn ones)
@@ -48,7 +37,7 @@ void PaintFrameAndBars(HWND box, std::optional<bool> focus, std::optional<bool> 
 // the drawn bars are painted after it.
 LRESULT PassOnThenRepaintBars(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = PassOn(box, message, wParam, lParam);
-  RepaintBars(box);
+  RepaintScrollBars(box);
   return result;
 }
 
@@ -151,32 +140,21 @@ LRESULT OnLeftButtonUp(HWND box, WPARAM wParam, LPARAM lParam) {
 LRESULT OnScroll(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   if (ControlBackdropSet == 1) InvalidateClient(box);
   const LRESULT result = PassOn(box, message, wParam, lParam);
-  const EditRecord* record = EditRecordOf(box);
-  const LONG style = StyleOf(box);
-  if (message == WM_VSCROLL) {
-    if (record != nullptr && record->verticalBar != nullptr && (style & WS_VSCROLL) != 0) {
-      PaintVerticalScrollBar(box, kScrollPartNone);
-    }
-  } else if (record != nullptr && record->horizontalBar != nullptr && (style & WS_HSCROLL) != 0) {
-    PaintHorizontalScrollBar(box, kScrollPartNone);
-  }
+  RepaintScrollBar(box, message == WM_VSCROLL ? ScrollBarOrientation::Vertical
+                                              : ScrollBarOrientation::Horizontal,
+                   kScrollPartNone);
   return result;
 }
 
 LRESULT OnNcMouseMove(HWND box, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = PassOn(box, WM_NCMOUSEMOVE, wParam, lParam);
-  const EditRecord* record = EditRecordOf(box);
-  if (record == nullptr) return result;
-  const LONG style = StyleOf(box);
-  const bool vertical = record->verticalBar != nullptr && (style & WS_VSCROLL) != 0;
-  const bool horizontal = record->horizontalBar != nullptr && (style & WS_HSCROLL) != 0;
-  if (vertical) PaintVerticalScrollBar(box, HitTestVerticalBar(box, lParam));
-  if (horizontal) PaintHorizontalScrollBar(box, HitTestHorizontalBar(box, lParam));
+  RepaintScrollBar(box, ScrollBarOrientation::Vertical, HitTestVerticalBar(box, lParam));
+  RepaintScrollBar(box, ScrollBarOrientation::Horizontal, HitTestHorizontalBar(box, lParam));
   return result;
 }
 
 LRESULT OnNcLeftButtonDown(HWND box, WPARAM wParam, LPARAM lParam) {
-  RepaintBars(box);
+  RepaintScrollBars(box);
   // A press on a standard bar runs its tracking loop inside the pass-on,
   // which draws the pressed and released arrows over the drawn bar.
   return PassOnThenRepaintBars(box, WM_NCLBUTTONDOWN, wParam, lParam);

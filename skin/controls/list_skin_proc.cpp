@@ -23,22 +23,11 @@ void InvalidateWithBackdrop(HWND control) {
 }
 
 void RepaintVerticalBar(HWND control, int part) {
-  const ListRecord* record = ListRecordOf(control);
-  if (record != nullptr && record->verticalBar != nullptr && (StyleOf(control) & WS_VSCROLL) != 0) {
-    PaintVerticalScrollBar(control, part);
-  }
+  RepaintScrollBar(control, ScrollBarOrientation::Vertical, part);
 }
 
 void RepaintHorizontalBar(HWND control, int part) {
-  const ListRecord* record = ListRecordOf(control);
-  if (record != nullptr && record->horizontalBar != nullptr && (StyleOf(control) & WS_HSCROLL) != 0) {
-    PaintHorizontalScrollBar(control, part);
-  }
-}
-
-void RepaintBars(HWND control) {
-  RepaintVerticalBar(control, kScrollPartNone);
-  RepaintHorizontalBar(control, kScrollPartNone);
+  RepaintScrollBar(control, ScrollBarOrientation::Horizontal, part);
 }
 
 // The frame painted over the window rectangle covers the drawn bars lying
@@ -46,7 +35,7 @@ void RepaintBars(HWND control) {
 void PaintFrame(HWND control, std::optional<bool> hot = std::nullopt) {
   if (ListRecordOf(control) == nullptr) return;
   PaintListFrame(GetPropInt(control, Hw_FuID), GetPropInt(control, Hw_lbID), hot);
-  if (HasScrollBarStyle(control)) RepaintBars(control);
+  if (HasScrollBarStyle(control)) RepaintScrollBars(control);
 }
 
 LRESULT OnMouseMove(HWND control, WPARAM wParam, LPARAM lParam) {
@@ -199,7 +188,7 @@ LRESULT OnKeyDown(HWND control, WPARAM wParam, LPARAM lParam) {
   if (!IsArrowKey(wParam)) return PassOn(control, WM_KEYDOWN, wParam, lParam);
   record->arrowKeyDown = 1;
   const LRESULT result = PassOn(control, WM_KEYDOWN, wParam, lParam);
-  RepaintBars(control);
+  RepaintScrollBars(control);
   return result;
 }
 
@@ -227,7 +216,7 @@ LRESULT OnMouseWheel(HWND control, WPARAM wParam, LPARAM lParam) {
   MarkStale(control);
   InvalidateWithBackdrop(control);
   const LRESULT result = PassOn(control, WM_MOUSEWHEEL, wParam, lParam);
-  RepaintBars(control);
+  RepaintScrollBars(control);
   return result;
 }
 

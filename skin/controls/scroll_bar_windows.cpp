@@ -85,15 +85,15 @@ HWND CreateScrollBarWindow(HWND host, ScrollBarOrientation orientation, bool sho
 namespace {
 
 LRESULT OnBarPaint(HWND bar, WPARAM wParam, LPARAM lParam) {
-  PAINTSTRUCT paint = {};
-  BeginPaint(bar, &paint);
-  HWND host = reinterpret_cast<HWND>(static_cast<INT_PTR>(GetPropInt(bar, Mngd_zct)));
-  if (FindScrollBarSlot(host, ScrollBarOrientation::Vertical).bar == bar) {
-    PaintVerticalScrollBar(host, kScrollPartNone);
-  } else if (FindScrollBarSlot(host, ScrollBarOrientation::Horizontal).bar == bar) {
-    PaintHorizontalScrollBar(host, kScrollPartNone);
+  {
+    const PaintDc paint(bar);
+    HWND host = reinterpret_cast<HWND>(static_cast<INT_PTR>(GetPropInt(bar, Mngd_zct)));
+    if (FindScrollBarSlot(host, ScrollBarOrientation::Vertical).bar == bar) {
+      PaintVerticalScrollBar(host, kScrollPartNone);
+    } else if (FindScrollBarSlot(host, ScrollBarOrientation::Horizontal).bar == bar) {
+      PaintHorizontalScrollBar(host, kScrollPartNone);
+    }
   }
-  EndPaint(bar, &paint);
   return DefWindowProcA(bar, WM_PAINT, wParam, lParam);
 }
 
@@ -130,4 +130,19 @@ void SyncScrollBarWindows(HWND host) {
   if (horizontal.bar != nullptr) {
     PlaceOverStandardBar(horizontal.bar, host, ScrollBarOrientation::Horizontal);
   }
+}
+
+void RepaintScrollBar(HWND host, ScrollBarOrientation orientation, int part) {
+  const bool vertical = orientation == ScrollBarOrientation::Vertical;
+  if ((StyleOf(host) & (vertical ? WS_VSCROLL : WS_HSCROLL)) == 0) return;
+  if (vertical) {
+    PaintVerticalScrollBar(host, part);
+  } else {
+    PaintHorizontalScrollBar(host, part);
+  }
+}
+
+void RepaintScrollBars(HWND host) {
+  RepaintScrollBar(host, ScrollBarOrientation::Vertical, kScrollPartNone);
+  RepaintScrollBar(host, ScrollBarOrientation::Horizontal, kScrollPartNone);
 }

@@ -35,6 +35,13 @@ void SyncScrollBarWindows(HWND host);
 void PaintVerticalScrollBar(HWND host, int part);
 void PaintHorizontalScrollBar(HWND host, int part);
 
+// Paints host's drawn bar of that orientation now, with part highlighted,
+// while host still has the standard bar's style (WS_VSCROLL, WS_HSCROLL).
+void RepaintScrollBar(HWND host, ScrollBarOrientation orientation, int part);
+// Both drawn bars, nothing highlighted: they show the standard bars' state
+// again after the standard control may have drawn over them.
+void RepaintScrollBars(HWND host);
+
 // The part of host's drawn bar under the screen point packed in lParam (as
 // in WM_NCMOUSEMOVE), by the part rectangles of the last paint.
 int HitTestVerticalBar(HWND host, LPARAM lParam);

@@ -7,15 +7,7 @@
 #include "graphics/assets/skin_pictures.h"
 #include "graphics/paint/image_colour.h"
 #include "graphics/tooltip/tooltip.h"
-#include "skin/containers/toolbar_skin.h"
-#include "skin/controls/check_radio_skin.h"
-#include "skin/controls/edit_skin.h"
-#include "skin/controls/header_skin.h"
-#include "skin/controls/list_skin.h"
-#include "skin/controls/progress_skin.h"
-#include "skin/controls/push_button_skin.h"
-#include "skin/controls/trackbar_skin.h"
-#include "skin/controls/updown_skin.h"
+#include "skin/containers/child_control_answers.h"
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/frame_proc.h"
 #include "skin/frame/title_buttons.h"
@@ -104,20 +96,6 @@ void AddButtonTools(WindowRecord& record) {
   }
 }
 
-// The control skins for the controls lying directly on the window, in
-// their fixed order.
-void InstallControlSkins(int index, HWND window) {
-  InstallPushButtonSkins(index, window);
-  InstallCheckAndRadioSkins(index, window);
-  InstallEditSkins(index, window);  // with the combo boxes
-  InstallTrackbarSkins(index, window);
-  InstallProgressSkins(index, window);
-  InstallListSkins(index, window);
-  InstallUpDownSkins(index, window);
-  InstallHeaderSkins(index, window);
-  InstallToolbarSkins(index, window);
-}
-
 }  // namespace
 
 void InstallFrameSkin(HWND window, std::optional<int> titleHeight,
@@ -199,7 +177,7 @@ void InstallFrameSkin(HWND window, std::optional<int> titleHeight,
   }
   LayoutStatusBar(index);
 
-  InstallControlSkins(index, window);
+  InstallChildControlSkins(index, window);
 
   // The installers register controls in the record's own lists; the
   // record itself stays where it is.
