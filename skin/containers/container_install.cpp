@@ -75,14 +75,10 @@ void RegisterContainer(HWND container, int drawFrame, int fillColour, int fillAl
   // The installers only touch the control lists, but take the record afresh.
   ContainerRecord* record = RecordAt(WindowRecordAt(w)->containers, index);
   record->redraw = 1;
-  const auto saved = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-      container, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ContainerSkinProc)));
-  record->savedProc = saved;
-  SetPropInt(container, Hw_hProc, static_cast<int>(reinterpret_cast<INT_PTR>(saved)));
+  record->savedProc = ReplaceWindowProc(container, &ContainerSkinProc);
   SetPropInt(container, Hw_lbID, index);
   SetPropInt(container, Hw_FuID, w);
-  SetPropInt(container, Mb_zpf,
-             static_cast<int>(reinterpret_cast<INT_PTR>(MarkedAncestor(container))));
+  SetPropHandle(container, Mb_zpf, MarkedAncestor(container));
 }
 
 void RemoveContainer(int windowIndex, int containerIndex) {
@@ -92,8 +88,7 @@ void RemoveContainer(int windowIndex, int containerIndex) {
   if (record == nullptr) return;
   HWND container = record->hwnd;
   if (container != nullptr) {
-    SetWindowLongPtrA(container, GWLP_WNDPROC,
-                      static_cast<LONG_PTR>(GetPropInt(container, Hw_hProc)));
+    RestoreWindowProc(container);
     DeleteChildCtlColorObjects(container);
   }
   owner->containers.erase(owner->containers.begin() + (containerIndex - 1));

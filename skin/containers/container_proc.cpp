@@ -1,10 +1,8 @@
 // The subclass procedure of registered containers.
 #include "graphics/paint/composite_present.h"
 #include "skin/containers/child_control_answers.h"
-#include "skin/controls/parent_container_stale.h"
 #include "skin/containers/container_skin.h"
 #include "skin/controls/push_button_skin.h"
-#include "skin/frame/frame_proc.h"
 #include "skin/state/skin_state.h"
 
 namespace {

@@ -8,7 +8,6 @@
 #include "graphics/paint/control_background.h"
 #include "graphics/paint/glow_text.h"
 #include "graphics/paint/memory_dc_table.h"
-#include "skin/controls/parent_container_stale.h"
 #include "skin/state/gdi_owners.h"
 #include "skin/state/skin_state.h"
 
@@ -124,9 +123,7 @@ int InstallLabelSkin(HWND label, const std::optional<Text>& fontFace, std::optio
   record.fontStyle = fontStyle.value_or(0);
   record.redraw = 1;
 
-  const LONG_PTR previous =
-      SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LabelSkinProc));
-  SetPropInt(label, Hw_hProc, static_cast<int>(previous));
+  ReplaceWindowProc(label, &LabelSkinProc);
   SetPropInt(label, Hw_FuID, w);
   SetPropInt(label, Hw_lbID, n);
   return 1;

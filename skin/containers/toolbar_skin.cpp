@@ -24,7 +24,6 @@
 #include "skin/containers/container_skin.h"
 #include "skin/containers/label_skin.h"
 #include "skin/controls/list_skin.h"
-#include "skin/controls/parent_container_stale.h"
 #include "skin/controls/push_button_skin.h"
 #include "skin/state/skin_state.h"
 
@@ -38,7 +37,7 @@ constexpr int kPanelOutlineAlpha = 120;
 bool IsToolbar(HWND window) { return IsWindowClass(window, kToolbarClass); }
 
 LRESULT PassOnToolbar(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto saved = reinterpret_cast<WNDPROC>(GetPropA(window, Kj_hProc));
+  auto saved = GetPropHandle<WNDPROC>(window, Kj_hProc);
   if (saved == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   return CallWindowProcA(saved, window, message, wParam, lParam);
 }
@@ -88,7 +87,7 @@ Text ButtonText(HWND toolbar, int command) {
 // for it is destroyed again. Returns the image size drawn (0 x 0: none).
 SIZE DrawButtonIcon(HWND toolbar, int image, HDC dc, int x, int y, bool measureOnly) {
   SIZE size{0, 0};
-  auto list = reinterpret_cast<HIMAGELIST>(GetPropA(toolbar, Kj_wtjb));
+  auto list = GetPropHandle<HIMAGELIST>(toolbar, Kj_wtjb);
   if (list == nullptr || image < 0 || image >= ImageList_GetImageCount(list)) return size;
   int cx = 0, cy = 0;
   if (!ImageList_GetIconSize(list, &cx, &cy)) return size;
@@ -225,7 +224,8 @@ void InstallToolbarSkins(int /*windowIndex*/, HWND parent) {
   while ((toolbar = FindWindowExA(parent, toolbar, kToolbarClass, nullptr)) != nullptr) {
     const ToolbarRecord* known = ToolbarRecordOf(toolbar);
     if (known != nullptr && known->hwnd == toolbar) continue;  // skinned already
-    SetPropA(toolbar, Kj_wtjb, reinterpret_cast<HANDLE>(SendMessageA(toolbar, TB_GETIMAGELIST, 0, 0)));
+    SetPropHandle(toolbar, Kj_wtjb,
+                  reinterpret_cast<HIMAGELIST>(SendMessageA(toolbar, TB_GETIMAGELIST, 0, 0)));
     InstallToolbarSkin(toolbar);
   }
 }
@@ -262,13 +262,11 @@ int InstallToolbarSkin(HWND window, std::optional<int> backgroundColour,
   if (FindWindowExA(window, nullptr, nullptr, nullptr) != nullptr) {
     RegisterContainer(window, 0, fillColour.value_or(0), fillAlpha.value_or(0), 0);
   }
-  const auto saved = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ToolbarSkinProc)));
+  const WNDPROC saved = ReplaceWindowProc(window, &ToolbarSkinProc, Kj_hProc);
   // Registering the container may have run installers: take the record afresh.
   if (ToolbarRecord* record = RecordAt(WindowRecordAt(w)->toolbars, index)) {
     record->savedProc = saved;
   }
-  SetPropA(window, Kj_hProc, reinterpret_cast<HANDLE>(saved));
   return index;
 }
 

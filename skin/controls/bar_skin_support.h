@@ -8,7 +8,6 @@
 #include "graphics/gdiplus/gdiplus_objects.h"
 #include "graphics/paint/colour_convert.h"
 #include "graphics/paint/fill_steps.h"
-#include "skin/controls/parent_container_stale.h"
 #include "skin/state/skin_state.h"
 #include "skin/state/window_helpers.h"
 

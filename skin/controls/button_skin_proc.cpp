@@ -2,10 +2,10 @@
 // check boxes, the immediate repaint used on hover and focus changes, and
 // the owner-draw dispatch of the windows that contain skinned buttons.
 #include "graphics/paint/control_background.h"
+#include "skin/state/stale_marks.h"
 #include "skin/state/gdi_owners.h"
 #include "skin/controls/button_records.h"
 #include "skin/controls/check_radio_skin.h"
-#include "skin/controls/parent_container_stale.h"
 #include "skin/controls/push_button_skin.h"
 
 namespace {

@@ -7,7 +7,6 @@
 #include "skin/controls/ctl_colour_brushes.h"
 #include "skin/controls/edit_skin.h"
 #include "skin/controls/list_combo_rules.h"
-#include "skin/controls/parent_container_stale.h"
 #include "skin/state/skin_state.h"
 
 namespace {
@@ -20,19 +19,6 @@ constexpr WPARAM kNoUpdateRegion = static_cast<WPARAM>(0xFFFFFFFF);
 ComboRecord* ComboRecordOf(HWND combo) {
   ComboRecord* record = ControlRecordOf(combo, &WindowRecord::combos);
   return record != nullptr && record->window == combo ? record : nullptr;
-}
-
-bool RunsProc(HWND window, WNDPROC proc) {
-  return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) == proc;
-}
-
-WNDPROC Subclass(HWND window, WNDPROC proc) {
-  return reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
-}
-
-void SetSavedProc(HWND window, WNDPROC proc) {
-  SetPropInt(window, Hw_hProc, static_cast<int>(reinterpret_cast<INT_PTR>(proc)));
 }
 
 // The selected item's text becomes the combo box's window text.
@@ -50,36 +36,17 @@ void TakeSelectedText(HWND combo) {
   SendMessageA(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.data()));
 }
 
-// The edit field of a combo box becomes a skinned edit box, without drawn
-// scroll bars (the combo box has none to cover).
-void RegisterComboEditField(int windowIndex, HWND edit) {
-  WindowRecord* record = WindowRecordAt(windowIndex);
-  if (record == nullptr || FindEditRecord(windowIndex, edit) != 0 || RunsProc(edit, &EditSkinProc)) {
-    return;
-  }
-  const int index = TakeControlRecord(record->edits);
-  EditRecord& field = *record->edits[index - 1];
-  field.window = edit;
-  field.savedProc = Subclass(edit, &EditSkinProc);
-  SetPropInt(edit, Hw_lbID, index);
-  SetPropInt(edit, Hw_FuID, windowIndex);
-  SetPropInt(edit, Kj_Ztys, 0);
-  SetSavedProc(edit, field.savedProc);
-}
-
+// A second subclassing would make the skin procedure its own saved one:
+// a combo box registered or subclassed already is left alone. Its edit
+// field becomes a skinned edit box without drawn scroll bars (the combo box
+// has none to cover).
 void RegisterCombo(int windowIndex, HWND combo) {
-  WindowRecord* record = WindowRecordAt(windowIndex);
-  const int index = TakeControlRecord(record->combos);
-  ComboRecord& entry = *record->combos[index - 1];
-  TakeSelectedText(combo);
-  entry.window = combo;
-  entry.savedProc = Subclass(combo, &ComboSkinProc);
-  SetPropInt(combo, Hw_lbID, index);
-  SetPropInt(combo, Hw_FuID, windowIndex);
-  SetSavedProc(combo, entry.savedProc);
-
+  const ComboRecord* record =
+      RegisterSubclassedControl(windowIndex, &WindowRecord::combos, combo, &ComboSkinProc,
+                                [combo](ComboRecord&) { TakeSelectedText(combo); });
+  if (record == nullptr) return;
   HWND edit = FindWindowExA(combo, nullptr, kEditClass, nullptr);
-  if (edit != nullptr && ControlBackdropSet == 1) RegisterComboEditField(windowIndex, edit);
+  if (edit != nullptr && ControlBackdropSet == 1) RegisterEditBox(windowIndex, edit, false);
 }
 
 // Paints the combo box by its own record, with focus from the record.
@@ -195,20 +162,13 @@ LRESULT OnCtlColorEdit(HWND combo, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 int FindComboRecord(int windowIndex, HWND window) {
-  const WindowRecord* record = WindowRecordAt(windowIndex);
-  if (record == nullptr || window == nullptr) return 0;
-  for (int i = 1; i <= ListLength(record->combos); ++i) {
-    if (record->combos[i - 1]->window == window) return i;
-  }
-  return 0;
+  return FindControlRecord(windowIndex, &WindowRecord::combos, window);
 }
 
 void InstallComboSkins(int windowIndex, HWND parent) {
   if (SkinChildControls == 0 || WindowRecordAt(windowIndex) == nullptr) return;
   for (HWND child = FindWindowExA(parent, nullptr, kComboBoxClass, nullptr); child != nullptr;
        child = FindWindowExA(parent, child, kComboBoxClass, nullptr)) {
-    // A second subclassing would make the skin procedure its own saved one.
-    if (FindComboRecord(windowIndex, child) != 0 || RunsProc(child, &ComboSkinProc)) continue;
     RegisterCombo(windowIndex, child);
   }
 }

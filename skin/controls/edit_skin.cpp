@@ -3,7 +3,6 @@
 
 #include "graphics/paint/background_owner.h"
 #include "skin/controls/combo_skin.h"
-#include "skin/controls/parent_container_stale.h"
 #include "skin/controls/scroll_bar_windows.h"
 #include "skin/state/skin_state.h"
 
@@ -188,38 +187,30 @@ bool HasScrollBarStyle(HWND window) {
 }
 
 int FindEditRecord(int windowIndex, HWND window) {
-  const WindowRecord* record = WindowRecordAt(windowIndex);
-  if (record == nullptr || window == nullptr) return 0;
-  for (int i = 1; i <= ListLength(record->edits); ++i) {
-    if (record->edits[i - 1]->window == window) return i;
-  }
-  return 0;
+  return FindControlRecord(windowIndex, &WindowRecord::edits, window);
+}
+
+EditRecord* RegisterEditBox(int windowIndex, HWND box, bool drawnBars) {
+  EditRecord* record = RegisterSubclassedControl(
+      windowIndex, &WindowRecord::edits, box, &EditSkinProc, [&](EditRecord& edit) {
+        const DWORD style = StyleOf(box);
+        const bool shown = (style & WS_VISIBLE) != 0;
+        if (drawnBars && (style & WS_VSCROLL) != 0) {
+          edit.verticalBar = CreateScrollBarWindow(box, ScrollBarOrientation::Vertical, shown);
+        }
+        if (drawnBars && (style & WS_HSCROLL) != 0) {
+          edit.horizontalBar = CreateScrollBarWindow(box, ScrollBarOrientation::Horizontal, shown);
+        }
+      });
+  if (record != nullptr) SetPropInt(box, Kj_Ztys, 0);
+  return record;
 }
 
 void InstallEditSkins(int windowIndex, HWND parent) {
-  if (SkinChildControls == 0) return;
-  WindowRecord* record = WindowRecordAt(windowIndex);
-  if (record == nullptr) return;
+  if (SkinChildControls == 0 || WindowRecordAt(windowIndex) == nullptr) return;
   for (HWND child = FindWindowExA(parent, nullptr, kEditClass, nullptr); child != nullptr;
        child = FindWindowExA(parent, child, kEditClass, nullptr)) {
-    if (FindEditRecord(windowIndex, child) != 0) continue;
-    const int index = TakeControlRecord(record->edits);
-    EditRecord& edit = *record->edits[index - 1];
-    edit.window = child;
-    const LONG style = StyleOf(child);
-    const bool shown = (style & WS_VISIBLE) != 0;
-    if ((style & WS_VSCROLL) != 0) {
-      edit.verticalBar = CreateScrollBarWindow(child, ScrollBarOrientation::Vertical, shown);
-    }
-    if ((style & WS_HSCROLL) != 0) {
-      edit.horizontalBar = CreateScrollBarWindow(child, ScrollBarOrientation::Horizontal, shown);
-    }
-    edit.savedProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditSkinProc)));
-    SetPropInt(child, Hw_lbID, index);
-    SetPropInt(child, Hw_FuID, windowIndex);
-    SetPropInt(child, Kj_Ztys, 0);
-    SetPropInt(child, Hw_hProc, static_cast<int>(reinterpret_cast<INT_PTR>(edit.savedProc)));
+    RegisterEditBox(windowIndex, child, true);
   }
   // Combo boxes are installed with the edit boxes: a drop-down combo's edit
   // field is answered by its combo box.

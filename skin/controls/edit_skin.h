@@ -17,6 +17,8 @@
 
 #include <optional>
 
+#include "skin/state/skin_state.h"
+
 // hotControlClass of an edit box.
 inline constexpr int kHotClassEdit = 1;
 
@@ -29,6 +31,13 @@ void InstallEditSkins(int windowIndex, HWND parent);
 // 1-based index of window's record in the edit list of window record
 // windowIndex, or 0.
 int FindEditRecord(int windowIndex, HWND window);
+
+// The registration of one edit box in the edit list of window record
+// windowIndex: drawn scroll-bar windows for WS_VSCROLL and WS_HSCROLL (when
+// drawnBars), subclassing with EditSkinProc, Hw_lbID, Hw_FuID, Hw_hProc and
+// Kj_Ztys = 0. nullptr when the index is not valid or the box is registered
+// or subclassed already.
+EditRecord* RegisterEditBox(int windowIndex, HWND box, bool drawnBars);
 
 // Subclass procedure of every skinned edit box.
 LRESULT CALLBACK EditSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

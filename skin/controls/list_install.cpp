@@ -28,31 +28,24 @@ void PrepareBackground(ListKind kind, HWND control) {
 }
 
 void RegisterListControl(int windowIndex, ListKind kind, HWND control) {
-  if (FindListRecord(windowIndex, control) != 0 ||
-      reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC)) == &ListSkinProc) {
-    return;  // a second subclassing would make the skin procedure its own saved one
-  }
+  // A second subclassing would make the skin procedure its own saved one.
+  if (FindListRecord(windowIndex, control) != 0 || IsSubclassedWith(control, &ListSkinProc)) return;
   const std::uint32_t style = StyleOf(control);
   if (SkipsListRegistration(kind, style)) return;
   PrepareBackground(kind, control);
-
-  WindowRecord* record = WindowRecordAt(windowIndex);
-  const int index = TakeControlRecord(record->lists);
-  ListRecord& entry = *record->lists[index - 1];
-  entry.window = control;
-  if (KindHasDrawnBars(kind)) {
-    const bool visible = (style & WS_VISIBLE) != 0;
-    entry.verticalBar = CreateScrollBarWindow(control, ScrollBarOrientation::Vertical,
-                                              visible && (style & WS_VSCROLL) != 0);
-    entry.horizontalBar = CreateScrollBarWindow(control, ScrollBarOrientation::Horizontal,
-                                                visible && (style & WS_HSCROLL) != 0);
-  }
-  entry.stale = 1;
-  entry.savedProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListSkinProc)));
-  SetPropInt(control, Hw_lbID, index);
-  SetPropInt(control, Hw_FuID, windowIndex);
-  SetPropInt(control, Hw_hProc, static_cast<int>(reinterpret_cast<INT_PTR>(entry.savedProc)));
+  RegisterSubclassedControl(windowIndex, &WindowRecord::lists, control, &ListSkinProc,
+                            [&](ListRecord& entry) {
+                              if (KindHasDrawnBars(kind)) {
+                                const bool visible = (style & WS_VISIBLE) != 0;
+                                entry.verticalBar = CreateScrollBarWindow(
+                                    control, ScrollBarOrientation::Vertical,
+                                    visible && (style & WS_VSCROLL) != 0);
+                                entry.horizontalBar = CreateScrollBarWindow(
+                                    control, ScrollBarOrientation::Horizontal,
+                                    visible && (style & WS_HSCROLL) != 0);
+                              }
+                              entry.stale = 1;
+                            });
 }
 
 void RegisterKind(int windowIndex, HWND parent, ListKind kind) {
@@ -83,12 +76,7 @@ ListRecord* ListRecordOf(HWND control) {
 ListKind ListKindOf(HWND control) { return ListKindOfClass(ClassNameOf(control)); }
 
 int FindListRecord(int windowIndex, HWND window) {
-  const WindowRecord* record = WindowRecordAt(windowIndex);
-  if (record == nullptr || window == nullptr) return 0;
-  for (int i = 1; i <= ListLength(record->lists); ++i) {
-    if (record->lists[i - 1]->window == window) return i;
-  }
-  return 0;
+  return FindControlRecord(windowIndex, &WindowRecord::lists, window);
 }
 
 void InstallListSkins(int windowIndex, HWND parent) {

@@ -5,7 +5,6 @@
 #include "skin/controls/edit_skin.h"
 #include "skin/controls/list_records.h"
 #include "skin/controls/list_skin.h"
-#include "skin/controls/parent_container_stale.h"
 #include "skin/controls/scroll_bar_windows.h"
 
 namespace {

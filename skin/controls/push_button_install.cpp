@@ -10,12 +10,7 @@
 Text DefaultControlFontFace() { return "宋体"; }
 
 int FindButtonRecord(int windowIndex, HWND window) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return 0;
-  for (int i = 1; i <= ListLength(owner->buttons); ++i) {
-    if (owner->buttons[i - 1]->window == window) return i;
-  }
-  return 0;
+  return FindControlRecord(windowIndex, &WindowRecord::buttons, window);
 }
 
 ControlFont ReadControlFont(HWND window) {

@@ -73,11 +73,9 @@ HWND CreateScrollBarWindow(HWND host, ScrollBarOrientation orientation, bool sho
   HWND bar = CreateWindowExA(0, kStaticClass, "", style, r.left, r.top, r.right - r.left,
                              r.bottom - r.top, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (bar == nullptr) return nullptr;
-  SetPropInt(bar, Mngd_zct, static_cast<int>(reinterpret_cast<INT_PTR>(host)));
+  SetPropHandle(bar, Mngd_zct, host);
   SetPropInt(bar, Hw_FuID, FindOwningWindowRecord(bar));
-  const LONG_PTR previous =
-      SetWindowLongPtrA(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ScrollBarWindowProc));
-  SetPropInt(bar, Hw_hProc, static_cast<int>(previous));
+  ReplaceWindowProc(bar, &ScrollBarWindowProc);
   SetWindowPos(bar, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top, 0);
   return bar;
 }
@@ -87,7 +85,7 @@ namespace {
 LRESULT OnBarPaint(HWND bar, WPARAM wParam, LPARAM lParam) {
   {
     const PaintDc paint(bar);
-    HWND host = reinterpret_cast<HWND>(static_cast<INT_PTR>(GetPropInt(bar, Mngd_zct)));
+    HWND host = GetPropHandle<HWND>(bar, Mngd_zct);
     if (FindScrollBarSlot(host, ScrollBarOrientation::Vertical).bar == bar) {
       PaintVerticalScrollBar(host, kScrollPartNone);
     } else if (FindScrollBarSlot(host, ScrollBarOrientation::Horizontal).bar == bar) {

@@ -183,12 +183,6 @@ void InstallFrameSkin(HWND window, std::optional<int> titleHeight,
   // record itself stays where it is.
   rec.needsFullRedraw = 1;
 
-  // Subclass: the pass-on reads Hw_hProc, so it is there before the new
-  // procedure can see a message.
-  const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongA(window, GWL_WNDPROC));
-  SetPropA(window, Hw_hProc, reinterpret_cast<HANDLE>(previous));
-  rec.savedProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(FrameSkinProc)));
-  SetPropA(window, Hw_hProc, reinterpret_cast<HANDLE>(rec.savedProc));
+  rec.savedProc = ReplaceWindowProc(window, FrameSkinProc);
   SetPropInt(window, Hw_lbID, index);
 }

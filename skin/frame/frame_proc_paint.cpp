@@ -5,6 +5,7 @@
 #include "skin/frame/frame_proc.h"
 #include "skin/frame/frame_proc_handlers.h"
 #include "skin/frame/frame_render.h"
+#include "skin/frame/shadow_window.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ void OnFrameShowWindow(HWND window, int index, WPARAM wParam) {
     record->needsFullRedraw = 0;
     if (record->shadowWindow != nullptr && record->maximized == 0) {
       ShowWindow(record->shadowWindow, SW_SHOWNA);
-      PlaceFrameShadow(window, nullptr);
+      PlaceShadow(window, false);
     }
     record->hiddenLatch = 0;
   } else {

@@ -22,6 +22,7 @@
 #include "app/text_ops.h"
 #include "skin/state/gdi_owners.h"
 #include "skin/state/record_list.h"
+#include "skin/state/stale_marks.h"
 #include "skin/state/window_helpers.h"
 #include "skin/state/window_properties.h"
 
