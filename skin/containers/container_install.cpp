@@ -32,12 +32,11 @@ HWND MarkedAncestor(HWND window) {
 
 }  // namespace
 
-void InstallContainerSkin(HWND container, std::optional<int> drawFrame,
-                          std::optional<int> fillColour, std::optional<int> fillAlpha,
-                          std::optional<int> drawBorder) {
+void InstallContainerSkin(HWND container, const ContainerSkinOptions& options) {
   if (FindContainerRecord(FindOwningWindowRecord(container), container) >= 1) return;
-  RegisterContainer(container, drawFrame.value_or(1), fillColour.value_or(0),
-                    fillAlpha ? (*fillAlpha & 0xFF) : 255, drawBorder.value_or(0));
+  RegisterContainer(container, options.drawFrame.value_or(true), options.fillColour.value_or(0),
+                    options.fillAlpha ? (*options.fillAlpha & 0xFF) : 255,
+                    options.drawBorder.value_or(false));
 }
 
 void RegisterContainer(HWND container, int drawFrame, int fillColour, int fillAlpha,
@@ -62,7 +61,7 @@ void RegisterContainer(HWND container, int drawFrame, int fillColour, int fillAl
     const bool tab = IsTabControl(container);
     if (tab || IsGroupBox(container)) {
       record.drawFrame = 1;
-      record.frameStyle = tab ? 2 : 1;
+      record.frameStyle = tab ? kFrameStyleTabControl : kFrameStyleGroupBox;
       ControlFont font = ReadControlFont(container);
       record.fontFace = font.face;
       record.fontSize = font.size;

@@ -70,7 +70,7 @@ void PaintContainer(int windowIndex, int containerIndex) {
   {
     RegisteredDcOwner dc(ComposeControlBackground(container, rc));
     if (dc.get() != nullptr) {
-      if (record->frameStyle == 1) {
+      if (record->frameStyle == kFrameStyleGroupBox) {
         PaintGroupBox(windowIndex, containerIndex, dc.get());
       } else if (IsWindowClass(container, WC_TABCONTROLA)) {
         PaintTabControl(container, dc.get());
@@ -149,7 +149,7 @@ void RestoreCaptionBackground(HWND container, HDC dc, const RECT& r) {
   const ContainerRecord* record =
       RecordAt(owner->containers, FindContainerRecord(recordIndex, container));
   if (record == nullptr || record->fillColour == 0) return;
-  const int top = record->frameStyle == 1 ? r.top + 4 : r.top;
+  const int top = record->frameStyle == kFrameStyleGroupBox ? r.top + 4 : r.top;
   if (r.bottom <= top) return;
   Graphics g;
   SolidBrush brush;

@@ -102,25 +102,22 @@ LRESULT OnShowWindow(HWND label, WPARAM wParam, LPARAM lParam) {
 
 Text DefaultLabelFontFace() { return "宋体"; }
 
-int InstallLabelSkin(HWND label, const std::optional<Text>& fontFace, std::optional<int> fontSize,
-                     std::optional<int> fontStyle, std::optional<int> textColour,
-                     std::optional<int> glowColour, std::optional<int> alignment,
-                     std::optional<int> lineAlignment, std::optional<int> wrap) {
+int InstallLabelSkin(HWND label, const LabelSkinOptions& options) {
   const int w = FindOwningWindowRecord(label);
   WindowRecord* owner = WindowRecordAt(w);
   if (owner == nullptr) return 0;
   const int n = TakeControlRecord(owner->labels);
   LabelRecord& record = *RecordAt(owner->labels, n);
   record.hwnd = label;
-  record.alignment = alignment.value_or(0);
-  record.lineAlignment = lineAlignment.value_or(kDefaultLabelLineAlignment);
-  record.wrap = wrap.value_or(0);
-  record.textColour = textColour.value_or(0);
-  record.glowOn = glowColour ? 1 : 0;
-  record.glowColour = glowColour.value_or(-1);
-  record.fontFace = fontFace.value_or(DefaultLabelFontFace());
-  record.fontSize = fontSize.value_or(kDefaultLabelFontSize);
-  record.fontStyle = fontStyle.value_or(0);
+  record.alignment = options.alignment.value_or(0);
+  record.lineAlignment = options.lineAlignment.value_or(kDefaultLabelLineAlignment);
+  record.wrap = options.wrap.value_or(false);
+  record.textColour = options.textColour.value_or(0);
+  record.glowOn = options.glowColour.has_value();
+  record.glowColour = options.glowColour.value_or(-1);
+  record.fontFace = options.fontFace.value_or(DefaultLabelFontFace());
+  record.fontSize = options.fontSize.value_or(kDefaultLabelFontSize);
+  record.fontStyle = options.fontStyle.value_or(0);
   record.redraw = 1;
 
   ReplaceWindowProc(label, &LabelSkinProc);

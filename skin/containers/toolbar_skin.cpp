@@ -230,9 +230,7 @@ void InstallToolbarSkins(int /*windowIndex*/, HWND parent) {
   }
 }
 
-int InstallToolbarSkin(HWND window, std::optional<int> backgroundColour,
-                       std::optional<int> fillColour, std::optional<int> fillAlpha,
-                       std::optional<int> extra) {
+int InstallToolbarSkin(HWND window, const ToolbarSkinOptions& options) {
   if (ToolbarRecord* existing = ToolbarRecordOf(window); existing && existing->hwnd == window) {
     return GetPropInt(window, Kj_lbID);
   }
@@ -248,10 +246,10 @@ int InstallToolbarSkin(HWND window, std::optional<int> backgroundColour,
     record.fontFace = font.face.empty() ? DefaultControlFontFace() : font.face;
     record.fontSize = font.size != 0 ? font.size : kDefaultControlFontSize;
     record.fontStyle = font.style;
-    record.extra = extra.value_or(0);
+    record.extra = options.whitePanel.value_or(false) ? 1 : 0;
     record.hwnd = window;
     record.backgroundColour =
-        backgroundColour ? *backgroundColour : static_cast<int>(GetSysColor(COLOR_BTNFACE));
+        options.backgroundColour.value_or(static_cast<int>(GetSysColor(COLOR_BTNFACE)));
   }
   SetPropInt(window, Kj_lbID, index);
   SetPropInt(window, Kj_FuID, w);
@@ -260,7 +258,7 @@ int InstallToolbarSkin(HWND window, std::optional<int> backgroundColour,
   // not the container's, answers WM_PAINT; everything the toolbar procedure
   // passes on still reaches the container procedure.
   if (FindWindowExA(window, nullptr, nullptr, nullptr) != nullptr) {
-    RegisterContainer(window, 0, fillColour.value_or(0), fillAlpha.value_or(0), 0);
+    RegisterContainer(window, 0, options.fillColour.value_or(0), options.fillAlpha.value_or(0), 0);
   }
   const WNDPROC saved = ReplaceWindowProc(window, &ToolbarSkinProc, Kj_hProc);
   // Registering the container may have run installers: take the record afresh.

@@ -11,7 +11,7 @@ ButtonRecord* ButtonRecordOf(HWND window) {
 
 bool HasButtonSkinProc(HWND window) { return IsSubclassedWith(window, &ButtonSkinProc); }
 
-int RegisterButton(int windowIndex, HWND window, int kind) {
+int RegisterButton(int windowIndex, HWND window, ButtonKind kind) {
   const ButtonRecord* record =
       RegisterSubclassedControl(windowIndex, &WindowRecord::buttons, window, &ButtonSkinProc,
                                 [&](ButtonRecord& r) {

@@ -22,4 +22,4 @@ bool HasButtonSkinProc(HWND window);
 // control with ButtonSkinProc and keeps the replaced procedure in the
 // record and in Hw_hProc. Returns the control index (0 when windowIndex is
 // not valid).
-int RegisterButton(int windowIndex, HWND window, int kind);
+int RegisterButton(int windowIndex, HWND window, ButtonKind kind);

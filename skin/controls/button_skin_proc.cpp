@@ -10,12 +10,9 @@
 
 namespace {
 
-// hotControlClass value of buttons.
-constexpr int kHotClassButtons = 0;
-
 // Paints a radio button or check box after its own procedure has changed
 // its check state; other kinds need nothing.
-void PaintCheckOrRadio(HWND window, int kind) {
+void PaintCheckOrRadio(HWND window, ButtonKind kind) {
   if (kind == kButtonKindRadio) {
     PaintRadioButton(window, kPaintPressed);
   } else if (kind == kButtonKindCheck) {
@@ -34,7 +31,7 @@ bool IsCheckOrRadio(const ButtonRecord* record) {
 LRESULT OnCheckChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const ButtonRecord* record = ButtonRecordOf(window);
   if (!IsCheckOrRadio(record)) return PassOn(window, message, wParam, lParam);
-  const int kind = record->kind;
+  const ButtonKind kind = record->kind;
   PassOn(window, message, wParam, lParam);
   PaintCheckOrRadio(window, kind);
   return DefWindowProcA(window, message, wParam, lParam);
@@ -47,13 +44,13 @@ LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
     TrackMouseLeave(window);
     owner->controlUnderMouse = index;
     if (owner->hotControlIndex != owner->controlUnderMouse ||
-        owner->hotControlClass != kHotClassButtons) {
+        owner->hotControlClass != kHotClassButton) {
       RepaintButton(window, 0, true);
       // The repaint may have run nested messages; take the record afresh.
       owner = OwnerRecordOf(window);
       if (owner != nullptr) {
         owner->hotControlIndex = owner->controlUnderMouse;
-        owner->hotControlClass = kHotClassButtons;
+        owner->hotControlClass = kHotClassButton;
       }
     }
   }
@@ -91,7 +88,7 @@ LRESULT OnEraseBackground(HWND window, HDC dc) {
 LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam) {
   const ButtonRecord* record = ButtonRecordOf(window);
   if (!IsCheckOrRadio(record)) return PassOn(window, WM_PAINT, wParam, lParam);
-  const int kind = record->kind;
+  const ButtonKind kind = record->kind;
   {
     const PaintDc paint(window);
     if (kind == kButtonKindCheck) {
@@ -170,7 +167,7 @@ LRESULT CALLBACK ButtonSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
 void RepaintButton(HWND window, int state, bool hot) {
   const ButtonRecord* record = ButtonRecordOf(window);
   if (record == nullptr) return;
-  const int kind = record->kind;
+  const ButtonKind kind = record->kind;
   if (hot) state |= kPaintHot;
   const WindowDc dc = WindowDc::Client(window);
   RECT client{};

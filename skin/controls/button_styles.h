@@ -1,16 +1,15 @@
 // Which button styles each skin takes. Pure arithmetic over the window
 // style of a child of class "BUTTON".
-//
-// Portable: no windows.h here, so the style values are spelled out with the
-// SDK names they carry.
 #pragma once
+
+#include <windows.h>
 
 #include <cstdint>
 
-inline constexpr std::uint32_t kStyleCheckBox = 0x2;         // BS_CHECKBOX
-inline constexpr std::uint32_t kStyleRadioButton = 0x4;      // BS_RADIOBUTTON
-inline constexpr std::uint32_t kStyleAutoRadioButton = 0x9;  // BS_AUTORADIOBUTTON
-inline constexpr std::uint32_t kStyleOwnerDraw = 0xB;        // BS_OWNERDRAW
+inline constexpr std::uint32_t kStyleCheckBox = BS_CHECKBOX;
+inline constexpr std::uint32_t kStyleRadioButton = BS_RADIOBUTTON;
+inline constexpr std::uint32_t kStyleAutoRadioButton = BS_AUTORADIOBUTTON;
+inline constexpr std::uint32_t kStyleOwnerDraw = BS_OWNERDRAW;
 
 constexpr bool HasAllBits(std::uint32_t style, std::uint32_t bits) { return (style & bits) == bits; }
 

@@ -2,17 +2,19 @@
 // outline, and where the client area lies inside the box's window
 // rectangle.
 //
-// Portable: no windows.h here; the style bits carry the SDK names.
+// Pure arithmetic over style values: no window is touched.
 #pragma once
+
+#include <windows.h>
 
 #include <cstdint>
 
-inline constexpr std::uint32_t kStyleBorder = 0x00800000;        // WS_BORDER
-inline constexpr std::uint32_t kStyleVScroll = 0x00200000;       // WS_VSCROLL
-inline constexpr std::uint32_t kStyleHScroll = 0x00100000;       // WS_HSCROLL
-inline constexpr std::uint32_t kExStyleDlgModalFrame = 0x00000001;  // WS_EX_DLGMODALFRAME
-inline constexpr std::uint32_t kExStyleWindowEdge = 0x00000100;     // WS_EX_WINDOWEDGE
-inline constexpr std::uint32_t kExStyleClientEdge = 0x00000200;     // WS_EX_CLIENTEDGE
+inline constexpr std::uint32_t kStyleBorder = WS_BORDER;
+inline constexpr std::uint32_t kStyleVScroll = WS_VSCROLL;
+inline constexpr std::uint32_t kStyleHScroll = WS_HSCROLL;
+inline constexpr std::uint32_t kExStyleDlgModalFrame = WS_EX_DLGMODALFRAME;
+inline constexpr std::uint32_t kExStyleWindowEdge = WS_EX_WINDOWEDGE;
+inline constexpr std::uint32_t kExStyleClientEdge = WS_EX_CLIENTEDGE;
 
 // Thickness the edit skin assumes for every standard scroll bar.
 inline constexpr int kStandardScrollBarThickness = 17;

@@ -19,9 +19,6 @@
 
 #include "skin/state/skin_state.h"
 
-// hotControlClass of an edit box.
-inline constexpr int kHotClassEdit = 1;
-
 // Registers and skins the "Edit" children of parent into the edit list of
 // window record windowIndex: drawn scroll-bar windows for WS_VSCROLL and
 // WS_HSCROLL, subclassing with EditSkinProc, properties. Boxes already

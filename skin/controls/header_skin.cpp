@@ -218,14 +218,6 @@ LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
   return PassOn(window, WM_MOUSELEAVE, wParam, lParam);
 }
 
-LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam) {
-  {
-    const PaintDc paint(window);
-    PaintSelf(window);
-  }
-  return DefWindowProcA(window, WM_PAINT, wParam, lParam);
-}
-
 }  // namespace
 
 void InstallHeaderSkins(int windowIndex, HWND parent) {
@@ -284,12 +276,9 @@ LRESULT CALLBACK HeaderSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_MOUSELEAVE:
       return OnMouseLeave(window, wParam, lParam);
     case WM_MOVE:
-      PaintSelf(window);
-      return PassOn(window, message, wParam, lParam);
     case WM_PAINT:
-      return OnPaint(window, wParam, lParam);
     case WM_ERASEBKGND:
-      return KeepBackground(reinterpret_cast<HDC>(wParam));
+      return AnswerBarMessage(window, message, wParam, lParam, PaintSelf);
     default:
       // The image list belongs to the application (or the list view), which
       // destroys it; the skin leaves it alone when the header goes.

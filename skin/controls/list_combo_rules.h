@@ -2,30 +2,32 @@
 // list-type class a window is, how its skin answers erasing and painting,
 // which outline its frame gets, and where the parts of a combo box are drawn.
 //
-// Portable: no windows.h here; style bits and colours carry the SDK names.
+// Pure arithmetic over style values: no window is touched.
 #pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdint>
 #include <string>
 
-// Combo box styles.
-inline constexpr std::uint32_t kComboSimple = 0x1;        // CBS_SIMPLE; with 0x2 CBS_DROPDOWNLIST
-inline constexpr std::uint32_t kComboDropDown = 0x2;      // CBS_DROPDOWN; with 0x1 CBS_DROPDOWNLIST
+#include "skin/state/skin_codes.h"
+
+// Combo box styles (CBS_DROPDOWNLIST has both bits).
+inline constexpr std::uint32_t kComboSimple = CBS_SIMPLE;
+inline constexpr std::uint32_t kComboDropDown = CBS_DROPDOWN;
 // List box owner-draw styles.
-inline constexpr std::uint32_t kListOwnerDrawFixed = 0x10;     // LBS_OWNERDRAWFIXED
-inline constexpr std::uint32_t kListOwnerDrawVariable = 0x20;  // LBS_OWNERDRAWVARIABLE
+inline constexpr std::uint32_t kListOwnerDrawFixed = LBS_OWNERDRAWFIXED;
+inline constexpr std::uint32_t kListOwnerDrawVariable = LBS_OWNERDRAWVARIABLE;
 // A list view's own owner-draw style.
-inline constexpr std::uint32_t kListViewOwnerDrawFixed = 0x400;  // LVS_OWNERDRAWFIXED
-inline constexpr std::uint32_t kStyleVisible = 0x10000000;       // WS_VISIBLE
+inline constexpr std::uint32_t kListViewOwnerDrawFixed = LVS_OWNERDRAWFIXED;
+inline constexpr std::uint32_t kStyleVisible = WS_VISIBLE;
 
 // The colour key of the skin's colour-keyed copies (COLORREF magenta).
 inline constexpr std::uint32_t kColourKey = 0xFF00FF;
-// CLR_NONE: no text background behind list view items.
-inline constexpr std::uint32_t kNoColour = 0xFFFFFFFF;
-
-// hotControlClass codes.
-inline constexpr int kHotClassCombo = 3;
-inline constexpr int kHotClassList = 4;
+// No text background behind list view items.
+inline constexpr std::uint32_t kNoColour = CLR_NONE;
 
 enum class ListKind {
   Other,

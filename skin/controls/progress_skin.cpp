@@ -20,14 +20,6 @@ void PaintSelf(HWND window) {
   PaintProgressBar(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
 }
 
-LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam) {
-  {
-    const PaintDc paint(window);
-    PaintSelf(window);
-  }
-  return DefWindowProcA(window, WM_PAINT, wParam, lParam);
-}
-
 // The trough, and the bar over it for position pos in low..high.
 void PaintBar(Graphics& g, int w, int h, bool vertical, int low, int high, int pos) {
   const GraphicsPath outline =
@@ -78,23 +70,7 @@ void InstallProgressSkins(int windowIndex, HWND parent) {
 }
 
 LRESULT CALLBACK ProgressSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_MOVE:
-      PaintSelf(window);
-      return PassOn(window, message, wParam, lParam);
-    case WM_PAINT:
-      return OnPaint(window, wParam, lParam);
-    case WM_NCPAINT:
-      PaintSelf(window);
-      return 1;
-    case WM_ERASEBKGND:
-      return KeepBackground(reinterpret_cast<HDC>(wParam));
-    case WM_WINDOWPOSCHANGING:
-      MarkParentContainerStale(window);
-      return PassOn(window, message, wParam, lParam);
-    default:
-      return PassOn(window, message, wParam, lParam);
-  }
+  return AnswerBarMessage(window, message, wParam, lParam, PaintSelf);
 }
 
 void PaintProgressBar(int windowIndex, int controlIndex) {
@@ -104,22 +80,10 @@ void PaintProgressBar(int windowIndex, int controlIndex) {
   if (record == nullptr || record->window == nullptr) return;
   HWND window = record->window;
   const bool vertical = record->vertical != 0;
-  const SIZE size = WindowSize(window);
-  const int w = size.cx, h = size.cy;
-  const RegisteredDcOwner background(ComposeControlBackground(window, RECT{0, 0, w, h}));
-  HDC memory = background.get();
-  if (memory == nullptr) return;
-  const int pos = static_cast<int>(SendMessageA(window, PBM_GETPOS, 0, 0));
-  PBRANGE range{};
-  SendMessageA(window, PBM_GETRANGE, 0, reinterpret_cast<LPARAM>(&range));
-  {
-    Graphics g;
-    if (g.CreateFromHDC(memory)) {
-      PaintBar(g, w, h, vertical, range.iLow, range.iHigh, pos);
-      g.Flush(true);
-    }
-  }
-  PresentToComposite(window, memory, false, true);
-  const WindowDc screen = WindowDc::WholeWindow(window);
-  BitBlt(screen.get(), 0, 0, w, h, memory, 0, 0, SRCCOPY);
+  PaintOverBackground(window, true, [&](Graphics& g, int w, int h) {
+    const int pos = static_cast<int>(SendMessageA(window, PBM_GETPOS, 0, 0));
+    PBRANGE range{};
+    SendMessageA(window, PBM_GETRANGE, 0, reinterpret_cast<LPARAM>(&range));
+    PaintBar(g, w, h, vertical, range.iLow, range.iHigh, pos);
+  });
 }

@@ -15,10 +15,6 @@ inline constexpr int kPaintDisabled = ODS_DISABLED;  // 0x4
 inline constexpr int kPaintFocus = ODS_FOCUS;        // 0x10
 inline constexpr int kPaintHot = ODS_HOTLIGHT;       // 0x40
 
-// Kinds of button record.
-inline constexpr int kButtonKindPush = 0;
-inline constexpr int kButtonKindRadio = 4;
-inline constexpr int kButtonKindCheck = 5;
 
 // Used when a control has no font of its own.
 Text DefaultControlFontFace();  // "宋体"

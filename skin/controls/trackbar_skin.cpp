@@ -156,15 +156,6 @@ void PaintSelf(HWND window) {
   PaintTrackbar(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
 }
 
-LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam) {
-  {
-    const PaintDc paint(window);
-    PaintSelf(window);
-  }
-  // The saved procedure does not paint: the skin's picture is the one shown.
-  return DefWindowProcA(window, WM_PAINT, wParam, lParam);
-}
-
 }  // namespace
 
 int TrackbarTickPlacement(DWORD style) {
@@ -194,21 +185,8 @@ LRESULT CALLBACK TrackbarSkinProc(HWND window, UINT message, WPARAM wParam, LPAR
       return OnMouseMove(window, wParam, lParam);
     case WM_MOUSELEAVE:
       return OnMouseLeave(window, wParam, lParam);
-    case WM_MOVE:
-      PaintSelf(window);
-      return PassOn(window, message, wParam, lParam);
-    case WM_PAINT:
-      return OnPaint(window, wParam, lParam);
-    case WM_NCPAINT:
-      PaintSelf(window);
-      return 1;
-    case WM_ERASEBKGND:
-      return KeepBackground(reinterpret_cast<HDC>(wParam));
-    case WM_WINDOWPOSCHANGING:
-      MarkParentContainerStale(window);
-      return PassOn(window, message, wParam, lParam);
     default:
-      return PassOn(window, message, wParam, lParam);
+      return AnswerBarMessage(window, message, wParam, lParam, PaintSelf);
   }
 }
 
@@ -218,29 +196,17 @@ void PaintTrackbar(int windowIndex, int controlIndex) {
   const TrackbarRecord* record = RecordAt(owner->trackbars, controlIndex);
   if (record == nullptr || record->window == nullptr) return;
   HWND window = record->window;
-  const SIZE size = WindowSize(window);
-  const int w = size.cx, h = size.cy;
-  const RegisteredDcOwner background(ComposeControlBackground(window, RECT{0, 0, w, h}));
-  HDC memory = background.get();
-  if (memory == nullptr) return;  // nothing skinned lies behind the trackbar
   const bool vertical = record->vertical != 0;
   const TrackbarLayout layout = LayOutTrackbar(window, *record);
-  {
-    Graphics g;
-    if (g.CreateFromHDC(memory)) {
-      if (TrackbarFrameShown == 1) PaintTrough(g, w, h, vertical);
-      PaintChannel(g, layout.channel, vertical);
-      if (layout.hasMark) {
-        OutlineRectangle(g, layout.mark.x, layout.mark.y, layout.mark.w, layout.mark.h,
-                         Colour(kWhite, 200));
-      }
-      OutlineRectangle(g, layout.accent.x, layout.accent.y, layout.accent.w, layout.accent.h,
-                       AccentAt(200));
-      PaintKnob(g, layout.knob);
-      g.Flush(true);
+  PaintOverBackground(window, false, [&](Graphics& g, int w, int h) {
+    if (TrackbarFrameShown == 1) PaintTrough(g, w, h, vertical);
+    PaintChannel(g, layout.channel, vertical);
+    if (layout.hasMark) {
+      OutlineRectangle(g, layout.mark.x, layout.mark.y, layout.mark.w, layout.mark.h,
+                       Colour(kWhite, 200));
     }
-  }
-  PresentToComposite(window, memory, false, false);
-  const WindowDc screen = WindowDc::WholeWindow(window);
-  BitBlt(screen.get(), 0, 0, w, h, memory, 0, 0, SRCCOPY);
+    OutlineRectangle(g, layout.accent.x, layout.accent.y, layout.accent.w, layout.accent.h,
+                     AccentAt(200));
+    PaintKnob(g, layout.knob);
+  });
 }

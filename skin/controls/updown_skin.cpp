@@ -168,22 +168,14 @@ LRESULT CALLBACK UpDownSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return OnButton(window, message, wParam, lParam);
     case WM_MOUSELEAVE:
       return OnMouseLeave(window, wParam, lParam);
-    case WM_MOVE:
-      PaintSelf(window);
-      return PassOn(window, message, wParam, lParam);
     case WM_PAINT:
       // DefWindowProcA validates what the skin has just painted.
       PaintSelf(window);
       return DefWindowProcA(window, message, wParam, lParam);
     case WM_NCPAINT:
       return 1;
-    case WM_ERASEBKGND:
-      return KeepBackground(reinterpret_cast<HDC>(wParam));
-    case WM_WINDOWPOSCHANGING:
-      MarkParentContainerStale(window);
-      return PassOn(window, message, wParam, lParam);
     default:
-      return PassOn(window, message, wParam, lParam);
+      return AnswerBarMessage(window, message, wParam, lParam, PaintSelf);
   }
 }
 
@@ -199,33 +191,20 @@ void PaintUpDown(int windowIndex, int controlIndex, std::optional<int> hot,
   const LPARAM m = mouse.value_or(record->lastMouse);
   const bool horizontal = record->horizontal != 0;
 
-  const SIZE size = WindowSize(window);
-  const RegisteredDcOwner background(ComposeControlBackground(window, RECT{0, 0, size.cx, size.cy}));
-  HDC memory = background.get();
-  if (memory == nullptr) return;
-  const UpDownHalves halves = SplitUpDown(size.cx, size.cy, horizontal);
-  // The active half: the one under the mouse while hot, none otherwise.
-  int active = -1;
-  if (h) {
-    const int along = horizontal ? GET_X_LPARAM(m) : GET_Y_LPARAM(m);
-    active = along > (horizontal ? halves.k : halves.l) ? 1 : 0;
-  }
-  {
-    Graphics g;
-    if (g.CreateFromHDC(memory)) {
-      g.SetSmoothingMode(SmoothingModeAntiAlias);
-      g.SetCompositingQuality(CompositingQualityHighQuality);
-      const GraphicsPath base =
-          RoundRectPath(0, 0, static_cast<float>(size.cx - 1), static_cast<float>(size.cy - 1), 3);
-      FillSolid(g, base, Colour(kWhite, 160));
-      PaintHalf(g, halves.first, false, (h || p) && active == 0, p, horizontal, halves, size.cx,
-                size.cy);
-      PaintHalf(g, halves.second, true, (h || p) && active == 1, p, horizontal, halves, size.cx,
-                size.cy);
-      g.Flush(true);
+  PaintOverBackground(window, false, [&](Graphics& g, int w, int hh) {
+    const UpDownHalves halves = SplitUpDown(w, hh, horizontal);
+    // The active half: the one under the mouse while hot, none otherwise.
+    int active = -1;
+    if (h) {
+      const int along = horizontal ? GET_X_LPARAM(m) : GET_Y_LPARAM(m);
+      active = along > (horizontal ? halves.k : halves.l) ? 1 : 0;
     }
-  }
-  PresentToComposite(window, memory, false, false);
-  const WindowDc screen = WindowDc::WholeWindow(window);
-  BitBlt(screen.get(), 0, 0, size.cx, size.cy, memory, 0, 0, SRCCOPY);
+    g.SetSmoothingMode(SmoothingModeAntiAlias);
+    g.SetCompositingQuality(CompositingQualityHighQuality);
+    const GraphicsPath base =
+        RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(hh - 1), 3);
+    FillSolid(g, base, Colour(kWhite, 160));
+    PaintHalf(g, halves.first, false, (h || p) && active == 0, p, horizontal, halves, w, hh);
+    PaintHalf(g, halves.second, true, (h || p) && active == 1, p, horizontal, halves, w, hh);
+  });
 }

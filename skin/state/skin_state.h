@@ -22,6 +22,7 @@
 #include "app/text_ops.h"
 #include "skin/state/gdi_owners.h"
 #include "skin/state/record_list.h"
+#include "skin/state/skin_codes.h"
 #include "skin/state/stale_marks.h"
 #include "skin/state/window_helpers.h"
 #include "skin/state/window_properties.h"
@@ -57,7 +58,7 @@ struct TitleButton {
   int height = 0;  // 18
   Bytes image;          // PNG glyph with alpha
   Bytes restoreImage;   // maximise button: glyph shown while maximised
-  int kind = 0;    // 0 close, 1 maximise/restore, 2 minimise, 3 main menu, 4 help, 5 custom
+  TitleButtonKind kind = kCloseButtonKind;
   Text name;       // tooltip text
   SkinCallback callback;  // custom button
   FloatRect rect;  // client coordinates
@@ -102,7 +103,7 @@ struct ContainerRecord {
   int redraw = 0;
   int backgroundStale = 0;
   int width = 0, height = 0;
-  int frameStyle = 0;      // 1 group box, 2 tab control, 0 other
+  ContainerFrameStyle frameStyle = kFrameStyleOther;
   int drawFrame = 0;
   Text fontFace;
   int fontSize = 0;
@@ -113,11 +114,15 @@ struct ContainerRecord {
 // ---------------------------------------------------------------------------
 // Per-class control records (one list of each per window record).
 
-// Push button, automatic radio button or check box.
-struct ButtonRecord {
+// What every subclassed control's record starts with.
+struct SubclassedControl {
   HWND window = nullptr;
   WNDPROC savedProc = nullptr;
-  int kind = 0;  // 0 push button, 4 radio button, 5 check box
+};
+
+// Push button, automatic radio button or check box.
+struct ButtonRecord : SubclassedControl {
+  ButtonKind kind = kButtonKindPush;
   Text caption;
   int hasFocus = 0;
   int checkedAtInstall = 0;
@@ -133,58 +138,46 @@ struct ButtonRecord {
 // [2] thumb, in the bar window's coordinates.
 using ScrollBarParts = std::array<RECT, 3>;
 
-struct EditRecord {
-  HWND window = nullptr;
-  WNDPROC savedProc = nullptr;
-  int hasFocus = 0;
-  int hot = 0;
-  int buttonDown = 0;
+// The drawn scroll bars of an edit box or list-type control.
+struct DrawnScrollBars {
   HWND verticalBar = nullptr;    // drawn scroll-bar window, 0 = none
   HWND horizontalBar = nullptr;
   ScrollBarParts verticalParts{};
   ScrollBarParts horizontalParts{};
 };
 
-struct ComboRecord {
-  HWND window = nullptr;
-  WNDPROC savedProc = nullptr;
+struct EditRecord : SubclassedControl, DrawnScrollBars {
+  int hasFocus = 0;
+  int hot = 0;
+  int buttonDown = 0;
+};
+
+struct ComboRecord : SubclassedControl {
   int hasFocus = 0;
 };
 
 // List box, list of a simple combo box, list view, tree view, IP address
 // control or date-time picker.
-struct ListRecord {
-  HWND window = nullptr;
-  WNDPROC savedProc = nullptr;
+struct ListRecord : SubclassedControl, DrawnScrollBars {
   int hasFocus = 0;
   int hot = 0;
   int arrowKeyDown = 0;
-  HWND verticalBar = nullptr;
-  HWND horizontalBar = nullptr;
-  ScrollBarParts verticalParts{};
-  ScrollBarParts horizontalParts{};
   int stale = 0;  // the next WM_PAINT composes the client area again
   int hoverSeen = 0;
 };
 
-struct TrackbarRecord {
-  HWND window = nullptr;
-  WNDPROC savedProc = nullptr;
+struct TrackbarRecord : SubclassedControl {
   int vertical = 0;
   int tickPlacement = 0;
   int hot = 0;
   int selectionRange = 0;
 };
 
-struct ProgressRecord {
-  HWND window = nullptr;
-  WNDPROC savedProc = nullptr;
+struct ProgressRecord : SubclassedControl {
   int vertical = 0;
 };
 
-struct UpDownRecord {
-  HWND window = nullptr;
-  WNDPROC savedProc = nullptr;
+struct UpDownRecord : SubclassedControl {
   int hot = 0;
   int hotHalf = 0;
   int buttonDown = 0;
@@ -192,9 +185,7 @@ struct UpDownRecord {
   LPARAM lastMouse = 0;
 };
 
-struct HeaderRecord {
-  HWND window = nullptr;
-  WNDPROC savedProc = nullptr;
+struct HeaderRecord : SubclassedControl {
   int hot = 0;
   int hotItem = 0;
   int paintedItem = 0;
@@ -233,17 +224,14 @@ struct LabelRecord {
 };
 
 // The window handle of a record, whatever its type calls the field.
-inline HWND RecordWindow(const ButtonRecord& r) { return r.window; }
-inline HWND RecordWindow(const EditRecord& r) { return r.window; }
-inline HWND RecordWindow(const ComboRecord& r) { return r.window; }
-inline HWND RecordWindow(const ListRecord& r) { return r.window; }
-inline HWND RecordWindow(const TrackbarRecord& r) { return r.window; }
-inline HWND RecordWindow(const ProgressRecord& r) { return r.window; }
-inline HWND RecordWindow(const UpDownRecord& r) { return r.window; }
-inline HWND RecordWindow(const HeaderRecord& r) { return r.window; }
-inline HWND RecordWindow(const ToolbarRecord& r) { return r.hwnd; }
-inline HWND RecordWindow(const LabelRecord& r) { return r.hwnd; }
-inline HWND RecordWindow(const ContainerRecord& r) { return r.hwnd; }
+template <class T>
+auto RecordWindow(const T& r) -> decltype(HWND{r.window}) {
+  return r.window;
+}
+template <class T>
+auto RecordWindow(const T& r) -> decltype(HWND{r.hwnd}) {
+  return r.hwnd;
+}
 
 // Takes a record of a per-class list or of containers by the registration
 // rule (record_list.h): the empty first record as index 1, else a new one.
@@ -269,7 +257,7 @@ struct WindowRecord {
   HWND hwnd = nullptr;
   int justShown = 0;
   int hiddenLatch = 0;
-  int closeEffect = 0;  // 0 none, 1 shrink, 2 pulse
+  CloseEffect closeEffect = kCloseEffectNone;
   int moving = 0;
   int sizing = 0;
   int childrenStale = 0;
@@ -285,7 +273,7 @@ struct WindowRecord {
   int titleGloss = 0;
   WNDPROC savedProc = nullptr;
   Bytes backgroundImage;
-  int backgroundMode = 0;     // 0 top-left, 1 top-right, 2 centred, 3 stretched, 4 repeated
+  BackgroundMode backgroundMode = kBackgroundTopLeft;
   int backgroundAverage = 0;  // COLORREF layout, top byte 0xFF
   int fillColour = 0;         // -1 = none
   int fillAlpha = 0;
@@ -310,7 +298,7 @@ struct WindowRecord {
   int captionBold = 0;
   int captionGlow = 0;
   int hotButton = 0;
-  int hotControlClass = 0;  // 0 buttons, 1 edits, 2 trackbars, 3 combos, 4 lists, 8 up-downs, 9 headers
+  HotControlClass hotControlClass = kHotClassButton;
   HWND hotControlParent = nullptr;
   SkinCallback helpCallback;
   SkinCallback menuCallback;
@@ -405,19 +393,19 @@ extern std::array<RecordList<ObjectRecord>, kObjectListCount> ObjectLists;
 // Module values. Those marked start-up are set by ApplySkinStartupValues
 // (the skin module's start-up); before it they are 0.
 
-extern int FrameEdge;                                 // 3
-extern TitleButtonActionRoutine TitleButtonAction;    // none, set by the first frame install
-extern int HotTitleButton;                            // 0; shared by all frames
-extern int FirstResizePending;                        // start-up 1
-extern int DefaultBackgroundMode;                     // 0
-extern Bytes DefaultBackgroundImage;                  // empty
-extern int DefaultBackgroundColour;                   // 0 (black)
-extern int SkinChildControls;                         // start-up 1
-extern int ControlOverlayAlpha;                       // start-up 160
-extern int ControlBackdropSet;                        // 0
-extern int AccentColour;                              // start-up 0xDDCA22
-extern int TrackbarFrameShown;                        // first option flag, start-up 1
-extern int WideHotFrame;                              // second option flag, start-up 1
+inline int FrameEdge = 3;
+inline TitleButtonActionRoutine TitleButtonAction = nullptr;  // set by the first frame install
+inline int HotTitleButton = 0;                                // shared by all frames
+inline int FirstResizePending = 0;                            // start-up 1
+inline BackgroundMode DefaultBackgroundMode = kBackgroundTopLeft;
+inline Bytes DefaultBackgroundImage;
+inline int DefaultBackgroundColour = 0;                       // black
+inline int SkinChildControls = 0;                             // start-up 1
+inline int ControlOverlayAlpha = 0;                           // start-up 160
+inline int ControlBackdropSet = 0;
+inline int AccentColour = 0;                                  // start-up 0xDDCA22
+inline int TrackbarFrameShown = 0;  // first option flag, start-up 1
+inline int WideHotFrame = 0;        // second option flag, start-up 1
 
 inline constexpr int kAccentColour = 0xDDCA22;
 
