@@ -7,16 +7,16 @@
 #include <commctrl.h>
 
 #include "skin/containers/toolbar_skin.h"
-#include "skin/controls/check_radio_skin.h"
-#include "skin/controls/ctl_colour_brushes.h"
-#include "skin/controls/edit_skin.h"
-#include "skin/controls/header_skin.h"
-#include "skin/controls/list_skin.h"
-#include "skin/controls/progress_skin.h"
-#include "skin/controls/push_button_skin.h"
-#include "skin/controls/scroll_bar_windows.h"
-#include "skin/controls/trackbar_skin.h"
-#include "skin/controls/updown_skin.h"
+#include "skin/controls/buttons/check_radio_skin.h"
+#include "skin/controls/edit/ctl_colour_brushes.h"
+#include "skin/controls/edit/edit_skin.h"
+#include "skin/controls/bars/header_skin.h"
+#include "skin/controls/lists/list_skin.h"
+#include "skin/controls/bars/progress_skin.h"
+#include "skin/controls/buttons/push_button_skin.h"
+#include "skin/controls/scroll_bars/scroll_bar_windows.h"
+#include "skin/controls/bars/trackbar_skin.h"
+#include "skin/controls/bars/updown_skin.h"
 #include "skin/state/skin_state.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include "graphics/paint/composite_present.h"
 #include "skin/containers/child_control_answers.h"
 #include "skin/containers/container_skin.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/buttons/push_button_skin.h"
 #include "skin/state/skin_state.h"
 
 namespace {

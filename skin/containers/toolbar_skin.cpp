@@ -23,8 +23,8 @@
 #include "graphics/paint/round_shapes.h"
 #include "skin/containers/container_skin.h"
 #include "skin/containers/label_skin.h"
-#include "skin/controls/list_skin.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/lists/list_skin.h"
+#include "skin/controls/buttons/push_button_skin.h"
 #include "skin/state/skin_state.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "container_fixture.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/buttons/push_button_skin.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "graphics/assets/skin_pictures.h"
 #include "graphics/paint/memory_dc_table.h"
 #include "graphics/paint/window_geometry.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/buttons/push_button_skin.h"
 #include "skin/frame/frame_install.h"
 
 namespace {

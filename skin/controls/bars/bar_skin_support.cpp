@@ -1,5 +1,5 @@
 // What the trackbar, progress bar, up-down and header skins share.
-#include "skin/controls/bar_skin_support.h"
+#include "skin/controls/bars/bar_skin_support.h"
 
 namespace bar_skin {
 

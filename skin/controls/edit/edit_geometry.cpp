@@ -1,5 +1,5 @@
 // Border kind and client box of a skinned edit box.
-#include "skin/controls/edit_geometry.h"
+#include "skin/controls/edit/edit_geometry.h"
 
 namespace {
 

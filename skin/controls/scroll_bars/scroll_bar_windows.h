@@ -12,7 +12,7 @@
 
 #include <windows.h>
 
-#include "skin/controls/scroll_bar_layout.h"
+#include "skin/controls/scroll_bars/scroll_bar_layout.h"
 #include "skin/state/skin_state.h"
 
 enum class ScrollBarOrientation { Vertical, Horizontal };

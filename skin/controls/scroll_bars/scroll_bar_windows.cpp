@@ -1,6 +1,6 @@
 // The drawn scroll-bar windows: creation over the host's standard bar,
 // their procedure, and keeping them over the standard bars.
-#include "skin/controls/scroll_bar_windows.h"
+#include "skin/controls/scroll_bars/scroll_bar_windows.h"
 
 #include "graphics/paint/background_owner.h"
 

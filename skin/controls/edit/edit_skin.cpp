@@ -1,9 +1,9 @@
 // Registration of edit boxes and their subclass procedure.
-#include "skin/controls/edit_skin.h"
+#include "skin/controls/edit/edit_skin.h"
 
 #include "graphics/paint/background_owner.h"
-#include "skin/controls/combo_skin.h"
-#include "skin/controls/scroll_bar_windows.h"
+#include "skin/controls/lists/combo_skin.h"
+#include "skin/controls/scroll_bars/scroll_bar_windows.h"
 #include "skin/state/skin_state.h"
 
 namespace {

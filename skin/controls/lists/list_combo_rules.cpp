@@ -1,5 +1,5 @@
 // Decisions and arithmetic of the combo box and list-type skins.
-#include "skin/controls/list_combo_rules.h"
+#include "skin/controls/lists/list_combo_rules.h"
 
 #include <cctype>
 

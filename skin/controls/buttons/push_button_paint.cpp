@@ -3,8 +3,8 @@
 // caption centred in the button's font.
 #include "graphics/paint/control_background.h"
 #include "skin/state/gdi_owners.h"
-#include "skin/controls/button_records.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/buttons/button_records.h"
+#include "skin/controls/buttons/push_button_skin.h"
 
 #include "graphics/gdiplus/gdiplus_objects.h"
 #include "graphics/paint/colour_convert.h"

@@ -1,12 +1,12 @@
 // The progress bar skin: installer, subclass procedure and painter.
-#include "skin/controls/progress_skin.h"
+#include "skin/controls/bars/progress_skin.h"
 
 #include <commctrl.h>
 
 #include <cmath>
 
 #include "graphics/paint/composite_present.h"
-#include "skin/controls/bar_skin_support.h"
+#include "skin/controls/bars/bar_skin_support.h"
 #include "graphics/paint/control_background.h"
 #include "skin/state/gdi_owners.h"
 

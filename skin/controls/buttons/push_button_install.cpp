@@ -1,9 +1,9 @@
 // Installing the push button skin, and reading a control's font.
 #include "graphics/paint/control_background.h"
 #include "skin/state/gdi_owners.h"
-#include "skin/controls/button_records.h"
-#include "skin/controls/button_styles.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/buttons/button_records.h"
+#include "skin/controls/buttons/button_styles.h"
+#include "skin/controls/buttons/push_button_skin.h"
 
 #include "graphics/gdiplus/font.h"
 

@@ -1,5 +1,5 @@
 // Colour-keyed presentation into the composite DC.
-#include "skin/controls/keyed_present.h"
+#include "skin/controls/colour_key/keyed_present.h"
 
 #include "graphics/paint/clipping.h"
 #include "graphics/paint/composite_present.h"

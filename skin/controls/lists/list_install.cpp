@@ -5,10 +5,10 @@
 #include <commctrl.h>
 
 #include "graphics/paint/background_owner.h"
-#include "skin/controls/list_combo_rules.h"
-#include "skin/controls/list_records.h"
-#include "skin/controls/list_skin.h"
-#include "skin/controls/scroll_bar_windows.h"
+#include "skin/controls/lists/list_combo_rules.h"
+#include "skin/controls/lists/list_records.h"
+#include "skin/controls/lists/list_skin.h"
+#include "skin/controls/scroll_bars/scroll_bar_windows.h"
 #include "skin/state/skin_state.h"
 
 namespace {

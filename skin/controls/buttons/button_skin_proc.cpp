@@ -4,9 +4,9 @@
 #include "graphics/paint/control_background.h"
 #include "skin/state/stale_marks.h"
 #include "skin/state/gdi_owners.h"
-#include "skin/controls/button_records.h"
-#include "skin/controls/check_radio_skin.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/buttons/button_records.h"
+#include "skin/controls/buttons/check_radio_skin.h"
+#include "skin/controls/buttons/push_button_skin.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Which part of a drawn scroll bar lies under the mouse, by the part
 // rectangles the last paint stored.
-#include "skin/controls/scroll_bar_windows.h"
+#include "skin/controls/scroll_bars/scroll_bar_windows.h"
 
 namespace {
 

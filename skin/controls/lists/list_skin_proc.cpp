@@ -2,10 +2,10 @@
 // the frame, the drawn scroll bars following the control, and the stale
 // flag that decides how the next WM_PAINT fills the client area.
 #include "graphics/paint/composite_present.h"
-#include "skin/controls/edit_skin.h"
-#include "skin/controls/list_records.h"
-#include "skin/controls/list_skin.h"
-#include "skin/controls/scroll_bar_windows.h"
+#include "skin/controls/edit/edit_skin.h"
+#include "skin/controls/lists/list_records.h"
+#include "skin/controls/lists/list_skin.h"
+#include "skin/controls/scroll_bars/scroll_bar_windows.h"
 
 namespace {
 

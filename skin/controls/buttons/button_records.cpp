@@ -1,9 +1,9 @@
 // Registration of button controls in a window record's button list.
-#include "skin/controls/button_records.h"
+#include "skin/controls/buttons/button_records.h"
 
 #include <vector>
 
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/buttons/push_button_skin.h"
 
 ButtonRecord* ButtonRecordOf(HWND window) {
   return ControlRecordOf(window, &WindowRecord::buttons);

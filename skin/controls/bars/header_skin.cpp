@@ -1,14 +1,14 @@
 // The header control skin: installer, subclass procedure and painter.
-#include "skin/controls/header_skin.h"
+#include "skin/controls/bars/header_skin.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
 
 #include "graphics/paint/composite_present.h"
-#include "skin/controls/bar_skin_support.h"
+#include "skin/controls/bars/bar_skin_support.h"
 #include "graphics/paint/control_background.h"
 #include "skin/state/gdi_owners.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/buttons/push_button_skin.h"
 
 using namespace bar_skin;
 

@@ -2,7 +2,7 @@
 // circle or box at the left with a soft shading, an accent halo while the
 // mouse is over the control, an accent dot or tinted check mark when
 // checked, and the caption to the right in the control's font.
-#include "skin/controls/check_radio_skin.h"
+#include "skin/controls/buttons/check_radio_skin.h"
 
 #include "graphics/gdiplus/gdiplus_objects.h"
 #include "graphics/paint/colour_convert.h"
@@ -12,9 +12,9 @@
 #include "graphics/paint/tick_tint.h"
 #include "graphics/paint/control_background.h"
 #include "skin/state/gdi_owners.h"
-#include "skin/controls/button_records.h"
-#include "skin/controls/button_styles.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/buttons/button_records.h"
+#include "skin/controls/buttons/button_styles.h"
+#include "skin/controls/buttons/push_button_skin.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Normalising the key pixels of a GDI+ picture.
-#include "skin/controls/key_colour_pixels.h"
+#include "skin/controls/colour_key/key_colour_pixels.h"
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
 // Part rectangles and hit testing of the drawn scroll bars.
-#include "skin/controls/scroll_bar_layout.h"
+#include "skin/controls/scroll_bars/scroll_bar_layout.h"
 
 BarParts VerticalBarParts(int width, int height, const StandardBarState& bar) {
   BarParts parts;

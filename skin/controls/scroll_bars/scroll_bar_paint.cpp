@@ -15,7 +15,7 @@
 #include "graphics/paint/round_shapes.h"
 #include "graphics/paint/control_background.h"
 #include "skin/state/gdi_owners.h"
-#include "skin/controls/scroll_bar_windows.h"
+#include "skin/controls/scroll_bars/scroll_bar_windows.h"
 
 namespace {
 

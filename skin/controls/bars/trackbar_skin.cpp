@@ -1,10 +1,10 @@
 // The trackbar skin: installer, subclass procedure and painter.
-#include "skin/controls/trackbar_skin.h"
+#include "skin/controls/bars/trackbar_skin.h"
 
 #include <commctrl.h>
 
 #include "graphics/paint/composite_present.h"
-#include "skin/controls/bar_skin_support.h"
+#include "skin/controls/bars/bar_skin_support.h"
 #include "graphics/paint/control_background.h"
 #include "skin/state/gdi_owners.h"
 

@@ -1,12 +1,12 @@
 // Registration of combo boxes and their subclass procedure.
-#include "skin/controls/combo_skin.h"
+#include "skin/controls/lists/combo_skin.h"
 
 #include <vector>
 
 #include "graphics/paint/background_owner.h"
-#include "skin/controls/ctl_colour_brushes.h"
-#include "skin/controls/edit_skin.h"
-#include "skin/controls/list_combo_rules.h"
+#include "skin/controls/edit/ctl_colour_brushes.h"
+#include "skin/controls/edit/edit_skin.h"
+#include "skin/controls/lists/list_combo_rules.h"
 #include "skin/state/skin_state.h"
 
 namespace {

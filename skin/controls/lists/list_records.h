@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "skin/controls/list_combo_rules.h"
+#include "skin/controls/lists/list_combo_rules.h"
 #include "skin/state/skin_state.h"
 
 // The list record of a registered control through its Hw_FuID and Hw_lbID,

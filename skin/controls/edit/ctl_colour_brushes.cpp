@@ -1,7 +1,7 @@
 // The WM_CTLCOLOR* brushes of the skinned controls.
-#include "skin/controls/ctl_colour_brushes.h"
+#include "skin/controls/edit/ctl_colour_brushes.h"
 
-#include "skin/controls/edit_skin.h"
+#include "skin/controls/edit/edit_skin.h"
 #include "skin/state/gdi_owners.h"
 #include "skin/state/skin_state.h"
 

@@ -1,12 +1,12 @@
 // The up-down control skin: installer, subclass procedure and painter.
-#include "skin/controls/updown_skin.h"
+#include "skin/controls/bars/updown_skin.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
 
 #include "graphics/assets/skin_pictures.h"
 #include "graphics/paint/composite_present.h"
-#include "skin/controls/bar_skin_support.h"
+#include "skin/controls/bars/bar_skin_support.h"
 #include "graphics/paint/control_background.h"
 #include "skin/state/gdi_owners.h"
 
