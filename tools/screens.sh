@@ -6,11 +6,16 @@
 #   main-close-hot.png  the same with the mouse on the drawn close button
 #   skin-demo.png     the skin demo window (tools/skin-demo)
 #
-#   tools/screens.sh OUTDIR [PORT]
+#   tools/screens.sh OUTDIR [PORT [WIN_BUILD]]
 #
 # The program must be built with SERVICE_HOST=127.0.0.1:PORT (default port
 # 28080, the program's default host); the demo service is started on PORT
-# for the extract. Needs DISPLAY (an Xvfb of your own) and PX_BUILD_DIR.
+# for the extract. WIN_BUILD is the Windows build folder holding the
+# programs (default $PX_BUILD_DIR/win), so that the shots of another
+# revision's build can be taken with the same Wine prefix. Needs DISPLAY
+# (an Xvfb of your own) and PX_BUILD_DIR. The caret of the focused edit box
+# is kept from blinking while the shots are taken, so that they do not
+# depend on its phase.
 # Compare two sets with
 #   for f in OLD/*.png; do compare -metric AE "$f" NEW/$(basename "$f") null:; echo " $f"; done
 set -euo pipefail
@@ -19,13 +24,14 @@ out="${1:?usage: screens.sh OUTDIR [PORT]}"
 port="${2:-28080}"
 : "${DISPLAY:?screens.sh needs DISPLAY}"
 build="${PX_BUILD_DIR:-$root/build}"
-program="$build/win/app/proxy-extract.exe"
-driver="$build/win/tools/driver/px-driver.exe"
-demo="$build/win/tools/skin-demo/skin-demo.exe"
+win="${3:-$build/win}"
+program="$win/app/proxy-extract.exe"
+driver="$win/tools/driver/px-driver.exe"
+demo="$win/tools/skin-demo/skin-demo.exe"
 for f in "$program" "$driver" "$demo"; do
   [ -f "$f" ] || { echo "screens: $f is not built" >&2; exit 1; }
 done
-if ! grep -q "^SERVICE_HOST:STRING=127.0.0.1:$port\$" "$build/win/CMakeCache.txt"; then
+if ! grep -q "^SERVICE_HOST:STRING=127.0.0.1:$port\$" "$win/CMakeCache.txt"; then
   echo "screens: the program is not built with SERVICE_HOST=127.0.0.1:$port" >&2
   exit 1
 fi
@@ -37,8 +43,11 @@ export PX_BUILD_DIR="$build"
 source "$root/tools/wine-env.sh"
 "$root/tools/demo-service/control.sh" start "$port" >/dev/null
 work="$(mktemp -d)"
+desktop='HKCU\Control Panel\Desktop'
+wine reg add "$desktop" /v CursorBlinkRate /t REG_SZ /d 600000 /f >/dev/null 2>&1
 cleanup() {
   wine "$driver" close 20 >/dev/null 2>&1 || true
+  wine reg add "$desktop" /v CursorBlinkRate /t REG_SZ /d 530 /f >/dev/null 2>&1 || true
   "$root/tools/demo-service/control.sh" stop "$port" >/dev/null || true
   rm -rf "$work"
 }
