@@ -99,11 +99,11 @@ TEST_F(Owners, SubclassingSavesTheReplacedProcedureAndRestoresIt) {
 
   // Under another property (a toolbar's Kj_hProc), Hw_hProc stays untouched.
   SetPropHandle(window.get(), Hw_hProc, static_cast<WNDPROC>(nullptr));
-  EXPECT_EQ(ReplaceWindowProc(window.get(), DefWindowProcA, Kj_hProc), own);
+  EXPECT_EQ(ReplaceWindowProc(window.get(), RecordingProc, Kj_hProc), own);
   EXPECT_EQ(GetPropHandle<WNDPROC>(window.get(), Kj_hProc), own);
   EXPECT_EQ(SavedProcOf(window.get()), nullptr);
   RestoreWindowProc(window.get(), Kj_hProc);
-  EXPECT_FALSE(IsSubclassedWith(window.get(), DefWindowProcA));
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window.get(), GWLP_WNDPROC)), own);
 }
 
 LRESULT CALLBACK SkinProcForTest(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
