@@ -13,11 +13,7 @@ enum TitleButtonKind : int {
 };
 
 // The kind of a button record.
-enum ButtonKind : int {
-  kButtonKindPush = 0,
-  kButtonKindRadio = 4,
-  kButtonKindCheck = 5,
-};
+enum ButtonKind : int { kButtonKindPush = 0, kButtonKindRadio = 4, kButtonKindCheck = 5 };
 
 // The class of control the mouse was last over (hotControlClass); progress
 // bars take no part in hover.
@@ -32,11 +28,7 @@ enum HotControlClass : int {
 };
 
 // The effect played when a skinned frame closes.
-enum CloseEffect : int {
-  kCloseEffectNone = 0,
-  kCloseEffectShrink = 1,
-  kCloseEffectPulse = 2,
-};
+enum CloseEffect : int { kCloseEffectNone = 0, kCloseEffectShrink = 1, kCloseEffectPulse = 2 };
 
 // How a frame's background picture is placed.
 enum BackgroundMode : int {
@@ -48,8 +40,4 @@ enum BackgroundMode : int {
 };
 
 // The look of a container's frame.
-enum ContainerFrameStyle : int {
-  kFrameStyleOther = 0,
-  kFrameStyleGroupBox = 1,
-  kFrameStyleTabControl = 2,
-};
+enum ContainerFrameStyle : int { kFrameStyleOther = 0, kFrameStyleGroupBox = 1, kFrameStyleTabControl = 2 };

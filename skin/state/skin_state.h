@@ -452,6 +452,29 @@ T* ControlRecordOf(HWND control, RecordList<T> WindowRecord::*list) {
   return RecordAt(owner->*list, GetPropInt(control, Hw_lbID));
 }
 
+// The first step of a skinned control's WM_MOUSEMOVE: when the control has
+// a valid record in list (through Hw_FuID and Hw_lbID), asks for
+// WM_MOUSELEAVE and records the control as the one under the mouse
+// (controlUnderMouse); returns the owning window record. nullptr, nothing
+// done, otherwise.
+template <class T>
+WindowRecord* MouseEntersControl(HWND control, RecordList<T> WindowRecord::*list) {
+  WindowRecord* owner = OwnerRecordOf(control);
+  const int index = GetPropInt(control, Hw_lbID);
+  if (owner == nullptr || !IsValidIndex(owner->*list, index)) return nullptr;
+  TrackMouseLeave(control);
+  owner->controlUnderMouse = index;
+  return owner;
+}
+
+// ControlRecordOf, and only when that record is control's own (the index
+// properties may be left over from a record that has since moved).
+template <class T>
+T* RegisteredRecordOf(HWND control, RecordList<T> WindowRecord::*list) {
+  T* record = ControlRecordOf(control, list);
+  return record != nullptr && record->window == control ? record : nullptr;
+}
+
 // A toolbar's record through Kj_FuID and Kj_lbID, or nullptr.
 ToolbarRecord* ToolbarRecordOf(HWND toolbar);
 

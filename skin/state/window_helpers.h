@@ -24,6 +24,11 @@ DWORD StyleOf(HWND window);
 // The window's size from its window rectangle.
 SIZE WindowSize(HWND window);
 
+// The update region a skin passes on with WM_NCPAINT when the standard
+// frame and bars are not wanted: no valid region handle, which leaves the
+// system nothing to paint into.
+inline constexpr WPARAM kNoUpdateRegion = static_cast<WPARAM>(0xFFFFFFFF);
+
 // Asks for WM_MOUSELEAVE when the mouse leaves window; with hoverTime
 // given also for WM_MOUSEHOVER after that many milliseconds.
 void TrackMouseLeave(HWND window, std::optional<DWORD> hoverTime = std::nullopt);

@@ -173,12 +173,9 @@ void PaintSelf(HWND window) {
 }
 
 LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
-  WindowRecord* owner = OwnerRecordOf(window);
   const int windowIndex = GetPropInt(window, Hw_FuID);
   const int index = GetPropInt(window, Hw_lbID);
-  if (owner != nullptr && IsValidIndex(owner->headers, index)) {
-    TrackMouseLeave(window);
-    owner->controlUnderMouse = index;
+  if (WindowRecord* owner = MouseEntersControl(window, &WindowRecord::headers)) {
     HeaderRecord* record = owner->headers[index - 1].get();
     record->hot = 1;
     record->hotItem = HeaderItemAt(windowIndex, index, lParam);

@@ -124,11 +124,8 @@ void PaintKnob(Graphics& g, const FloatBox& k) {
 }
 
 LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
-  WindowRecord* owner = OwnerRecordOf(window);
   const int index = GetPropInt(window, Hw_lbID);
-  if (owner != nullptr && IsValidIndex(owner->trackbars, index)) {
-    TrackMouseLeave(window);
-    owner->controlUnderMouse = index;
+  if (WindowRecord* owner = MouseEntersControl(window, &WindowRecord::trackbars)) {
     if (owner->hotControlIndex != index || owner->hotControlClass != kHotClassTrackbar) {
       owner->trackbars[index - 1]->hot = 1;
       PaintTrackbar(GetPropInt(window, Hw_FuID), index);

@@ -87,12 +87,9 @@ void PaintSelf(HWND window) {
 }
 
 LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
-  WindowRecord* owner = OwnerRecordOf(window);
   const int windowIndex = GetPropInt(window, Hw_FuID);
   const int index = GetPropInt(window, Hw_lbID);
-  if (owner != nullptr && IsValidIndex(owner->upDowns, index)) {
-    TrackMouseLeave(window);
-    owner->controlUnderMouse = index;
+  if (WindowRecord* owner = MouseEntersControl(window, &WindowRecord::upDowns)) {
     const int half = UpDownHalfAt(windowIndex, index, lParam);
     UpDownRecord* record = owner->upDowns[index - 1].get();
     // Repaints the control asks for itself take the mouse from the record:

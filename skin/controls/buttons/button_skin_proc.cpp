@@ -38,11 +38,7 @@ LRESULT OnCheckChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
-  WindowRecord* owner = OwnerRecordOf(window);
-  const int index = GetPropInt(window, Hw_lbID);
-  if (owner != nullptr && IsValidIndex(owner->buttons, index)) {
-    TrackMouseLeave(window);
-    owner->controlUnderMouse = index;
+  if (WindowRecord* owner = MouseEntersControl(window, &WindowRecord::buttons)) {
     if (owner->hotControlIndex != owner->controlUnderMouse ||
         owner->hotControlClass != kHotClassButton) {
       RepaintButton(window, 0, true);

@@ -10,13 +10,7 @@ namespace {
 
 const char kEditClass[] = "Edit";
 const char kComboBoxClass[] = "ComboBox";
-// The update region passed on with WM_NCPAINT: no valid region handle.
-constexpr WPARAM kNoUpdateRegion = static_cast<WPARAM>(0xFFFFFFFF);
-
-EditRecord* EditRecordOf(HWND box) {
-  EditRecord* record = ControlRecordOf(box, &WindowRecord::edits);
-  return record != nullptr && record->window == box ? record : nullptr;
-}
+EditRecord* EditRecordOf(HWND box) { return RegisteredRecordOf(box, &WindowRecord::edits); }
 
 bool ParentIsComboBox(HWND box) {
   return IsWindowClass(GetParent(box), kComboBoxClass);

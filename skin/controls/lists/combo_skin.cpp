@@ -13,13 +13,7 @@ namespace {
 
 const char kComboBoxClass[] = "ComboBox";
 const char kEditClass[] = "Edit";
-// The update region passed on with WM_NCPAINT: no valid region handle.
-constexpr WPARAM kNoUpdateRegion = static_cast<WPARAM>(0xFFFFFFFF);
-
-ComboRecord* ComboRecordOf(HWND combo) {
-  ComboRecord* record = ControlRecordOf(combo, &WindowRecord::combos);
-  return record != nullptr && record->window == combo ? record : nullptr;
-}
+ComboRecord* ComboRecordOf(HWND combo) { return RegisteredRecordOf(combo, &WindowRecord::combos); }
 
 // The selected item's text becomes the combo box's window text.
 void TakeSelectedText(HWND combo) {

@@ -68,10 +68,7 @@ void RegisterKind(int windowIndex, HWND parent, ListKind kind) {
 
 }  // namespace
 
-ListRecord* ListRecordOf(HWND control) {
-  ListRecord* record = ControlRecordOf(control, &WindowRecord::lists);
-  return record != nullptr && record->window == control ? record : nullptr;
-}
+ListRecord* ListRecordOf(HWND control) { return RegisteredRecordOf(control, &WindowRecord::lists); }
 
 ListKind ListKindOf(HWND control) { return ListKindOfClass(ClassNameOf(control)); }
 

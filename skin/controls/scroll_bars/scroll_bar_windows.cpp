@@ -46,19 +46,19 @@ SCROLLBARINFO ReadStandardBar(HWND host, ScrollBarOrientation orientation) {
 }
 
 ScrollBarSlot FindScrollBarSlot(HWND host, ScrollBarOrientation orientation) {
-  ScrollBarSlot slot;
-  const bool vertical = orientation == ScrollBarOrientation::Vertical;
+  // An "Edit" host's bars are in its edit record, any other host's in its
+  // list record; both keep them as DrawnScrollBars.
+  DrawnScrollBars* bars = nullptr;
   if (IsEditHost(host)) {
-    EditRecord* record = ControlRecordOf(host, &WindowRecord::edits);
-    if (record == nullptr || record->window != host) return slot;
-    slot.bar = vertical ? record->verticalBar : record->horizontalBar;
-    slot.parts = vertical ? &record->verticalParts : &record->horizontalParts;
+    bars = RegisteredRecordOf(host, &WindowRecord::edits);
   } else {
-    ListRecord* record = ControlRecordOf(host, &WindowRecord::lists);
-    if (record == nullptr || record->window != host) return slot;
-    slot.bar = vertical ? record->verticalBar : record->horizontalBar;
-    slot.parts = vertical ? &record->verticalParts : &record->horizontalParts;
+    bars = RegisteredRecordOf(host, &WindowRecord::lists);
   }
+  ScrollBarSlot slot;
+  if (bars == nullptr) return slot;
+  const bool vertical = orientation == ScrollBarOrientation::Vertical;
+  slot.bar = vertical ? bars->verticalBar : bars->horizontalBar;
+  slot.parts = vertical ? &bars->verticalParts : &bars->horizontalParts;
   return slot;
 }
 
