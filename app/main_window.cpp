@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/commands.h"
+#include "app/resource_ids.h"
 #include "app/window_created.h"
 
 const char* const kMainWindowCaption = "岚舟软件-dadavadavu";
@@ -10,7 +11,6 @@ const char* const kMainWindowClass = "LanzhouProxyExtractWindow";
 
 namespace {
 
-constexpr int kIconResource = 129;
 constexpr int kStoredLeft = 50;
 constexpr int kStoredTop = 50;
 
@@ -210,7 +210,7 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = MainWindowProc;
   windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kIconResource));
+  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM_ICON));
   windowClass.hIconSm = windowClass.hIcon;
   windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);

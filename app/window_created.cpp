@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "graphics/assets/skin_pictures.h"
 #include "graphics/gdiplus/gdiplus_lifetime.h"
+#include "graphics/gdiplus/gdiplus_values.h"
 #include "skin/containers/container_skin.h"
 #include "skin/containers/label_skin.h"
 #include "skin/frame/frame_install.h"
@@ -26,29 +27,39 @@ void StartSkinModule() {
   InitGraphicsModule();
 }
 
-// The main window's look, in this order: the frame skin (50-pixel title
-// band, not resizable, title gloss, the embedded 256 x 440 background
-// picture stretched), which also skins the child controls; the control-skin
-// options (skin children, no white overlay); the caption in black with a
-// white halo; the pulse close effect; the two group boxes as containers
-// (their radio buttons are skinned through them); the four labels in
-// 14-pixel black text with a white halo, near alignment, wrapping; last the
-// caption check.
+// The main window's look, in this order: the frame skin (which also skins
+// the child controls), the control-skin options, the caption style, the
+// close effect, the two group boxes as containers (their radio buttons are
+// skinned through them), the four labels; last the caption check.
 void WindowCreated(HWND mainWindow) {
-  InstallFrameSkin(mainWindow, /*titleHeight=*/50, std::nullopt, /*resizable=*/0, std::nullopt,
-                   std::nullopt, std::nullopt, /*titleGloss=*/1, std::nullopt, std::nullopt,
-                   /*backgroundImage=*/CopyPictureBytes(MainBackground()),
-                   /*backgroundMode=*/3);
-  SetControlSkinOptions(/*skinChildren=*/1, /*overlayAlpha=*/0);
-  SetCaptionStyle(mainWindow, std::nullopt, std::nullopt, /*colour=*/0,
-                  /*glowColour=*/0xFFFFFF, std::nullopt, /*glow=*/1);
-  SetCloseEffect(mainWindow, 2);
+  FrameSkinOptions frame;
+  frame.titleHeight = 50;
+  frame.resizable = false;
+  frame.titleGloss = true;
+  frame.backgroundImage = CopyPictureBytes(MainBackground());  // 256 x 440
+  frame.backgroundMode = kBackgroundStretched;
+  InstallFrameSkin(mainWindow, frame);
+
+  SetControlSkinOptions(/*skinChildren=*/1, /*overlayAlpha=*/0);  // no white overlay
+
+  CaptionStyle caption;
+  caption.colour = 0x000000;      // black
+  caption.glowColour = 0xFFFFFF;  // in a white halo
+  caption.glow = true;
+  SetCaptionStyle(mainWindow, caption);
+  SetCloseEffect(mainWindow, kCloseEffectPulse);
 
   for (ControlId group : {kGroup1, kGroup2}) InstallContainerSkin(MainControl(mainWindow, group));
-  for (ControlId label : {kLabel3, kLabel4, kLabel5, kLabel6}) {
-    InstallLabelSkin(MainControl(mainWindow, label), std::nullopt, /*fontSize=*/14, std::nullopt,
-                     /*textColour=*/0, /*glowColour=*/0xFFFFFF, /*alignment=*/0,
-                     /*lineAlignment=*/0, /*wrap=*/1);
+
+  LabelSkinOptions label;
+  label.fontSize = 14;
+  label.textColour = 0x000000;
+  label.glowColour = 0xFFFFFF;
+  label.alignment = StringAlignmentNear;
+  label.lineAlignment = StringAlignmentNear;
+  label.wrap = true;
+  for (ControlId id : {kLabel3, kLabel4, kLabel5, kLabel6}) {
+    InstallLabelSkin(MainControl(mainWindow, id), label);
   }
 
   CheckMainCaption(mainWindow);

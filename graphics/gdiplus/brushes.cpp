@@ -10,35 +10,22 @@ using Gdiplus::GpTexture;
 
 namespace {
 
-Gdiplus::MatrixOrder Order(int order) { return static_cast<Gdiplus::MatrixOrder>(order); }
 Gdiplus::WrapMode Wrap(int wrap) { return static_cast<Gdiplus::WrapMode>(wrap); }
 
 bool SameCounts(size_t a, size_t b) { return a == b ? true : (RecordStatus(InvalidParameter), false); }
 
 }  // namespace
 
-#define PX_NEED_BRUSH(fail) \
-  if (IsEmpty()) return RecordEmpty(), fail
-
 // ---- Brush -----------------------------------------------------------------
 
-bool Brush::Delete() {
-  if (IsEmpty()) return false;
-  bool ok = Record(flat::GdipDeleteBrush(As<Gdiplus::GpBrush>(*this)));
-  SetHandle(nullptr);
-  return ok;
+GdipStatus Brush::DeleteNative(void* handle) {
+  return static_cast<GdipStatus>(flat::GdipDeleteBrush(static_cast<Gdiplus::GpBrush*>(handle)));
 }
 
-void Brush::MoveFrom(Brush& other) {
-  if (this == &other) return;
-  Delete();
-  TakeHandle(other);
-}
-
-bool Brush::Clone(Brush& target) const {
+bool Brush::CloneInto(Brush& target) const {
   if (&target == this) return false;
   target.Delete();
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   Gdiplus::GpBrush* copy = nullptr;
   if (!Record(flat::GdipCloneBrush(As<Gdiplus::GpBrush>(*this), &copy))) return false;
   target.SetHandle(copy);
@@ -47,7 +34,7 @@ bool Brush::Clone(Brush& target) const {
 
 int Brush::GetType() const {
   Gdiplus::BrushType type = Gdiplus::BrushTypeSolidColor;
-  PX_NEED_BRUSH(0);
+  PX_NEED_OBJECT(0);
   if (!Record(flat::GdipGetBrushType(As<Gdiplus::GpBrush>(*this), &type))) return 0;
   return type;
 }
@@ -63,13 +50,13 @@ bool SolidBrush::Create(Argb colour) {
 }
 
 bool SolidBrush::SetColor(Argb colour) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   return Record(flat::GdipSetSolidFillColor(As<Gdiplus::GpSolidFill>(*this), colour));
 }
 
 Argb SolidBrush::GetColor() const {
   Gdiplus::ARGB colour = 0;
-  PX_NEED_BRUSH(0u);
+  PX_NEED_OBJECT(0u);
   if (!Record(flat::GdipGetSolidFillColor(As<Gdiplus::GpSolidFill>(*this), &colour))) return 0;
   return colour;
 }
@@ -135,7 +122,7 @@ bool LinearGradientBrush::CreateFromRectWithAngle(const RectF& rect, Argb c1, Ar
 bool LinearGradientBrush::GetLineColors(Argb& c1, Argb& c2) const {
   Gdiplus::ARGB colours[2] = {0, 0};
   c1 = c2 = 0;
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   if (!Record(flat::GdipGetLineColors(L(*this), colours))) return false;
   c1 = colours[0];
   c2 = colours[1];
@@ -143,96 +130,66 @@ bool LinearGradientBrush::GetLineColors(Argb& c1, Argb& c2) const {
 }
 
 bool LinearGradientBrush::SetLineColors(Argb c1, Argb c2) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   return Record(flat::GdipSetLineColors(L(*this), c1, c2));
 }
 
 RectF LinearGradientBrush::GetLineRect() const {
   Gdiplus::RectF r(0, 0, 0, 0);
-  PX_NEED_BRUSH(RectF{});
+  PX_NEED_OBJECT(RectF{});
   if (!Record(flat::GdipGetLineRect(L(*this), &r))) return RectF{};
   return FromGp(r);
 }
 
 bool LinearGradientBrush::SetGammaCorrection(bool on) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   return Record(flat::GdipSetLineGammaCorrection(L(*this), on ? TRUE : FALSE));
 }
 
 bool LinearGradientBrush::SetBlend(const std::vector<float>& factors, const std::vector<float>& positions) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   if (!SameCounts(factors.size(), positions.size())) return false;
   return Record(flat::GdipSetLineBlend(L(*this), factors.data(), positions.data(), CountOf(factors.size())));
 }
 
 int LinearGradientBrush::GetBlendCount() const {
   INT count = 0;
-  PX_NEED_BRUSH(0);
+  PX_NEED_OBJECT(0);
   if (!Record(flat::GdipGetLineBlendCount(L(*this), &count))) return 0;
   return count;
 }
 
 bool LinearGradientBrush::SetPresetBlend(const std::vector<Argb>& colours, const std::vector<float>& positions) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   if (!SameCounts(colours.size(), positions.size())) return false;
   auto gp = ToGpColours(colours);
   return Record(flat::GdipSetLinePresetBlend(L(*this), gp.data(), positions.data(), CountOf(gp.size())));
 }
 
 bool LinearGradientBrush::SetSigmaBlend(float focus, float scale) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   return Record(flat::GdipSetLineSigmaBlend(L(*this), focus, scale));
 }
 
 bool LinearGradientBrush::SetLinearBlend(float focus, float scale) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   return Record(flat::GdipSetLineLinearBlend(L(*this), focus, scale));
 }
 
 int LinearGradientBrush::GetWrapMode() const {
   Gdiplus::WrapMode wrap = Gdiplus::WrapModeTile;
-  PX_NEED_BRUSH(0);
+  PX_NEED_OBJECT(0);
   if (!Record(flat::GdipGetLineWrapMode(L(*this), &wrap))) return 0;
   return wrap;
 }
 
 bool LinearGradientBrush::SetWrapMode(int wrapMode) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   return Record(flat::GdipSetLineWrapMode(L(*this), Wrap(wrapMode)));
 }
 
-bool LinearGradientBrush::ResetTransform() {
-  PX_NEED_BRUSH(false);
-  return Record(flat::GdipResetLineTransform(L(*this)));
-}
-
-bool LinearGradientBrush::TranslateTransform(float dx, float dy, int order) {
-  PX_NEED_BRUSH(false);
-  return Record(flat::GdipTranslateLineTransform(L(*this), dx, dy, Order(order)));
-}
-
-bool LinearGradientBrush::ScaleTransform(float sx, float sy, int order) {
-  PX_NEED_BRUSH(false);
-  return Record(flat::GdipScaleLineTransform(L(*this), sx, sy, Order(order)));
-}
-
-bool LinearGradientBrush::RotateTransform(float angle, int order) {
-  PX_NEED_BRUSH(false);
-  return Record(flat::GdipRotateLineTransform(L(*this), angle, Order(order)));
-}
-
-// About a centre, as Graphics::ScaleAt / RotateAt do on the world transform.
-bool LinearGradientBrush::ScaleAt(float sx, float sy, PointF c, int order) {
-  float s = order != MatrixOrderPrepend ? -1.0f : 1.0f;
-  return TranslateTransform(s * c.x, s * c.y, order) && ScaleTransform(sx, sy, order) &&
-         TranslateTransform(-s * c.x, -s * c.y, order);
-}
-
-bool LinearGradientBrush::RotateAt(float angle, PointF c, int order) {
-  float s = order != MatrixOrderPrepend ? -1.0f : 1.0f;
-  return TranslateTransform(s * c.x, s * c.y, order) && RotateTransform(angle, order) &&
-         TranslateTransform(-s * c.x, -s * c.y, order);
-}
+const TransformCalls LinearGradientBrush::kTransformCalls = TransformCallsOf<Gdiplus::GpLineGradient, flat::GdipResetLineTransform, flat::GdipTranslateLineTransform,
+                                                       flat::GdipScaleLineTransform, flat::GdipRotateLineTransform>();
 
 // ---- PathGradientBrush -----------------------------------------------------
 
@@ -268,26 +225,26 @@ bool PathGradientBrush::CreateFromPath(const GraphicsPath& path) {
 
 Argb PathGradientBrush::GetCenterColor() const {
   Gdiplus::ARGB colour = 0;
-  PX_NEED_BRUSH(0u);
+  PX_NEED_OBJECT(0u);
   if (!Record(flat::GdipGetPathGradientCenterColor(PG(*this), &colour))) return 0;
   return colour;
 }
 
 bool PathGradientBrush::SetCenterColor(Argb colour) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   return Record(flat::GdipSetPathGradientCenterColor(PG(*this), colour));
 }
 
 int PathGradientBrush::GetPointCount() const {
   INT count = 0;
-  PX_NEED_BRUSH(0);
+  PX_NEED_OBJECT(0);
   if (!Record(flat::GdipGetPathGradientPointCount(PG(*this), &count))) return 0;
   return count;
 }
 
 int PathGradientBrush::GetSurroundColorCount() const {
   INT count = 0;
-  PX_NEED_BRUSH(0);
+  PX_NEED_OBJECT(0);
   if (!Record(flat::GdipGetPathGradientSurroundColorCount(PG(*this), &count))) return 0;
   return count;
 }
@@ -306,7 +263,7 @@ std::vector<Argb> PathGradientBrush::GetSurroundColors() const {
 bool PathGradientBrush::SetSurroundColors(const std::vector<Argb>& colours, int* count) {
   INT n = CountOf(colours.size());
   if (count) *count = 0;
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   auto gp = ToGpColours(colours);
   bool ok = Record(flat::GdipSetPathGradientSurroundColorsWithCount(PG(*this), gp.data(), &n));
   if (count) *count = ok ? n : 0;
@@ -315,38 +272,38 @@ bool PathGradientBrush::SetSurroundColors(const std::vector<Argb>& colours, int*
 
 PointF PathGradientBrush::GetCenterPoint() const {
   Gdiplus::PointF p(0, 0);
-  PX_NEED_BRUSH(PointF{});
+  PX_NEED_OBJECT(PointF{});
   if (!Record(flat::GdipGetPathGradientCenterPoint(PG(*this), &p))) return PointF{};
   return FromGp(p);
 }
 
 bool PathGradientBrush::SetCenterPoint(PointF centre) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   Gdiplus::PointF p = ToGp(centre);
   return Record(flat::GdipSetPathGradientCenterPoint(PG(*this), &p));
 }
 
 RectF PathGradientBrush::GetRect() const {
   Gdiplus::RectF r(0, 0, 0, 0);
-  PX_NEED_BRUSH(RectF{});
+  PX_NEED_OBJECT(RectF{});
   if (!Record(flat::GdipGetPathGradientRect(PG(*this), &r))) return RectF{};
   return FromGp(r);
 }
 
 bool PathGradientBrush::SetGammaCorrection(bool on) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   return Record(flat::GdipSetPathGradientGammaCorrection(PG(*this), on ? TRUE : FALSE));
 }
 
 bool PathGradientBrush::SetBlend(const std::vector<float>& factors, const std::vector<float>& positions) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   if (!SameCounts(factors.size(), positions.size())) return false;
   return Record(flat::GdipSetPathGradientBlend(PG(*this), factors.data(), positions.data(), CountOf(factors.size())));
 }
 
 int PathGradientBrush::GetBlendCount() const {
   INT count = 0;
-  PX_NEED_BRUSH(0);
+  PX_NEED_OBJECT(0);
   if (!Record(flat::GdipGetPathGradientBlendCount(PG(*this), &count))) return 0;
   return count;
 }
@@ -354,7 +311,7 @@ int PathGradientBrush::GetBlendCount() const {
 bool PathGradientBrush::GetFocusScales(float& x, float& y) const {
   Gdiplus::REAL fx = 0, fy = 0;
   x = y = 0;
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   if (!Record(flat::GdipGetPathGradientFocusScales(PG(*this), &fx, &fy))) return false;
   x = fx;
   y = fy;
@@ -362,70 +319,41 @@ bool PathGradientBrush::GetFocusScales(float& x, float& y) const {
 }
 
 bool PathGradientBrush::SetFocusScales(float x, float y) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   return Record(flat::GdipSetPathGradientFocusScales(PG(*this), x, y));
 }
 
 bool PathGradientBrush::SetPresetBlend(const std::vector<Argb>& colours, const std::vector<float>& positions) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   if (!SameCounts(colours.size(), positions.size())) return false;
   auto gp = ToGpColours(colours);
   return Record(flat::GdipSetPathGradientPresetBlend(PG(*this), gp.data(), positions.data(), CountOf(gp.size())));
 }
 
 bool PathGradientBrush::SetSigmaBlend(float focus, float scale) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   return Record(flat::GdipSetPathGradientSigmaBlend(PG(*this), focus, scale));
 }
 
 bool PathGradientBrush::SetLinearBlend(float focus, float scale) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   return Record(flat::GdipSetPathGradientLinearBlend(PG(*this), focus, scale));
 }
 
 int PathGradientBrush::GetWrapMode() const {
   Gdiplus::WrapMode wrap = Gdiplus::WrapModeTile;
-  PX_NEED_BRUSH(0);
+  PX_NEED_OBJECT(0);
   if (!Record(flat::GdipGetPathGradientWrapMode(PG(*this), &wrap))) return 0;
   return wrap;
 }
 
 bool PathGradientBrush::SetWrapMode(int wrapMode) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   return Record(flat::GdipSetPathGradientWrapMode(PG(*this), Wrap(wrapMode)));
 }
 
-bool PathGradientBrush::ResetTransform() {
-  PX_NEED_BRUSH(false);
-  return Record(flat::GdipResetPathGradientTransform(PG(*this)));
-}
-
-bool PathGradientBrush::TranslateTransform(float dx, float dy, int order) {
-  PX_NEED_BRUSH(false);
-  return Record(flat::GdipTranslatePathGradientTransform(PG(*this), dx, dy, Order(order)));
-}
-
-bool PathGradientBrush::ScaleTransform(float sx, float sy, int order) {
-  PX_NEED_BRUSH(false);
-  return Record(flat::GdipScalePathGradientTransform(PG(*this), sx, sy, Order(order)));
-}
-
-bool PathGradientBrush::RotateTransform(float angle, int order) {
-  PX_NEED_BRUSH(false);
-  return Record(flat::GdipRotatePathGradientTransform(PG(*this), angle, Order(order)));
-}
-
-bool PathGradientBrush::ScaleAt(float sx, float sy, PointF c, int order) {
-  float s = order != MatrixOrderPrepend ? -1.0f : 1.0f;
-  return TranslateTransform(s * c.x, s * c.y, order) && ScaleTransform(sx, sy, order) &&
-         TranslateTransform(-s * c.x, -s * c.y, order);
-}
-
-bool PathGradientBrush::RotateAt(float angle, PointF c, int order) {
-  float s = order != MatrixOrderPrepend ? -1.0f : 1.0f;
-  return TranslateTransform(s * c.x, s * c.y, order) && RotateTransform(angle, order) &&
-         TranslateTransform(-s * c.x, -s * c.y, order);
-}
+const TransformCalls PathGradientBrush::kTransformCalls = TransformCallsOf<Gdiplus::GpPathGradient, flat::GdipResetPathGradientTransform, flat::GdipTranslatePathGradientTransform,
+                                                       flat::GdipScalePathGradientTransform, flat::GdipRotatePathGradientTransform>();
 
 // ---- TextureBrush ----------------------------------------------------------
 
@@ -459,46 +387,17 @@ bool TextureBrush::Create2I(const Image& image, int wrapMode, int x, int y, int 
   return true;
 }
 
-bool TextureBrush::ResetTransform() {
-  PX_NEED_BRUSH(false);
-  return Record(flat::GdipResetTextureTransform(T(*this)));
-}
-
-bool TextureBrush::TranslateTransform(float dx, float dy, int order) {
-  PX_NEED_BRUSH(false);
-  return Record(flat::GdipTranslateTextureTransform(T(*this), dx, dy, Order(order)));
-}
-
-bool TextureBrush::ScaleTransform(float sx, float sy, int order) {
-  PX_NEED_BRUSH(false);
-  return Record(flat::GdipScaleTextureTransform(T(*this), sx, sy, Order(order)));
-}
-
-bool TextureBrush::RotateTransform(float angle, int order) {
-  PX_NEED_BRUSH(false);
-  return Record(flat::GdipRotateTextureTransform(T(*this), angle, Order(order)));
-}
-
-bool TextureBrush::ScaleAt(float sx, float sy, PointF c, int order) {
-  float s = order != MatrixOrderPrepend ? -1.0f : 1.0f;
-  return TranslateTransform(s * c.x, s * c.y, order) && ScaleTransform(sx, sy, order) &&
-         TranslateTransform(-s * c.x, -s * c.y, order);
-}
-
-bool TextureBrush::RotateAt(float angle, PointF c, int order) {
-  float s = order != MatrixOrderPrepend ? -1.0f : 1.0f;
-  return TranslateTransform(s * c.x, s * c.y, order) && RotateTransform(angle, order) &&
-         TranslateTransform(-s * c.x, -s * c.y, order);
-}
+const TransformCalls TextureBrush::kTransformCalls = TransformCallsOf<Gdiplus::GpTexture, flat::GdipResetTextureTransform, flat::GdipTranslateTextureTransform,
+                                                       flat::GdipScaleTextureTransform, flat::GdipRotateTextureTransform>();
 
 int TextureBrush::GetWrapMode() const {
   Gdiplus::WrapMode wrap = Gdiplus::WrapModeTile;
-  PX_NEED_BRUSH(0);
+  PX_NEED_OBJECT(0);
   if (!Record(flat::GdipGetTextureWrapMode(T(*this), &wrap))) return 0;
   return wrap;
 }
 
 bool TextureBrush::SetWrapMode(int wrapMode) {
-  PX_NEED_BRUSH(false);
+  PX_NEED_OBJECT(false);
   return Record(flat::GdipSetTextureWrapMode(T(*this), Wrap(wrapMode)));
 }

@@ -10,38 +10,37 @@
 class GraphicsPath;
 class Image;
 
-class Brush : public GdiPlusObject {
+class Brush : public OwnedGdiPlusObject<Brush> {
  public:
-  ~Brush() override { Delete(); }
-  // Releases the native brush; false (and no call) when empty.
-  bool Delete();
-  // A copy of the native brush into target (a brush of the same class).
-  bool Clone(Brush& target) const;
+  static GdipStatus DeleteNative(void* handle);
   // BrushType of the native brush, 0 on failure.
   int GetType() const;
 
  protected:
   Brush() = default;
-  Brush(Brush&& other) noexcept : GdiPlusObject(std::move(other)) {}
-  void MoveFrom(Brush& other);
+  // A copy of the native brush into target; the classes below offer it
+  // only into a brush of their own class.
+  bool CloneInto(Brush& target) const;
 };
 
-class SolidBrush : public Brush {
+// The copy of a brush class: only into a brush of the same class, so that
+// a wrapper always holds the kind of brush its class makes.
+template <class Self>
+class BrushOf : public Brush {
  public:
-  SolidBrush() = default;
-  SolidBrush(SolidBrush&& other) noexcept : Brush(std::move(other)) {}
-  SolidBrush& operator=(SolidBrush&& other) noexcept { MoveFrom(other); return *this; }
+  bool Clone(Self& target) const { return CloneInto(target); }
+};
 
+class SolidBrush : public BrushOf<SolidBrush> {
+ public:
   bool Create(Argb colour);
   bool SetColor(Argb colour);
   Argb GetColor() const;
 };
 
-class LinearGradientBrush : public Brush {
+class LinearGradientBrush : public WithTransform<BrushOf<LinearGradientBrush>, LinearGradientBrush> {
  public:
-  LinearGradientBrush() = default;
-  LinearGradientBrush(LinearGradientBrush&& other) noexcept : Brush(std::move(other)) {}
-  LinearGradientBrush& operator=(LinearGradientBrush&& other) noexcept { MoveFrom(other); return *this; }
+  static const TransformCalls kTransformCalls;
 
   // From colour1 at point1 to colour2 at point2.
   bool Create(PointF point1, PointF point2, Argb colour1, Argb colour2, int wrapMode = WrapModeTile);
@@ -67,19 +66,11 @@ class LinearGradientBrush : public Brush {
   bool SetLinearBlend(float focus, float scale = 1.0f);
   int GetWrapMode() const;
   bool SetWrapMode(int wrapMode);
-  bool ResetTransform();
-  bool TranslateTransform(float dx, float dy, int order = MatrixOrderPrepend);
-  bool ScaleTransform(float sx, float sy, int order = MatrixOrderPrepend);
-  bool RotateTransform(float angle, int order = MatrixOrderPrepend);
-  bool ScaleAt(float sx, float sy, PointF centre, int order = MatrixOrderPrepend);
-  bool RotateAt(float angle, PointF centre, int order = MatrixOrderPrepend);
 };
 
-class PathGradientBrush : public Brush {
+class PathGradientBrush : public WithTransform<BrushOf<PathGradientBrush>, PathGradientBrush> {
  public:
-  PathGradientBrush() = default;
-  PathGradientBrush(PathGradientBrush&& other) noexcept : Brush(std::move(other)) {}
-  PathGradientBrush& operator=(PathGradientBrush&& other) noexcept { MoveFrom(other); return *this; }
+  static const TransformCalls kTransformCalls;
 
   bool Create(const std::vector<PointF>& points, int wrapMode = WrapModeClamp);
   bool CreateI(const std::vector<PointI>& points, int wrapMode = WrapModeClamp);
@@ -106,19 +97,11 @@ class PathGradientBrush : public Brush {
   bool SetLinearBlend(float focus, float scale = 1.0f);
   int GetWrapMode() const;
   bool SetWrapMode(int wrapMode);
-  bool ResetTransform();
-  bool TranslateTransform(float dx, float dy, int order = MatrixOrderPrepend);
-  bool ScaleTransform(float sx, float sy, int order = MatrixOrderPrepend);
-  bool RotateTransform(float angle, int order = MatrixOrderPrepend);
-  bool ScaleAt(float sx, float sy, PointF centre, int order = MatrixOrderPrepend);
-  bool RotateAt(float angle, PointF centre, int order = MatrixOrderPrepend);
 };
 
-class TextureBrush : public Brush {
+class TextureBrush : public WithTransform<BrushOf<TextureBrush>, TextureBrush> {
  public:
-  TextureBrush() = default;
-  TextureBrush(TextureBrush&& other) noexcept : Brush(std::move(other)) {}
-  TextureBrush& operator=(TextureBrush&& other) noexcept { MoveFrom(other); return *this; }
+  static const TransformCalls kTransformCalls;
 
   // The whole picture repeated by wrapMode. The brush keeps its own copy.
   bool Create(const Image& image, int wrapMode = WrapModeTile);
@@ -126,12 +109,6 @@ class TextureBrush : public Brush {
   bool Create2(const Image& image, int wrapMode, float x, float y, float w, float h);
   bool Create2I(const Image& image, int wrapMode, int x, int y, int w, int h);
 
-  bool ResetTransform();
-  bool TranslateTransform(float dx, float dy, int order = MatrixOrderPrepend);
-  bool ScaleTransform(float sx, float sy, int order = MatrixOrderPrepend);
-  bool RotateTransform(float angle, int order = MatrixOrderPrepend);
-  bool ScaleAt(float sx, float sy, PointF centre, int order = MatrixOrderPrepend);
-  bool RotateAt(float angle, PointF centre, int order = MatrixOrderPrepend);
   int GetWrapMode() const;
   bool SetWrapMode(int wrapMode);
 };

@@ -19,6 +19,11 @@ inline bool Record(Gdiplus::GpStatus status) { return RecordStatus(static_cast<G
 // for a null object, recorded without making the call.
 inline bool RecordEmpty() { return RecordStatus(InvalidParameter); }
 
+// The first step of every operation on the object: an empty object records
+// RecordEmpty and returns fail without calling GDI+.
+#define PX_NEED_OBJECT(fail) \
+  if (IsEmpty()) return RecordEmpty(), fail
+
 template <class T>
 T* As(const GdiPlusObject& object) {
   return static_cast<T*>(object.GetHandle());
@@ -42,6 +47,26 @@ auto ToGpArray(const std::vector<From>& items) {
   out.reserve(items.size());
   for (const From& item : items) out.push_back(ToGp(item));
   return out;
+}
+
+// The TransformCalls of a kind of object H from its four flat calls.
+template <class H, Gdiplus::GpStatus(WINGDIPAPI* Reset)(H*),
+          Gdiplus::GpStatus(WINGDIPAPI* Translate)(H*, Gdiplus::REAL, Gdiplus::REAL, Gdiplus::GpMatrixOrder),
+          Gdiplus::GpStatus(WINGDIPAPI* Scale)(H*, Gdiplus::REAL, Gdiplus::REAL, Gdiplus::GpMatrixOrder),
+          Gdiplus::GpStatus(WINGDIPAPI* Rotate)(H*, Gdiplus::REAL, Gdiplus::GpMatrixOrder)>
+TransformCalls TransformCallsOf() {
+  using Order = Gdiplus::GpMatrixOrder;
+  return TransformCalls{
+      [](void* h) { return static_cast<GdipStatus>(Reset(static_cast<H*>(h))); },
+      [](void* h, float x, float y, int o) {
+        return static_cast<GdipStatus>(Translate(static_cast<H*>(h), x, y, static_cast<Order>(o)));
+      },
+      [](void* h, float x, float y, int o) {
+        return static_cast<GdipStatus>(Scale(static_cast<H*>(h), x, y, static_cast<Order>(o)));
+      },
+      [](void* h, float angle, int o) {
+        return static_cast<GdipStatus>(Rotate(static_cast<H*>(h), angle, static_cast<Order>(o)));
+      }};
 }
 
 inline INT CountOf(size_t n) { return static_cast<INT>(n); }

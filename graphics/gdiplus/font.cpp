@@ -11,24 +11,10 @@ GpFont* F(const Font& f) { return As<GpFont>(f); }
 GpFontFamily* FF(const FontFamily& f) { return As<GpFontFamily>(f); }
 }  // namespace
 
-#define PX_NEED_HANDLE(fail) \
-  if (IsEmpty()) return RecordEmpty(), fail
-
 // ---- FontFamily ------------------------------------------------------------
 
-FontFamily& FontFamily::operator=(FontFamily&& other) noexcept {
-  if (this != &other) {
-    Delete();
-    TakeHandle(other);
-  }
-  return *this;
-}
-
-bool FontFamily::Delete() {
-  if (IsEmpty()) return false;
-  bool ok = Record(flat::GdipDeleteFontFamily(FF(*this)));
-  SetHandle(nullptr);
-  return ok;
+GdipStatus FontFamily::DeleteNative(void* handle) {
+  return static_cast<GdipStatus>(flat::GdipDeleteFontFamily(static_cast<Gdiplus::GpFontFamily*>(handle)));
 }
 
 bool FontFamily::CreateFromName(const Text& name) { return CreateFromNameW(ToWideText(name).c_str()); }
@@ -68,7 +54,7 @@ bool FontFamily::GenericMonospace() {
 bool FontFamily::Clone(FontFamily& target) const {
   if (&target == this) return false;
   target.Delete();
-  PX_NEED_HANDLE(false);
+  PX_NEED_OBJECT(false);
   GpFontFamily* copy = nullptr;
   if (!Record(flat::GdipCloneFontFamily(FF(*this), &copy))) return false;
   target.SetHandle(copy);
@@ -79,7 +65,7 @@ Text FontFamily::GetFamilyName(int language) const { return FromWideText(GetFami
 
 WideText FontFamily::GetFamilyNameW(int language) const {
   WCHAR name[LF_FACESIZE] = {};
-  PX_NEED_HANDLE(WideText());
+  PX_NEED_OBJECT(WideText());
   if (!Record(flat::GdipGetFamilyName(FF(*this), name, static_cast<LANGID>(language)))) return WideText();
   name[LF_FACESIZE - 1] = 0;
   return WideText(name);
@@ -87,7 +73,7 @@ WideText FontFamily::GetFamilyNameW(int language) const {
 
 bool FontFamily::IsStyleAvailable(int style) const {
   BOOL available = FALSE;
-  PX_NEED_HANDLE(false);
+  PX_NEED_OBJECT(false);
   if (!Record(flat::GdipIsStyleAvailable(FF(*this), style, &available))) return false;
   return available != FALSE;
 }
@@ -95,7 +81,7 @@ bool FontFamily::IsStyleAvailable(int style) const {
 #define PX_FAMILY_METRIC(Method, Function)              \
   int FontFamily::Method(int style) const {             \
     UINT16 value = 0;                                   \
-    PX_NEED_HANDLE(0);                                  \
+    PX_NEED_OBJECT(0);                                  \
     if (!Record(flat::Function(FF(*this), style, &value))) return 0; \
     return value;                                       \
   }
@@ -107,19 +93,8 @@ PX_FAMILY_METRIC(GetLineSpacing, GdipGetLineSpacing)
 
 // ---- Font ------------------------------------------------------------------
 
-Font& Font::operator=(Font&& other) noexcept {
-  if (this != &other) {
-    Delete();
-    TakeHandle(other);
-  }
-  return *this;
-}
-
-bool Font::Delete() {
-  if (IsEmpty()) return false;
-  bool ok = Record(flat::GdipDeleteFont(F(*this)));
-  SetHandle(nullptr);
-  return ok;
+GdipStatus Font::DeleteNative(void* handle) {
+  return static_cast<GdipStatus>(flat::GdipDeleteFont(static_cast<Gdiplus::GpFont*>(handle)));
 }
 
 bool Font::CreateFromFamily(const FontFamily& family, float size, int style, int unit) {
@@ -195,7 +170,7 @@ bool Font::CreateFromLogFontW(HDC hdc, const LOGFONTW& logFont) {
 bool Font::Clone(Font& target) const {
   if (&target == this) return false;
   target.Delete();
-  PX_NEED_HANDLE(false);
+  PX_NEED_OBJECT(false);
   GpFont* copy = nullptr;
   if (!Record(flat::GdipCloneFont(F(*this), &copy))) return false;
   target.SetHandle(copy);
@@ -204,19 +179,19 @@ bool Font::Clone(Font& target) const {
 
 bool Font::GetLogFontA(const Graphics& graphics, LOGFONTA& logFont) const {
   logFont = LOGFONTA{};
-  PX_NEED_HANDLE(false);
+  PX_NEED_OBJECT(false);
   return Record(flat::GdipGetLogFontA(F(*this), As<Gdiplus::GpGraphics>(graphics), &logFont));
 }
 
 bool Font::GetLogFontW(const Graphics& graphics, LOGFONTW& logFont) const {
   logFont = LOGFONTW{};
-  PX_NEED_HANDLE(false);
+  PX_NEED_OBJECT(false);
   return Record(flat::GdipGetLogFontW(F(*this), As<Gdiplus::GpGraphics>(graphics), &logFont));
 }
 
 bool Font::GetFamily(FontFamily& family) const {
   family.Delete();
-  PX_NEED_HANDLE(false);
+  PX_NEED_OBJECT(false);
   GpFontFamily* result = nullptr;
   if (!Record(flat::GdipGetFamily(F(*this), &result))) return false;
   family.SetHandle(result);
@@ -225,35 +200,35 @@ bool Font::GetFamily(FontFamily& family) const {
 
 int Font::GetStyle() const {
   INT style = 0;
-  PX_NEED_HANDLE(0);
+  PX_NEED_OBJECT(0);
   if (!Record(flat::GdipGetFontStyle(F(*this), &style))) return 0;
   return style;
 }
 
 float Font::GetSize() const {
   Gdiplus::REAL size = 0;
-  PX_NEED_HANDLE(0.0f);
+  PX_NEED_OBJECT(0.0f);
   if (!Record(flat::GdipGetFontSize(F(*this), &size))) return 0;
   return size;
 }
 
 int Font::GetUnit() const {
   Gdiplus::Unit unit = Gdiplus::UnitWorld;
-  PX_NEED_HANDLE(0);
+  PX_NEED_OBJECT(0);
   if (!Record(flat::GdipGetFontUnit(F(*this), &unit))) return 0;
   return unit;
 }
 
 float Font::GetHeight(const Graphics& graphics) const {
   Gdiplus::REAL height = 0;
-  PX_NEED_HANDLE(0.0f);
+  PX_NEED_OBJECT(0.0f);
   if (!Record(flat::GdipGetFontHeight(F(*this), As<Gdiplus::GpGraphics>(graphics), &height))) return 0;
   return height;
 }
 
 float Font::GetHeightGivenDpi(float dpi) const {
   Gdiplus::REAL height = 0;
-  PX_NEED_HANDLE(0.0f);
+  PX_NEED_OBJECT(0.0f);
   if (!Record(flat::GdipGetFontHeightGivenDPI(F(*this), dpi, &height))) return 0;
   return height;
 }

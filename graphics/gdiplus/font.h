@@ -12,14 +12,10 @@
 
 class Graphics;
 
-class FontFamily : public GdiPlusObject {
+class FontFamily : public OwnedGdiPlusObject<FontFamily> {
  public:
-  FontFamily() = default;
-  ~FontFamily() override { Delete(); }
-  FontFamily(FontFamily&& other) noexcept : GdiPlusObject(std::move(other)) {}
-  FontFamily& operator=(FontFamily&& other) noexcept;
+  static GdipStatus DeleteNative(void* handle);
 
-  bool Delete();
   // The installed family of that name (no private collection).
   bool CreateFromName(const Text& name);
   bool CreateFromNameW(const wchar_t* name);
@@ -37,14 +33,10 @@ class FontFamily : public GdiPlusObject {
   int GetLineSpacing(int style = FontStyleRegular) const;
 };
 
-class Font : public GdiPlusObject {
+class Font : public OwnedGdiPlusObject<Font> {
  public:
-  Font() = default;
-  ~Font() override { Delete(); }
-  Font(Font&& other) noexcept : GdiPlusObject(std::move(other)) {}
-  Font& operator=(Font&& other) noexcept;
+  static GdipStatus DeleteNative(void* handle);
 
-  bool Delete();
   bool CreateFromFamily(const FontFamily& family, float size, int style = FontStyleRegular,
                         int unit = UnitWorld);
   // The stock DEFAULT_GUI_FONT as seen on the screen DC.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/resource_ids.h"
 #include "graphics/gdiplus/flat_api.h"
 #include "graphics/gdiplus/shadow_window_class.h"
 #include "skin/state/skin_state.h"
@@ -23,10 +24,10 @@ std::vector<std::uintptr_t>& LiveTokens() {
   return tokens;
 }
 
-// Icon resource 129 of the program, else its icon group "DEFAULT_ICON".
+// The program's icon resource (IDI_PROGRAM_ICON), else its icon group "DEFAULT_ICON".
 HICON LoadProgramIcon() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(129));
+  HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM_ICON));
   if (!icon) icon = LoadIconA(instance, "DEFAULT_ICON");
   return icon;
 }

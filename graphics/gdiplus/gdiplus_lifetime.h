@@ -9,7 +9,7 @@
 
 // Token of the GDI+ session started by InitGraphicsModule (0 = none).
 extern std::uintptr_t GdiPlusToken;
-// Icon of the program (resource 129, else "DEFAULT_ICON"); class icon of
+// Icon of the program (IDI_PROGRAM_ICON, else "DEFAULT_ICON"); class icon of
 // the shadow window class and the frame caption icon.
 extern HICON ClassIcon;
 

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstddef>
+#include <utility>
 
 #include "graphics/gdiplus/gdiplus_values.h"
 
@@ -57,3 +58,77 @@ class GdiPlusObject {
 
 // Records a GDI+ status in LastStatus; true when it is Ok.
 bool RecordStatus(GdipStatus status);
+
+// The GDI+ calls on the local transform of one kind of object (a pen, a
+// gradient or texture brush), over its native handle.
+struct TransformCalls {
+  GdipStatus (*reset)(void* handle);
+  GdipStatus (*translate)(void* handle, float dx, float dy, int order);
+  GdipStatus (*scale)(void* handle, float sx, float sy, int order);
+  GdipStatus (*rotate)(void* handle, float angle, int order);
+};
+
+// The local transform operations, the same for every object that has one:
+// Self::kTransformCalls names its GDI+ calls.
+template <class Base, class Self>
+class WithTransform : public Base {
+ public:
+  bool ResetTransform() { return Apply(Self::kTransformCalls.reset); }
+  bool TranslateTransform(float dx, float dy, int order = MatrixOrderPrepend) {
+    return Apply(Self::kTransformCalls.translate, dx, dy, order);
+  }
+  bool ScaleTransform(float sx, float sy, int order = MatrixOrderPrepend) {
+    return Apply(Self::kTransformCalls.scale, sx, sy, order);
+  }
+  bool RotateTransform(float angle, int order = MatrixOrderPrepend) {
+    return Apply(Self::kTransformCalls.rotate, angle, order);
+  }
+  // About a centre, as Graphics::ScaleAt / RotateAt do on the world
+  // transform: moved there, scaled or rotated, moved back.
+  bool ScaleAt(float sx, float sy, PointF centre, int order = MatrixOrderPrepend) {
+    const float s = order != MatrixOrderPrepend ? -1.0f : 1.0f;
+    return TranslateTransform(s * centre.x, s * centre.y, order) && ScaleTransform(sx, sy, order) &&
+           TranslateTransform(-s * centre.x, -s * centre.y, order);
+  }
+  bool RotateAt(float angle, PointF centre, int order = MatrixOrderPrepend) {
+    const float s = order != MatrixOrderPrepend ? -1.0f : 1.0f;
+    return TranslateTransform(s * centre.x, s * centre.y, order) && RotateTransform(angle, order) &&
+           TranslateTransform(-s * centre.x, -s * centre.y, order);
+  }
+
+ private:
+  template <class Call, class... Args>
+  bool Apply(Call call, Args... args) {
+    if (this->IsEmpty()) return RecordStatus(InvalidParameter);
+    return RecordStatus(call(this->GetHandle(), args...));
+  }
+};
+
+// The owning part every wrapper but the images shares: Delete releases the
+// native object through Self::DeleteNative (defined with the class, over
+// the class's GDI+ delete call); moving hands the object over, releasing
+// what the target held. A class derived from it declares no destructor or
+// move members of its own.
+template <class Self>
+class OwnedGdiPlusObject : public GdiPlusObject {
+ public:
+  ~OwnedGdiPlusObject() override { Delete(); }
+  // Releases the native object; false (and no call) when empty.
+  bool Delete() {
+    if (IsEmpty()) return false;
+    const bool ok = RecordStatus(Self::DeleteNative(GetHandle()));
+    SetHandle(nullptr);
+    return ok;
+  }
+
+ protected:
+  OwnedGdiPlusObject() = default;
+  OwnedGdiPlusObject(OwnedGdiPlusObject&& other) noexcept : GdiPlusObject(std::move(other)) {}
+  OwnedGdiPlusObject& operator=(OwnedGdiPlusObject&& other) noexcept {
+    if (this != &other) {
+      Delete();
+      TakeHandle(other);
+    }
+    return *this;
+  }
+};

@@ -19,14 +19,10 @@ class GraphicsPath;
 class StringFormat;
 class Region;
 
-class Graphics : public GdiPlusObject {
+class Graphics : public OwnedGdiPlusObject<Graphics> {
  public:
-  Graphics() = default;
-  ~Graphics() override { Delete(); }
-  Graphics(Graphics&& other) noexcept : GdiPlusObject(std::move(other)) {}
-  Graphics& operator=(Graphics&& other) noexcept;
+  static GdipStatus DeleteNative(void* handle);
 
-  bool Delete();
   bool Flush(bool sync = false);
   bool CreateFromHWND(HWND hwnd, bool useIcm = false);
   // With device given, the graphics draws on hdc for that device.

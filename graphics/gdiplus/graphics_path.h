@@ -14,14 +14,10 @@ class Graphics;
 class Pen;
 class StringFormat;
 
-class GraphicsPath : public GdiPlusObject {
+class GraphicsPath : public OwnedGdiPlusObject<GraphicsPath> {
  public:
-  GraphicsPath() = default;
-  ~GraphicsPath() override { Delete(); }
-  GraphicsPath(GraphicsPath&& other) noexcept : GdiPlusObject(std::move(other)) {}
-  GraphicsPath& operator=(GraphicsPath&& other) noexcept;
+  static GdipStatus DeleteNative(void* handle);
 
-  bool Delete();
   bool Create(int fillMode = FillModeAlternate);
   // A path from points and their PathPointType bytes (same count).
   bool Create2(const std::vector<PointF>& points, const std::vector<std::uint8_t>& types,

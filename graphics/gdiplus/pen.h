@@ -8,14 +8,11 @@
 
 class Brush;
 
-class Pen : public GdiPlusObject {
+class Pen : public WithTransform<OwnedGdiPlusObject<Pen>, Pen> {
  public:
-  Pen() = default;
-  ~Pen() override { Delete(); }
-  Pen(Pen&& other) noexcept : GdiPlusObject(std::move(other)) {}
-  Pen& operator=(Pen&& other) noexcept;
+  static const TransformCalls kTransformCalls;
+  static GdipStatus DeleteNative(void* handle);
 
-  bool Delete();
   // A pen of one colour, width in unit (world units when not given).
   bool Create1(Argb colour, float width, int unit = UnitWorld);
   // A pen that paints its stroke with brush.
@@ -40,12 +37,6 @@ class Pen : public GdiPlusObject {
   // PenAlignment*.
   bool SetMode(int alignment);
   int GetMode() const;
-  bool ResetTransform();
-  bool TranslateTransform(float dx, float dy, int order = MatrixOrderPrepend);
-  bool ScaleTransform(float sx, float sy, int order = MatrixOrderPrepend);
-  bool RotateTransform(float angle, int order = MatrixOrderPrepend);
-  bool ScaleAt(float sx, float sy, PointF centre, int order = MatrixOrderPrepend);
-  bool RotateAt(float angle, PointF centre, int order = MatrixOrderPrepend);
   Argb GetColor() const;
   bool SetColor(Argb colour);
   bool SetBrushFill(const Brush& brush);

@@ -10,14 +10,10 @@
 class Graphics;
 class GraphicsPath;
 
-class Region : public GdiPlusObject {
+class Region : public OwnedGdiPlusObject<Region> {
  public:
-  Region() = default;
-  ~Region() override { Delete(); }
-  Region(Region&& other) noexcept : GdiPlusObject(std::move(other)) {}
-  Region& operator=(Region&& other) noexcept;
+  static GdipStatus DeleteNative(void* handle);
 
-  bool Delete();
   // An infinite region.
   bool Create();
   bool CreateRect(const RectF& rect);

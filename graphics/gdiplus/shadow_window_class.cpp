@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr char kShadowClassName[] = "duvaZedado";
-
 ShadowRenderRoutine RenderShadowRoutine = nullptr;
 
 void OnShadowSize(HWND hwnd) {
@@ -16,7 +14,7 @@ void OnShadowSize(HWND hwnd) {
 // A press on the shadow starts moving the frame it belongs to, when that
 // frame's record asks for it.
 void OnShadowLeftButtonDown(HWND hwnd) {
-  HWND owner = reinterpret_cast<HWND>(GetPropA(hwnd, Yyck_Glck));
+  HWND owner = GetPropHandle<HWND>(hwnd, Yyck_Glck);
   if (!owner) return;
   WindowRecord* record = WindowRecordAt(GetPropInt(owner, Hw_lbID));
   if (record && record->shadowDragMoves != 0) SendMessageA(owner, WM_NCLBUTTONDOWN, HTCAPTION, 0);
@@ -38,7 +36,7 @@ bool RegisterShadowWindowClass() {
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
   wc.lpszMenuName = "";
-  wc.lpszClassName = kShadowClassName;
+  wc.lpszClassName = kShadowWindowClass;
   wc.hIconSm = nullptr;
   if (RegisterClassExA(&wc) != 0) return true;
   return GetLastError() == ERROR_CLASS_ALREADY_EXISTS;

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+inline constexpr char kShadowWindowClass[] = "duvaZedado";
+
 // Draws a shadow window's picture; supplied by the frame skin.
 using ShadowRenderRoutine = void (*)(HWND shadow);
 // Sets the routine ShadowWindowProc runs on WM_SIZE (nullptr = none).

@@ -6,14 +6,10 @@
 
 #include "graphics/gdiplus/gdiplus_object.h"
 
-class StringFormat : public GdiPlusObject {
+class StringFormat : public OwnedGdiPlusObject<StringFormat> {
  public:
-  StringFormat() = default;
-  ~StringFormat() override { Delete(); }
-  StringFormat(StringFormat&& other) noexcept : GdiPlusObject(std::move(other)) {}
-  StringFormat& operator=(StringFormat&& other) noexcept;
+  static GdipStatus DeleteNative(void* handle);
 
-  bool Delete();
   // StringFormatFlags* and a language id (0 = neutral).
   bool Create(int flags = 0, int language = 0);
   bool GenericDefault();

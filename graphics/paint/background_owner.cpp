@@ -30,12 +30,6 @@ int FindFramedAncestorContainer(int recordIndex, HWND window, HWND stopWindow) {
   return 0;
 }
 
-Text ClassNameOf(HWND window) {
-  char name[256] = {};
-  const int length = GetClassNameA(window, name, 255);
-  return Text(name, length > 0 ? static_cast<size_t>(length) : 0);
-}
-
 RECT TabPageRect(HWND tab) {
   RECT client = {};
   GetClientRect(tab, &client);

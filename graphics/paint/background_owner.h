@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "app/text_ops.h"
+#include "skin/state/window_helpers.h"
 
 enum class BackgroundOwnerKind {
   None,       // no registered window above
@@ -31,9 +32,6 @@ BackgroundOwner FindBackgroundOwner(HWND window);
 // the first ancestor that is a container of record recordIndex with
 // drawFrame set, returns its container index.
 int FindFramedAncestorContainer(int recordIndex, HWND window, HWND stopWindow);
-
-// The window's class name (up to 255 bytes).
-Text ClassNameOf(HWND window);
 
 // The page area of a tab control, in its client coordinates, without the
 // rows of tabs (taken as rows x the first tab's size, plus one pixel).

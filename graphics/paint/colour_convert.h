@@ -12,6 +12,11 @@
 // A COLORREF as a plain 32-bit value (0x00BBGGRR).
 using ColourRef = std::uint32_t;
 
+// The plain colours every painter uses.
+inline constexpr ColourRef kWhite = 0xFFFFFF;
+inline constexpr ColourRef kBlack = 0x000000;
+inline constexpr Argb kOpaqueWhite = 0xFFFFFFFF;
+
 // Exchanges bytes 0 and 2 of colour; byte 3 becomes alpha's low byte when
 // useAlpha, else 255. 0x00BBGGRR -> 0xAARRGGBB.
 Argb ColorrefToArgb(ColourRef colour, int alpha, bool useAlpha);
@@ -20,6 +25,10 @@ Argb ColorrefToArgb(ColourRef colour, int alpha, bool useAlpha);
 // 2 exchanged. 0xAARRGGBB -> 0x00BBGGRR.
 ColourRef ArgbToColorref(Argb argb, int& alpha);
 ColourRef ArgbToColorref(Argb argb);
+
+// A COLORREF at alpha (its low byte) as a GDI+ colour: the painters' way of
+// writing ColorrefToArgb(colour, alpha, true).
+inline Argb Colour(ColourRef colour, int alpha) { return ColorrefToArgb(colour, alpha, true); }
 
 // Channel bytes of a COLORREF.
 constexpr unsigned RedOf(ColourRef c) { return c & 0xFF; }

@@ -25,20 +25,17 @@ bool PresentToComposite(HWND window, HDC sourceDC, bool useKjProps, bool useWind
 
 bool RepaintFromComposite(HWND window, bool useKjProps, bool excludeOnlyUnskinned, std::optional<HDC> dc) {
   const WindowRecord* record = WindowRecordAt(CompositeRecordIndex(window, useKjProps));
-  if (record == nullptr) {
-    if (dc) ReleaseDC(window, *dc);
-    return false;
-  }
+  // A given DC is released here on every path.
+  WindowDc given = WindowDc::Adopt(window, dc.value_or(nullptr));
+  if (record == nullptr) return false;
   const RECT r = ClientBoxInSkinnedWindow(window);
-  HDC target = nullptr;
+  WindowDc target = WindowDc::Adopt(window, nullptr);
   if (excludeOnlyUnskinned) {
-    if (dc) ReleaseDC(window, *dc);
-    target = GetDcWithoutUnskinnedChildren(window, nullptr, false);
+    given = WindowDc::Adopt(window, nullptr);
+    target = WindowDc::Adopt(window, GetDcWithoutUnskinnedChildren(window, nullptr, false));
   } else {
-    target = GetDcWithoutChildren(window, dc.value_or(nullptr), dc.has_value());
+    target = WindowDc::Adopt(window, GetDcWithoutChildren(window, given.release(), dc.has_value()));
   }
-  const BOOL copied = BitBlt(target, 0, 0, RectWidth(r), RectHeight(r), record->frameCopy.get(),
-                             r.left, r.top, SRCCOPY);
-  ReleaseDC(window, target);
-  return copied != FALSE;
+  return BitBlt(target.get(), 0, 0, RectWidth(r), RectHeight(r), record->frameCopy.get(), r.left,
+                r.top, SRCCOPY) != FALSE;
 }

@@ -16,7 +16,6 @@ namespace {
 // The group box's frame starts this far below the top edge.
 constexpr int kGroupBoxFrameTop = 5;
 constexpr int kContainerCornerSize = 5;
-constexpr int kGroupBoxFrameStyle = 1;
 
 const char kTabControlClass[] = "SysTabControl32";
 
@@ -70,7 +69,7 @@ void FillContainer(HDC dc, int recordIndex, HWND window, const ContainerRecord& 
   SolidBrush brush;
   if (!graphics.CreateFromHDC(dc) || !path.Create() || !brush.Create(FillArgb(container))) return;
 
-  if (container.frameStyle == kGroupBoxFrameStyle) {
+  if (container.frameStyle == kFrameStyleGroupBox) {
     AddGroupBoxShape(path, rc);
     if (nested) {
       const int outer = FindContainerRecord(recordIndex, GetParent(window));

@@ -2,13 +2,18 @@
 #include "graphics/paint/dib_section.h"
 
 HBITMAP CreateDib32(int width, int height) {
+  void* bits = nullptr;
+  return CreateDib32(width, height, false, &bits);
+}
+
+HBITMAP CreateDib32(int width, int height, bool topDown, void** bits) {
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;  // positive: bottom-up
+  info.bmiHeader.biHeight = topDown ? -height : height;  // positive: bottom-up
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  *bits = nullptr;
+  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }

@@ -6,7 +6,6 @@
 #include "graphics/gdiplus/font.h"
 #include "graphics/gdiplus/image.h"
 #include "graphics/gdiplus/string_format.h"
-#include "graphics/paint/argb_bitmap.h"
 
 namespace {
 
@@ -31,7 +30,7 @@ bool MakeLayout(GlowLayout& layout, const Text& fontName, int fontStyle, float f
 bool MakeGlowImage(Bitmap& glow, const Text& text, const GlowLayout& layout, ColourRef glowColour,
                    int width, int height, int blurDivisor) {
   Bitmap full;
-  if (!CreateArgbBitmap(full, width, height)) return false;
+  if (!full.CreateFromScan0(width, height)) return false;
   {
     Graphics g;
     SolidBrush brush;
@@ -45,7 +44,7 @@ bool MakeGlowImage(Bitmap& glow, const Text& text, const GlowLayout& layout, Col
   const float smallW = static_cast<float>(width) / static_cast<float>(blurDivisor);
   const float smallH = static_cast<float>(height) / static_cast<float>(blurDivisor);
   Bitmap small;
-  if (!CreateArgbBitmap(small, static_cast<int>(smallW), static_cast<int>(smallH))) return false;
+  if (!small.CreateFromScan0(static_cast<int>(smallW), static_cast<int>(smallH))) return false;
   {
     Graphics g;
     if (!g.FromImage(small)) return false;
@@ -56,7 +55,7 @@ bool MakeGlowImage(Bitmap& glow, const Text& text, const GlowLayout& layout, Col
   }
   full.Dispose();
 
-  if (!CreateArgbBitmap(glow, width, height)) return false;
+  if (!glow.CreateFromScan0(width, height)) return false;
   Graphics g;
   if (!g.FromImage(glow)) return false;
   g.SetCompositingQuality(CompositingQualityGammaCorrected);

@@ -81,13 +81,10 @@ int MemoryDcCount() { return static_cast<int>(MemoryDcTable.size()); }
 bool IsRememberedMemoryDc(HDC dc) { return dc != nullptr && FindEntry(dc) != nullptr; }
 
 HDC CreateRememberedMemoryDc(int width, int height) {
-  HBITMAP bitmap = CreateDib32(width, height);
+  BitmapOwner bitmap(CreateDib32(width, height));
   HDC dc = CreateCompatibleDC(nullptr);
-  if (dc == nullptr) {
-    if (bitmap != nullptr) DeleteObject(bitmap);
-    return nullptr;
-  }
-  HGDIOBJ previous = bitmap != nullptr ? SelectObject(dc, bitmap) : nullptr;
-  RememberMemoryDc(dc, bitmap, previous);
+  if (dc == nullptr) return nullptr;
+  HGDIOBJ previous = bitmap ? SelectObject(dc, bitmap.get()) : nullptr;
+  RememberMemoryDc(dc, bitmap.release(), previous);
   return dc;
 }

@@ -5,17 +5,11 @@
 #include "graphics/gdiplus/image.h"
 #include "skin/state/skin_state.h"
 
-namespace {
-
-// Pixels of exactly this colour (whatever their alpha) are left alone: the
-// picture's transparent background.
-constexpr ColourRef kPureWhite = 0xFFFFFF;
-
-}  // namespace
-
 Argb TintPixel(Argb pixel, ColourRef accent) {
+  // Pure white pixels (whatever their alpha) are left alone: the picture's
+  // transparent background.
   const ColourRef c = ArgbToColorref(pixel);
-  if (c == kPureWhite) return pixel;
+  if (c == kWhite) return pixel;
   const unsigned r = RedOf(c), g = GreenOf(c), b = BlueOf(c);
   const unsigned grey = (r + g + b) / 3;
   const ColourRef tinted =
@@ -32,7 +26,7 @@ Bytes TintTickWithAccent() {
   for (int x = 0; x < w; ++x) {
     for (int y = 0; y < h; ++y) {
       const Argb pixel = tick.GetPixel(x, y);
-      if (ArgbToColorref(pixel) == kPureWhite) continue;
+      if (ArgbToColorref(pixel) == kWhite) continue;
       tick.SetPixel(x, y, TintPixel(pixel, accent));
     }
   }

@@ -1,5 +1,6 @@
-// What a window that holds skinned controls does for them, shared by the
-// container procedure and the label procedure: the per-class control skins
+// What a window that holds skinned controls does for them, the one copy the
+// frame procedure and the container procedure both call: the per-class
+// control skins
 // run on its children, the colours it hands to them on WM_CTLCOLOR*, and the
 // repaints it triggers on their commands and notifications.
 #pragma once
@@ -7,16 +8,17 @@
 #include <windows.h>
 
 // Runs the per-class control installers on the direct children of parent,
-// registering them in window record windowIndex, in the order the frame
-// installer uses.
+// registering them in window record windowIndex, in their fixed order: push
+// buttons, radio buttons and check boxes, edit and combo boxes, trackbars,
+// progress bars, list-type controls, up-down controls, headers, toolbars.
 void InstallChildControlSkins(int windowIndex, HWND parent);
 
 // WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN and WM_CTLCOLORSTATIC
 // for control drawing on dc: true with the brush in result when the skin
 // answers (a pattern brush of the background behind an edit or static
-// control, the hollow brush for buttons and plain list boxes; the brush and
-// bitmap are kept in the control's Kj_dxjb and Kj_wtjb, replacing and
-// deleting the previous ones); false when the message is to be passed on.
+// control, the hollow brush for buttons and plain list boxes; see
+// ctl_colour_brushes.h); false when the message is to be passed on, also
+// when no background brush can be made.
 bool AnswerChildControlColour(UINT message, HDC dc, HWND control, LRESULT& result);
 
 // WM_COMMAND from a child: while SkinChildControls and ControlBackdropSet
@@ -33,6 +35,3 @@ void RepaintOnChildNotify(LPARAM lParam);
 // Deletes the objects held in Kj_dxjb and Kj_wtjb of every direct child of
 // parent (those the skin handed out on WM_CTLCOLOR*).
 void DeleteChildCtlColorObjects(HWND parent);
-
-// The class name of window compared without case.
-bool IsWindowClass(HWND window, const char* className);

@@ -5,7 +5,7 @@
 
 #include "skin/containers/child_control_answers.h"
 #include "skin/containers/container_skin.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/buttons/push_button_skin.h"
 #include "skin/state/skin_state.h"
 
 namespace {
@@ -32,12 +32,11 @@ HWND MarkedAncestor(HWND window) {
 
 }  // namespace
 
-void InstallContainerSkin(HWND container, std::optional<int> drawFrame,
-                          std::optional<int> fillColour, std::optional<int> fillAlpha,
-                          std::optional<int> drawBorder) {
+void InstallContainerSkin(HWND container, const ContainerSkinOptions& options) {
   if (FindContainerRecord(FindOwningWindowRecord(container), container) >= 1) return;
-  RegisterContainer(container, drawFrame.value_or(1), fillColour.value_or(0),
-                    fillAlpha ? (*fillAlpha & 0xFF) : 255, drawBorder.value_or(0));
+  RegisterContainer(container, options.drawFrame.value_or(true), options.fillColour.value_or(0),
+                    options.fillAlpha ? (*options.fillAlpha & 0xFF) : 255,
+                    options.drawBorder.value_or(false));
 }
 
 void RegisterContainer(HWND container, int drawFrame, int fillColour, int fillAlpha,
@@ -62,7 +61,7 @@ void RegisterContainer(HWND container, int drawFrame, int fillColour, int fillAl
     const bool tab = IsTabControl(container);
     if (tab || IsGroupBox(container)) {
       record.drawFrame = 1;
-      record.frameStyle = tab ? 2 : 1;
+      record.frameStyle = tab ? kFrameStyleTabControl : kFrameStyleGroupBox;
       ControlFont font = ReadControlFont(container);
       record.fontFace = font.face;
       record.fontSize = font.size;
@@ -75,14 +74,10 @@ void RegisterContainer(HWND container, int drawFrame, int fillColour, int fillAl
   // The installers only touch the control lists, but take the record afresh.
   ContainerRecord* record = RecordAt(WindowRecordAt(w)->containers, index);
   record->redraw = 1;
-  const auto saved = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-      container, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ContainerSkinProc)));
-  record->savedProc = saved;
-  SetPropInt(container, Hw_hProc, static_cast<int>(reinterpret_cast<INT_PTR>(saved)));
+  record->savedProc = ReplaceWindowProc(container, &ContainerSkinProc);
   SetPropInt(container, Hw_lbID, index);
   SetPropInt(container, Hw_FuID, w);
-  SetPropInt(container, Mb_zpf,
-             static_cast<int>(reinterpret_cast<INT_PTR>(MarkedAncestor(container))));
+  SetPropHandle(container, Mb_zpf, MarkedAncestor(container));
 }
 
 void RemoveContainer(int windowIndex, int containerIndex) {
@@ -92,8 +87,7 @@ void RemoveContainer(int windowIndex, int containerIndex) {
   if (record == nullptr) return;
   HWND container = record->hwnd;
   if (container != nullptr) {
-    SetWindowLongPtrA(container, GWLP_WNDPROC,
-                      static_cast<LONG_PTR>(GetPropInt(container, Hw_hProc)));
+    RestoreWindowProc(container);
     DeleteChildCtlColorObjects(container);
   }
   owner->containers.erase(owner->containers.begin() + (containerIndex - 1));

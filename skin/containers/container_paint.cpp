@@ -10,6 +10,7 @@
 #include "graphics/paint/background_owner.h"
 #include "graphics/paint/clipping.h"
 #include "graphics/paint/colour_convert.h"
+#include "graphics/paint/fill_steps.h"
 #include "graphics/paint/composite_present.h"
 #include "graphics/paint/control_background.h"
 #include "graphics/paint/memory_dc_table.h"
@@ -17,52 +18,15 @@
 #include "graphics/paint/window_geometry.h"
 #include "skin/containers/child_control_answers.h"
 #include "skin/containers/container_skin.h"
+#include "skin/state/gdi_owners.h"
 #include "skin/state/skin_state.h"
 
 namespace {
 
-constexpr ColourRef kBlack = 0x000000;
-constexpr ColourRef kWhite = 0xFFFFFF;
 // Caption offset from the side it is aligned to.
 constexpr int kCaptionInset = 10;
 // The group box's frame starts this far below the top edge.
 constexpr int kGroupFrameTop = 5;
-
-// The memory DC of ComposeControlBackground, released with ReleaseMemoryDc.
-class ComposedDc {
- public:
-  ComposedDc(HWND window, const RECT& rc) : dc_(ComposeControlBackground(window, rc)) {}
-  ~ComposedDc() { ReleaseMemoryDc(dc_); }
-  ComposedDc(const ComposedDc&) = delete;
-  ComposedDc& operator=(const ComposedDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_ = nullptr;
-};
-
-// A plain memory DC compatible with the screen, for measuring text.
-class ScreenMeasureDc {
- public:
-  ScreenMeasureDc() : dc_(CreateCompatibleDC(nullptr)) {}
-  ~ScreenMeasureDc() {
-    if (dc_ != nullptr) DeleteDC(dc_);
-  }
-  ScreenMeasureDc(const ScreenMeasureDc&) = delete;
-  ScreenMeasureDc& operator=(const ScreenMeasureDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_ = nullptr;
-};
-
-void DrawRoundOutline(Graphics& g, float x, float y, float w, float h, int r, Argb colour) {
-  GraphicsPath path;
-  Pen pen;
-  if (path.Create() && AddRoundRect(path, x, y, w, h, r) && pen.Create1(colour, 1.0f)) {
-    g.DrawPath(pen, path);
-  }
-}
 
 // The two-line rounded border of a container that is neither a group box
 // nor a tab control.
@@ -71,22 +35,13 @@ void PaintGenericBorder(HDC dc, int width, int height) {
   if (!g.CreateFromHDC(dc)) return;
   const auto w = static_cast<float>(width);
   const auto h = static_cast<float>(height);
-  DrawRoundOutline(g, 0, 0, w - 1, h - 1, 5, ColorrefToArgb(kBlack, 40, true));
-  DrawRoundOutline(g, 1, 1, w - 3, h - 3, 3, ColorrefToArgb(kWhite, 100, true));
-}
-
-Text WindowTextOf(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return Text();
-  Text text(static_cast<size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(window, &text[0], length + 1);
-  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-  return text;
+  OutlineRoundRect(g, 0, 0, w - 1, h - 1, 5, ColorrefToArgb(kBlack, 40, true));
+  OutlineRoundRect(g, 1, 1, w - 3, h - 3, 3, ColorrefToArgb(kWhite, 100, true));
 }
 
 // Width of text in font on a screen-compatible DC, rounded down, plus 1.
 int CaptionWidth(const Text& text, const Font& font) {
-  ScreenMeasureDc screen;
+  CompatibleDc screen;
   Graphics g;
   if (screen.get() == nullptr || !g.CreateFromHDC(screen.get())) return 1;
   const RectF box = g.MeasureString(text, font, RectF{});
@@ -113,9 +68,9 @@ void PaintContainer(int windowIndex, int containerIndex) {
   const int width = rc.right;
   const int height = rc.bottom;
   {
-    ComposedDc dc(container, rc);
+    RegisteredDcOwner dc(ComposeControlBackground(container, rc));
     if (dc.get() != nullptr) {
-      if (record->frameStyle == 1) {
+      if (record->frameStyle == kFrameStyleGroupBox) {
         PaintGroupBox(windowIndex, containerIndex, dc.get());
       } else if (IsWindowClass(container, WC_TABCONTROLA)) {
         PaintTabControl(container, dc.get());
@@ -123,9 +78,9 @@ void PaintContainer(int windowIndex, int containerIndex) {
         PaintGenericBorder(dc.get(), width, height);
       }
       PresentToComposite(container, dc.get(), false, false);
-      HDC target = GetDcWithoutChildren(container, nullptr, false);
-      BitBlt(target, 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
-      ReleaseDC(container, target);
+      const WindowDc target =
+          WindowDc::Adopt(container, GetDcWithoutChildren(container, nullptr, false));
+      BitBlt(target.get(), 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
     }
   }
   // Painting runs no messages, but take the record afresh all the same.
@@ -152,8 +107,8 @@ void PaintGroupBox(int windowIndex, int containerIndex, HDC dc) {
     Graphics g;
     if (g.CreateFromHDC(dc)) {
       const auto top = static_cast<float>(kGroupFrameTop);
-      DrawRoundOutline(g, 0, top, w - 1, h - 6, 5, ColorrefToArgb(kBlack, 40, true));
-      DrawRoundOutline(g, 1, top + 1, w - 3, h - 8, 3, ColorrefToArgb(kWhite, 90, true));
+      OutlineRoundRect(g, 0, top, w - 1, h - 6, 5, ColorrefToArgb(kBlack, 40, true));
+      OutlineRoundRect(g, 1, top + 1, w - 3, h - 8, 3, ColorrefToArgb(kWhite, 90, true));
     }
   }
 
@@ -194,7 +149,7 @@ void RestoreCaptionBackground(HWND container, HDC dc, const RECT& r) {
   const ContainerRecord* record =
       RecordAt(owner->containers, FindContainerRecord(recordIndex, container));
   if (record == nullptr || record->fillColour == 0) return;
-  const int top = record->frameStyle == 1 ? r.top + 4 : r.top;
+  const int top = record->frameStyle == kFrameStyleGroupBox ? r.top + 4 : r.top;
   if (r.bottom <= top) return;
   Graphics g;
   SolidBrush brush;

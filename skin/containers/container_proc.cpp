@@ -1,10 +1,8 @@
 // The subclass procedure of registered containers.
 #include "graphics/paint/composite_present.h"
 #include "skin/containers/child_control_answers.h"
-#include "skin/controls/parent_container_stale.h"
 #include "skin/containers/container_skin.h"
-#include "skin/controls/push_button_skin.h"
-#include "skin/frame/frame_proc.h"
+#include "skin/controls/buttons/push_button_skin.h"
 #include "skin/state/skin_state.h"
 
 namespace {
@@ -59,14 +57,14 @@ LRESULT OnPaint(HWND container, WPARAM wParam, LPARAM lParam) {
   if (ref.record == nullptr || ref.record->drawFrame == 0) {
     return PassOn(container, WM_PAINT, wParam, lParam);
   }
-  PAINTSTRUCT paint{};
-  HDC dc = BeginPaint(container, &paint);
-  if (ref.record->redraw != 0 || ref.record->backgroundStale != 0) {
-    PaintContainer(ref.windowIndex, ref.containerIndex);
-    EndPaint(container, &paint);
-  } else {
-    // Releases the paint DC itself; as the frame's copy path, no EndPaint.
-    RepaintFromComposite(container, false, false, dc);
+  {
+    PaintDc paint(container);
+    if (ref.record->redraw != 0 || ref.record->backgroundStale != 0) {
+      PaintContainer(ref.windowIndex, ref.containerIndex);
+    } else {
+      // Releases the paint DC itself; as the frame's copy path, no EndPaint.
+      RepaintFromComposite(container, false, false, paint.HandOver());
+    }
   }
   InvalidateTransparentChildren(container);
   return DefWindowProcA(container, WM_PAINT, wParam, lParam);

@@ -15,13 +15,19 @@
 
 #include <optional>
 
+// The look of a container. A member not given takes its default; one given
+// as 0 is 0.
+struct ContainerSkinOptions {
+  std::optional<bool> drawFrame;   // true
+  std::optional<int> fillColour;   // 0: no fill
+  std::optional<int> fillAlpha;    // 255; only its low byte counts
+  std::optional<bool> drawBorder;  // false
+};
+
 // The application's entry. Does nothing when container has no skinned window
-// above it or is registered there already. Defaults: drawFrame 1, no fill
-// (fillColour 0), fillAlpha 255 (only its low byte counts), drawBorder 0.
-void InstallContainerSkin(HWND container, std::optional<int> drawFrame = std::nullopt,
-                          std::optional<int> fillColour = std::nullopt,
-                          std::optional<int> fillAlpha = std::nullopt,
-                          std::optional<int> drawBorder = std::nullopt);
+// above it or is registered there already.
+void InstallContainerSkin(HWND container,
+                          const ContainerSkinOptions& options = ContainerSkinOptions());
 
 // The registration proper: a container record in the owning window record,
 // the per-class control skins on the container's children, subclassing and

@@ -8,7 +8,7 @@
 #include "graphics/paint/control_background.h"
 #include "graphics/paint/glow_text.h"
 #include "graphics/paint/memory_dc_table.h"
-#include "skin/controls/parent_container_stale.h"
+#include "skin/state/gdi_owners.h"
 #include "skin/state/skin_state.h"
 
 namespace {
@@ -18,28 +18,6 @@ constexpr float kTextLeft = -2.0f;
 constexpr float kTextExtraWidth = 8.0f;
 
 LabelRecord* LabelRecordOf(HWND label) { return ControlRecordOf(label, &WindowRecord::labels); }
-
-Text WindowTextOf(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return Text();
-  Text text(static_cast<size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(window, &text[0], length + 1);
-  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-  return text;
-}
-
-// The memory DC of ComposeControlBackground, released with ReleaseMemoryDc.
-class ComposedDc {
- public:
-  ComposedDc(HWND window, const RECT& rc) : dc_(ComposeControlBackground(window, rc)) {}
-  ~ComposedDc() { ReleaseMemoryDc(dc_); }
-  ComposedDc(const ComposedDc&) = delete;
-  ComposedDc& operator=(const ComposedDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_ = nullptr;
-};
 
 void DrawLabelText(HDC dc, const LabelRecord& record, const Text& text, int width, int height) {
   Graphics g;
@@ -94,14 +72,14 @@ LRESULT OnSetText(HWND label, WPARAM wParam, LPARAM lParam) {
 LRESULT OnPaint(HWND label, WPARAM wParam, LPARAM lParam) {
   const LabelRecord* record = LabelRecordOf(label);
   if (record == nullptr) return PassOn(label, WM_PAINT, wParam, lParam);
-  PAINTSTRUCT paint{};
-  HDC dc = BeginPaint(label, &paint);
-  if (record->redraw == 1) {
-    PaintLabel(label);
-    EndPaint(label, &paint);
-  } else {
-    // Releases the paint DC itself; no EndPaint on this path.
-    RepaintFromComposite(label, false, false, dc);
+  {
+    PaintDc paint(label);
+    if (record->redraw == 1) {
+      PaintLabel(label);
+    } else {
+      // Releases the paint DC itself; no EndPaint on this path.
+      RepaintFromComposite(label, false, false, paint.HandOver());
+    }
   }
   return DefWindowProcA(label, WM_PAINT, wParam, lParam);
 }
@@ -124,30 +102,25 @@ LRESULT OnShowWindow(HWND label, WPARAM wParam, LPARAM lParam) {
 
 Text DefaultLabelFontFace() { return "宋体"; }
 
-int InstallLabelSkin(HWND label, const std::optional<Text>& fontFace, std::optional<int> fontSize,
-                     std::optional<int> fontStyle, std::optional<int> textColour,
-                     std::optional<int> glowColour, std::optional<int> alignment,
-                     std::optional<int> lineAlignment, std::optional<int> wrap) {
+int InstallLabelSkin(HWND label, const LabelSkinOptions& options) {
   const int w = FindOwningWindowRecord(label);
   WindowRecord* owner = WindowRecordAt(w);
   if (owner == nullptr) return 0;
   const int n = TakeControlRecord(owner->labels);
   LabelRecord& record = *RecordAt(owner->labels, n);
   record.hwnd = label;
-  record.alignment = alignment.value_or(0);
-  record.lineAlignment = lineAlignment.value_or(kDefaultLabelLineAlignment);
-  record.wrap = wrap.value_or(0);
-  record.textColour = textColour.value_or(0);
-  record.glowOn = glowColour ? 1 : 0;
-  record.glowColour = glowColour.value_or(-1);
-  record.fontFace = fontFace.value_or(DefaultLabelFontFace());
-  record.fontSize = fontSize.value_or(kDefaultLabelFontSize);
-  record.fontStyle = fontStyle.value_or(0);
+  record.alignment = options.alignment.value_or(0);
+  record.lineAlignment = options.lineAlignment.value_or(kDefaultLabelLineAlignment);
+  record.wrap = options.wrap.value_or(false);
+  record.textColour = options.textColour.value_or(0);
+  record.glowOn = options.glowColour.has_value();
+  record.glowColour = options.glowColour.value_or(-1);
+  record.fontFace = options.fontFace.value_or(DefaultLabelFontFace());
+  record.fontSize = options.fontSize.value_or(kDefaultLabelFontSize);
+  record.fontStyle = options.fontStyle.value_or(0);
   record.redraw = 1;
 
-  const LONG_PTR previous =
-      SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LabelSkinProc));
-  SetPropInt(label, Hw_hProc, static_cast<int>(previous));
+  ReplaceWindowProc(label, &LabelSkinProc);
   SetPropInt(label, Hw_FuID, w);
   SetPropInt(label, Hw_lbID, n);
   return 1;
@@ -185,13 +158,12 @@ void PaintLabel(HWND label, const std::optional<Text>& text) {
   const int width = rc.right;
   const int height = rc.bottom;
   {
-    ComposedDc dc(label, rc);
+    RegisteredDcOwner dc(ComposeControlBackground(label, rc));
     if (dc.get() == nullptr) return;
     DrawLabelText(dc.get(), record, s, width, height);
     PresentToComposite(label, dc.get(), false, false);
-    HDC target = GetDcWithoutChildren(label, nullptr, false);
-    BitBlt(target, 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
-    ReleaseDC(label, target);
+    const WindowDc target = WindowDc::Adopt(label, GetDcWithoutChildren(label, nullptr, false));
+    BitBlt(target.get(), 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
   }
   if (LabelRecord* done = LabelRecordOf(label)) done->redraw = 0;
 }

@@ -21,20 +21,23 @@ Text DefaultLabelFontFace();  // "宋体"
 inline constexpr int kDefaultLabelFontSize = 12;
 inline constexpr int kDefaultLabelLineAlignment = 1;  // centred
 
-// Registers and subclasses label. Parameters not given take their default:
-// fontFace "宋体", fontSize 12 (GDI+ world units), fontStyle 0, textColour 0
-// (black), no glow (a given glowColour turns it on), alignment 0 (near),
-// lineAlignment 1 (centre), wrap 0 (one line). Returns 0 and does nothing
-// when label has no skinned window above it, else 1. A label is installed
-// once (a second install would make the skin procedure its own saved one).
-int InstallLabelSkin(HWND label, const std::optional<Text>& fontFace = std::nullopt,
-                     std::optional<int> fontSize = std::nullopt,
-                     std::optional<int> fontStyle = std::nullopt,
-                     std::optional<int> textColour = std::nullopt,
-                     std::optional<int> glowColour = std::nullopt,
-                     std::optional<int> alignment = std::nullopt,
-                     std::optional<int> lineAlignment = std::nullopt,
-                     std::optional<int> wrap = std::nullopt);
+// The look of a skinned label. A member not given takes its default; one
+// given as 0 is 0.
+struct LabelSkinOptions {
+  std::optional<Text> fontFace;       // "宋体"
+  std::optional<int> fontSize;        // 12 (GDI+ world units)
+  std::optional<int> fontStyle;       // 0
+  std::optional<int> textColour;      // 0 (black)
+  std::optional<int> glowColour;      // no glow; a given colour turns it on
+  std::optional<int> alignment;       // StringAlignmentNear
+  std::optional<int> lineAlignment;   // StringAlignmentCenter
+  std::optional<bool> wrap;           // one line
+};
+
+// Registers and subclasses label. Returns 0 and does nothing when label has
+// no skinned window above it, else 1. A label is installed once (a second
+// install would make the skin procedure its own saved one).
+int InstallLabelSkin(HWND label, const LabelSkinOptions& options = LabelSkinOptions());
 
 // The subclass procedure of skinned labels.
 LRESULT CALLBACK LabelSkinProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam);

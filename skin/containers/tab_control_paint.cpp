@@ -6,18 +6,17 @@
 
 #include "graphics/gdiplus/gdiplus_objects.h"
 #include "graphics/paint/colour_convert.h"
+#include "graphics/paint/fill_steps.h"
 #include "graphics/paint/control_background.h"
 #include "graphics/paint/memory_dc_table.h"
 #include "graphics/paint/round_shapes.h"
 #include "graphics/paint/window_geometry.h"
 #include "skin/containers/container_skin.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/buttons/push_button_skin.h"
 #include "skin/state/skin_state.h"
 
 namespace {
 
-constexpr ColourRef kBlack = 0x000000;
-constexpr ColourRef kWhite = 0xFFFFFF;
 // How far the selected tab reaches towards the page, over the page outline.
 constexpr int kSelectedReach = 2;
 
@@ -37,14 +36,6 @@ Text TabText(HWND tab, int index) {
     return Text();
   }
   return Text(item.pszText != nullptr ? item.pszText : "");
-}
-
-void DrawRoundOutline(Graphics& g, float x, float y, float w, float h, int r, Argb colour) {
-  GraphicsPath path;
-  Pen pen;
-  if (path.Create() && AddRoundRect(path, x, y, w, h, r) && pen.Create1(colour, 1.0f)) {
-    g.DrawPath(pen, path);
-  }
 }
 
 // The gradient runs from the tab's outer edge (white) to its page edge
@@ -188,8 +179,8 @@ void PaintTabControl(HWND tab, HDC dc) {
       const auto ph = static_cast<float>(RectHeight(page));
       const auto px = static_cast<float>(page.left);
       const auto py = static_cast<float>(page.top);
-      DrawRoundOutline(g, px, py, pw - 1, ph - 1, 5, ColorrefToArgb(kBlack, 80, true));
-      DrawRoundOutline(g, px + 1, py + 1, pw - 3, ph - 3, 5, ColorrefToArgb(kWhite, 120, true));
+      OutlineRoundRect(g, px, py, pw - 1, ph - 1, 5, ColorrefToArgb(kBlack, 80, true));
+      OutlineRoundRect(g, px + 1, py + 1, pw - 3, ph - 3, 5, ColorrefToArgb(kWhite, 120, true));
     }
   }
   for (int index = 0; index < count; ++index) PaintTab(tab, dc, index, index == selected, side);

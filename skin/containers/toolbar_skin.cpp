@@ -23,9 +23,8 @@
 #include "graphics/paint/round_shapes.h"
 #include "skin/containers/container_skin.h"
 #include "skin/containers/label_skin.h"
-#include "skin/controls/list_skin.h"
-#include "skin/controls/parent_container_stale.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/lists/list_skin.h"
+#include "skin/controls/buttons/push_button_skin.h"
 #include "skin/state/skin_state.h"
 
 namespace {
@@ -33,26 +32,14 @@ namespace {
 constexpr char kToolbarClass[] = "ToolbarWindow32";
 constexpr int kButtonCorner = 5;
 constexpr int kDisabledTextColour = 0x808080;
-constexpr int kWhite = 0xFFFFFF;
-constexpr int kBlack = 0x000000;
 constexpr int kPanelOutlineAlpha = 120;
 
-bool HasClass(HWND window, const char* name) {
-  char cls[64] = {};
-  GetClassNameA(window, cls, sizeof cls);
-  return lstrcmpiA(cls, name) == 0;
-}
-
-bool IsToolbar(HWND window) { return HasClass(window, kToolbarClass); }
+bool IsToolbar(HWND window) { return IsWindowClass(window, kToolbarClass); }
 
 LRESULT PassOnToolbar(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto saved = reinterpret_cast<WNDPROC>(GetPropA(window, Kj_hProc));
+  auto saved = GetPropHandle<WNDPROC>(window, Kj_hProc);
   if (saved == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   return CallWindowProcA(saved, window, message, wParam, lParam);
-}
-
-Argb Colour(int colourRef, int alpha) {
-  return ColorrefToArgb(static_cast<ColourRef>(colourRef), alpha, true);
 }
 
 // --- the per-button painter ------------------------------------------------
@@ -100,17 +87,16 @@ Text ButtonText(HWND toolbar, int command) {
 // for it is destroyed again. Returns the image size drawn (0 x 0: none).
 SIZE DrawButtonIcon(HWND toolbar, int image, HDC dc, int x, int y, bool measureOnly) {
   SIZE size{0, 0};
-  auto list = reinterpret_cast<HIMAGELIST>(GetPropA(toolbar, Kj_wtjb));
+  auto list = GetPropHandle<HIMAGELIST>(toolbar, Kj_wtjb);
   if (list == nullptr || image < 0 || image >= ImageList_GetImageCount(list)) return size;
   int cx = 0, cy = 0;
   if (!ImageList_GetIconSize(list, &cx, &cy)) return size;
   size.cx = cx;
   size.cy = cy;
   if (measureOnly) return size;
-  HICON icon = ImageList_GetIcon(list, image, ILD_NORMAL);
-  if (icon == nullptr) return size;
-  DrawIconEx(dc, x, y, icon, cx, cy, 0, nullptr, DI_NORMAL);
-  DestroyIcon(icon);
+  const IconOwner icon(ImageList_GetIcon(list, image, ILD_NORMAL));
+  if (!icon) return size;
+  DrawIconEx(dc, x, y, icon.get(), cx, cy, 0, nullptr, DI_NORMAL);
   return size;
 }
 
@@ -151,30 +137,28 @@ LRESULT PaintColourKeyed(HWND window, const ToolbarRecord& record, WPARAM wParam
   GetClientRect(window, &rc);
   const int w = rc.right;
   const int h = rc.bottom;
-  HDC own = ComposeControlBackground(window, rc);
-  if (own == nullptr) return PassOnToolbar(window, WM_PAINT, wParam, lParam);
-  PAINTSTRUCT paint{};
-  HDC screen = BeginPaint(window, &paint);
-  // The control paints itself into the memory DC.
-  PassOnToolbar(window, WM_PAINT, reinterpret_cast<WPARAM>(own), 0);
-  HDC behind = ListClientBackground(window);
-  if (behind == nullptr) {
-    BitBlt(screen, 0, 0, w, h, own, 0, 0, SRCCOPY);
-  } else {
-    UINT key = static_cast<UINT>(record.backgroundColour);
-    // The white-panel variant: the control's white is keyed out and the
-    // panel shows under its drawing instead.
-    if (record.extra == 1) {
-      DrawWhitePanel(behind, w, h);
-      key = kWhite;
+  const RegisteredDcOwner own(ComposeControlBackground(window, rc));
+  if (!own) return PassOnToolbar(window, WM_PAINT, wParam, lParam);
+  {
+    PaintDc screen(window);
+    // The control paints itself into the memory DC.
+    PassOnToolbar(window, WM_PAINT, reinterpret_cast<WPARAM>(own.get()), 0);
+    const RegisteredDcOwner behind(ListClientBackground(window));
+    if (!behind) {
+      BitBlt(screen.get(), 0, 0, w, h, own.get(), 0, 0, SRCCOPY);
+    } else {
+      UINT key = static_cast<UINT>(record.backgroundColour);
+      // The white-panel variant: the control's white is keyed out and the
+      // panel shows under its drawing instead.
+      if (record.extra == 1) {
+        DrawWhitePanel(behind.get(), w, h);
+        key = kWhite;
+      }
+      TransparentBlt(behind.get(), 0, 0, w, h, own.get(), 0, 0, w, h, key);
+      BitBlt(screen.get(), 0, 0, w, h, behind.get(), 0, 0, SRCCOPY);
+      PresentToComposite(window, behind.get(), true, true);
     }
-    TransparentBlt(behind, 0, 0, w, h, own, 0, 0, w, h, key);
-    BitBlt(screen, 0, 0, w, h, behind, 0, 0, SRCCOPY);
-    PresentToComposite(window, behind, true, true);
-    ReleaseMemoryDc(behind);
   }
-  ReleaseMemoryDc(own);
-  EndPaint(window, &paint);
   if (!IsColourKeyedClass(window)) InvalidateVisibleChildren(window);
   return 0;
 }
@@ -184,17 +168,17 @@ LRESULT PaintColourKeyed(HWND window, const ToolbarRecord& record, WPARAM wParam
 LRESULT OnPaint(HWND window, ToolbarRecord& record, WPARAM wParam, LPARAM lParam) {
   if (SkinChildControls == 0) return PassOnToolbar(window, WM_PAINT, wParam, lParam);
   if (!IsToolbar(window)) return PaintColourKeyed(window, record, wParam, lParam);
-  PAINTSTRUCT paint{};
-  HDC dc = BeginPaint(window, &paint);
-  if (record.redraw == 1) {
-    if (!PaintToolbar(window)) {
-      // Nothing skinned behind it: the toolbar paints itself.
-      PassOnToolbar(window, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+  {
+    PaintDc paint(window);
+    if (record.redraw == 1) {
+      if (!PaintToolbar(window)) {
+        // Nothing skinned behind it: the toolbar paints itself.
+        PassOnToolbar(window, WM_PAINT, reinterpret_cast<WPARAM>(paint.get()), 0);
+      }
+    } else {
+      // Releases the paint DC itself.
+      RepaintFromComposite(window, true, false, paint.HandOver());
     }
-    EndPaint(window, &paint);
-  } else {
-    // Releases the paint DC itself.
-    RepaintFromComposite(window, true, false, dc);
   }
   return DefWindowProcA(window, WM_PAINT, wParam, lParam);
 }
@@ -210,11 +194,7 @@ LRESULT OnMouseMove(HWND window, ToolbarRecord& record, WPARAM wParam, LPARAM lP
   record.redraw = 1;
   if (record.mouseTracking == 0) {
     record.mouseTracking = 1;
-    TRACKMOUSEEVENT track{};
-    track.cbSize = sizeof track;
-    track.dwFlags = TME_LEAVE;
-    track.hwndTrack = window;
-    TrackMouseEvent(&track);
+    TrackMouseLeave(window);
   }
   return PassOnToolbar(window, WM_MOUSEMOVE, wParam, lParam);
 }
@@ -234,9 +214,9 @@ ToolbarFaceLook ToolbarButtonLook(bool flat, bool hot, bool pressed, bool enable
 }
 
 bool IsColourKeyedClass(HWND window) {
-  return HasClass(window, "SysMonthCal32") || HasClass(window, "SysTabControl32") ||
-         HasClass(window, "msctls_statusbar32") || HasClass(window, "Button") ||
-         HasClass(window, "msctls_trackbar32");
+  return IsWindowClass(window, "SysMonthCal32") || IsWindowClass(window, "SysTabControl32") ||
+         IsWindowClass(window, "msctls_statusbar32") || IsWindowClass(window, "Button") ||
+         IsWindowClass(window, "msctls_trackbar32");
 }
 
 void InstallToolbarSkins(int /*windowIndex*/, HWND parent) {
@@ -244,14 +224,13 @@ void InstallToolbarSkins(int /*windowIndex*/, HWND parent) {
   while ((toolbar = FindWindowExA(parent, toolbar, kToolbarClass, nullptr)) != nullptr) {
     const ToolbarRecord* known = ToolbarRecordOf(toolbar);
     if (known != nullptr && known->hwnd == toolbar) continue;  // skinned already
-    SetPropA(toolbar, Kj_wtjb, reinterpret_cast<HANDLE>(SendMessageA(toolbar, TB_GETIMAGELIST, 0, 0)));
+    SetPropHandle(toolbar, Kj_wtjb,
+                  reinterpret_cast<HIMAGELIST>(SendMessageA(toolbar, TB_GETIMAGELIST, 0, 0)));
     InstallToolbarSkin(toolbar);
   }
 }
 
-int InstallToolbarSkin(HWND window, std::optional<int> backgroundColour,
-                       std::optional<int> fillColour, std::optional<int> fillAlpha,
-                       std::optional<int> extra) {
+int InstallToolbarSkin(HWND window, const ToolbarSkinOptions& options) {
   if (ToolbarRecord* existing = ToolbarRecordOf(window); existing && existing->hwnd == window) {
     return GetPropInt(window, Kj_lbID);
   }
@@ -267,10 +246,10 @@ int InstallToolbarSkin(HWND window, std::optional<int> backgroundColour,
     record.fontFace = font.face.empty() ? DefaultControlFontFace() : font.face;
     record.fontSize = font.size != 0 ? font.size : kDefaultControlFontSize;
     record.fontStyle = font.style;
-    record.extra = extra.value_or(0);
+    record.extra = options.whitePanel.value_or(false) ? 1 : 0;
     record.hwnd = window;
     record.backgroundColour =
-        backgroundColour ? *backgroundColour : static_cast<int>(GetSysColor(COLOR_BTNFACE));
+        options.backgroundColour.value_or(static_cast<int>(GetSysColor(COLOR_BTNFACE)));
   }
   SetPropInt(window, Kj_lbID, index);
   SetPropInt(window, Kj_FuID, w);
@@ -279,15 +258,13 @@ int InstallToolbarSkin(HWND window, std::optional<int> backgroundColour,
   // not the container's, answers WM_PAINT; everything the toolbar procedure
   // passes on still reaches the container procedure.
   if (FindWindowExA(window, nullptr, nullptr, nullptr) != nullptr) {
-    RegisterContainer(window, 0, fillColour.value_or(0), fillAlpha.value_or(0), 0);
+    RegisterContainer(window, 0, options.fillColour.value_or(0), options.fillAlpha.value_or(0), 0);
   }
-  const auto saved = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ToolbarSkinProc)));
+  const WNDPROC saved = ReplaceWindowProc(window, &ToolbarSkinProc, Kj_hProc);
   // Registering the container may have run installers: take the record afresh.
   if (ToolbarRecord* record = RecordAt(WindowRecordAt(w)->toolbars, index)) {
     record->savedProc = saved;
   }
-  SetPropA(window, Kj_hProc, reinterpret_cast<HANDLE>(saved));
   return index;
 }
 
@@ -319,7 +296,7 @@ LRESULT CALLBACK ToolbarSkinProc(HWND window, UINT message, WPARAM wParam, LPARA
       break;
     case WM_HSCROLL:
     case WM_VSCROLL:
-      if (HasClass(window, "RichEdit20A")) InvalidateRect(window, nullptr, FALSE);
+      if (IsWindowClass(window, "RichEdit20A")) InvalidateRect(window, nullptr, FALSE);
       break;
     default:
       break;
@@ -332,14 +309,14 @@ bool PaintToolbar(HWND toolbar) {
   const int hot = static_cast<int>(SendMessageA(toolbar, TB_GETHOTITEM, 0, 0));
   RECT rc{};
   GetClientRect(toolbar, &rc);
-  HDC dc = ComposeControlBackground(toolbar, rc);
-  if (dc == nullptr) return false;
-  for (int i = 0; i < count; ++i) PaintToolbarButton(toolbar, i, dc, i == hot);
-  PresentToComposite(toolbar, dc, true, true);
-  HDC target = GetDcWithoutChildren(toolbar, nullptr, false);
-  BitBlt(target, 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
-  ReleaseDC(toolbar, target);
-  ReleaseMemoryDc(dc);
+  {
+    const RegisteredDcOwner dc(ComposeControlBackground(toolbar, rc));
+    if (!dc) return false;
+    for (int i = 0; i < count; ++i) PaintToolbarButton(toolbar, i, dc.get(), i == hot);
+    PresentToComposite(toolbar, dc.get(), true, true);
+    const WindowDc target = WindowDc::Adopt(toolbar, GetDcWithoutChildren(toolbar, nullptr, false));
+    BitBlt(target.get(), 0, 0, rc.right, rc.bottom, dc.get(), 0, 0, SRCCOPY);
+  }
   if (ToolbarRecord* record = ToolbarRecordOf(toolbar)) record->redraw = 0;
   return true;
 }

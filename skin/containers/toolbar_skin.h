@@ -26,16 +26,21 @@
 // alone.
 void InstallToolbarSkins(int windowIndex, HWND parent);
 
+// The look of a skinned toolbar (or colour-keyed control). A member not
+// given takes its default; one given as 0 is 0.
+struct ToolbarSkinOptions {
+  std::optional<int> backgroundColour;  // GetSysColor(COLOR_BTNFACE)
+  // The container registration of a toolbar that has children: no fill.
+  std::optional<int> fillColour;
+  std::optional<int> fillAlpha;
+  std::optional<bool> whitePanel;  // a white panel under a colour-keyed control
+};
+
 // Registers window in the toolbar list of its owning window record and
-// subclasses it with ToolbarSkinProc. Defaults: background colour
-// GetSysColor(COLOR_BTNFACE); no fill for the container registration of a
-// toolbar that has children; extra 0 (1 = white panel under a colour-keyed
-// control). Returns the toolbar index, or 0 when nothing skinned lies above
-// window. A window skinned already keeps its record (its index is returned).
-int InstallToolbarSkin(HWND window, std::optional<int> backgroundColour = std::nullopt,
-                       std::optional<int> fillColour = std::nullopt,
-                       std::optional<int> fillAlpha = std::nullopt,
-                       std::optional<int> extra = std::nullopt);
+// subclasses it with ToolbarSkinProc. Returns the toolbar index, or 0 when
+// nothing skinned lies above window. A window skinned already keeps its
+// record (its index is returned).
+int InstallToolbarSkin(HWND window, const ToolbarSkinOptions& options = ToolbarSkinOptions());
 
 // The subclass procedure of skinned toolbars (and colour-keyed controls).
 LRESULT CALLBACK ToolbarSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

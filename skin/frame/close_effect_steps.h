@@ -4,10 +4,10 @@
 // Portable: no windows.h here.
 #pragma once
 
+#include "skin/state/skin_codes.h"
+
 #include <vector>
 
-inline constexpr int kCloseEffectShrink = 1;
-inline constexpr int kCloseEffectPulse = 2;
 inline constexpr int kCloseEffectFrames = 10;
 
 struct CloseEffectFrame {

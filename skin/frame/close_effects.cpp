@@ -5,40 +5,23 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "graphics/paint/dib_section.h"
+#include "skin/state/gdi_owners.h"
+
 namespace {
 
-// A memory DC with a 32-bpp top-down DIB whose pixels we can reach. Owns
-// both; releases them once.
+// A memory DC with a 32-bpp top-down DIB whose pixels we can reach. The
+// DIB's owner outlives the DC that has it selected.
 class PixelDc {
  public:
-  PixelDc(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap_ == nullptr) return;
-    dc_ = CreateCompatibleDC(nullptr);
-    if (dc_ == nullptr) return;
-    previous_ = SelectObject(dc_, bitmap_);
-    bits_ = static_cast<std::uint32_t*>(bits);
-  }
-  ~PixelDc() {
-    if (dc_ != nullptr) {
-      SelectObject(dc_, previous_);
-      DeleteDC(dc_);
-    }
-    if (bitmap_ != nullptr) DeleteObject(bitmap_);
-  }
-  PixelDc(const PixelDc&) = delete;
-  PixelDc& operator=(const PixelDc&) = delete;
+  PixelDc(int width, int height)
+      : width_(width),
+        height_(height),
+        bitmap_(CreateDib32(width, height, true, &bits_)),
+        dc_(nullptr, bitmap_.get()) {}
 
-  bool ok() const { return dc_ != nullptr && bits_ != nullptr; }
-  HDC dc() const { return dc_; }
+  bool ok() const { return dc_ && bitmap_ && bits_ != nullptr; }
+  HDC dc() const { return dc_.get(); }
 
   // GDI blits leave the alpha byte at 0, which a per-pixel-alpha layered
   // window shows as fully transparent (or additive): the picture is
@@ -46,33 +29,17 @@ class PixelDc {
   void MakeOpaque(int width, int height) {
     GdiFlush();
     for (int y = 0; y < height && y < height_; ++y) {
-      std::uint32_t* row = bits_ + static_cast<size_t>(y) * static_cast<size_t>(width_);
+      std::uint32_t* row =
+          static_cast<std::uint32_t*>(bits_) + static_cast<size_t>(y) * static_cast<size_t>(width_);
       for (int x = 0; x < width && x < width_; ++x) row[x] |= 0xFF000000u;
     }
   }
 
  private:
   int width_ = 0, height_ = 0;
-  HBITMAP bitmap_ = nullptr;
-  HDC dc_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
-  std::uint32_t* bits_ = nullptr;
-};
-
-// The window DC, released once.
-class WindowDc {
- public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowDc() {
-    if (dc_ != nullptr) ReleaseDC(window_, dc_);
-  }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
+  void* bits_ = nullptr;
+  BitmapOwner bitmap_;
+  CompatibleDc dc_;
 };
 
 void SetLayered(HWND window, bool on) {
@@ -102,7 +69,7 @@ bool PlayCloseEffect(HWND window, int effect, RECT* originalBounds) {
                 std::max<int>(height, bounds.bottom - bounds.top));
   if (!capture.ok() || !frame.ok()) return false;
   {
-    WindowDc screen(window);
+    const WindowDc screen = WindowDc::Client(window);
     if (screen.get() == nullptr) return false;
     BitBlt(capture.dc(), 0, 0, width, height, screen.get(), 0, 0, SRCCOPY);
   }

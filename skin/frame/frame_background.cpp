@@ -2,26 +2,20 @@
 // and its rounded outline.
 #include <cmath>
 
+#include "graphics/gdiplus/image.h"
 #include "graphics/gdiplus/brushes.h"
 #include "graphics/gdiplus/graphics_path.h"
 #include "graphics/gdiplus/pen.h"
-#include "graphics/paint/argb_bitmap.h"
 #include "graphics/paint/round_shapes.h"
 #include "skin/frame/frame_render.h"
 #include "skin/state/skin_state.h"
 
 namespace {
 
-constexpr ColourRef kWhite = 0xFFFFFF;
-constexpr ColourRef kBlack = 0x000000;
 constexpr int kOuterCorner = 7;
 constexpr int kInnerCorner = 6;
 constexpr int kOutlineAlpha = 180;
 constexpr int kGlossAlpha = 150;
-
-enum BackgroundMode { kTopLeft = 0, kTopRight = 1, kCentred = 2, kStretched = 3, kRepeated = 4 };
-
-Argb Colour(ColourRef c, int alpha) { return ColorrefToArgb(c, alpha, true); }
 
 SIZE ClientSize(HWND window) {
   RECT r{};
@@ -35,7 +29,7 @@ const Bytes& PictureBytesOf(const WindowRecord& rec) {
 
 }  // namespace
 
-int EffectiveBackgroundMode(int index) {
+BackgroundMode EffectiveBackgroundMode(int index) {
   const WindowRecord* rec = WindowRecordAt(index);
   if (rec == nullptr) return DefaultBackgroundMode;
   return rec->backgroundImage.empty() ? DefaultBackgroundMode : rec->backgroundMode;
@@ -47,13 +41,13 @@ bool BackgroundPicture(int index, Bitmap& picture) {
   if (rec == nullptr) return false;
   const Bytes& bytes = PictureBytesOf(*rec);
   if (bytes.empty()) return false;
-  if (EffectiveBackgroundMode(index) != kRepeated) return picture.CreateFromBytes(bytes);
+  if (EffectiveBackgroundMode(index) != kBackgroundRepeated) return picture.CreateFromBytes(bytes);
 
   Bitmap decoded;
   if (!decoded.CreateFromBytes(bytes)) return false;
   const int width = ClientSize(rec->hwnd).cx;
   const int height = static_cast<int>(decoded.Height());
-  if (!CreateArgbBitmap(picture, width, height)) return false;
+  if (!picture.CreateFromScan0(width, height)) return false;
   Graphics g;
   TextureBrush tiles;
   if (!g.FromImage(picture) || !tiles.Create(decoded, WrapModeTile)) {
@@ -85,18 +79,18 @@ void PaintBackground(Graphics& graphics, int index) {
     const float fpw = static_cast<float>(pw);
     const float fph = static_cast<float>(ph);
     switch (EffectiveBackgroundMode(index)) {
-      case kTopLeft:
-      case kRepeated:
+      case kBackgroundTopLeft:
+      case kBackgroundRepeated:
         graphics.DrawImageRect(picture, 0, 0, fpw, fph);
         break;
-      case kTopRight:
+      case kBackgroundTopRight:
         graphics.DrawImageRect(picture, static_cast<float>(size.cx - pw), 0, fpw, fph);
         break;
-      case kCentred:
+      case kBackgroundCentred:
         graphics.DrawImageRect(picture, static_cast<float>((size.cx - pw) / 2),
                                static_cast<float>((size.cy - ph) / 2), fpw, fph);
         break;
-      case kStretched:
+      case kBackgroundStretched:
         graphics.DrawImageRect(picture, 0, 0, w, h);
         break;
       default:

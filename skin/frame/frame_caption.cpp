@@ -17,15 +17,6 @@ constexpr int kIconSize = 17;
 constexpr int kTextIndent = 20;
 constexpr int kDefaultOutlineAlpha = 150;
 
-Argb Colour(ColourRef c, int alpha) { return ColorrefToArgb(c, alpha, true); }
-
-Text WindowTextOf(HWND window) {
-  const int length = GetWindowTextLengthA(window) + 1;
-  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(window, buffer.data(), length);
-  return Text(buffer.data(), got > 0 ? static_cast<size_t>(got) : 0);
-}
-
 bool MakeFormat(StringFormat& format, bool wrap, int alignment, int lineAlignment) {
   int flags = StringFormatFlagsLineLimit;
   if (!wrap) flags |= StringFormatFlagsNoWrap;
@@ -66,13 +57,6 @@ void DrawCaptionText(Graphics& g, const WindowRecord& rec, const Text& text, con
     DrawOutlinedText(g, text, rect, colour, static_cast<ColourRef>(rec.captionGlowColour),
                      kDefaultOutlineAlpha, rec.captionFont, size, rec.captionBold != 0);
   }
-}
-
-void CopyToWindow(const WindowRecord& rec, int x, int y, int w, int h) {
-  HDC screen = GetDC(rec.hwnd);
-  if (screen == nullptr) return;
-  BitBlt(screen, x, y, w, h, rec.frameDC.get(), x, y, SRCCOPY);
-  ReleaseDC(rec.hwnd, screen);
 }
 
 }  // namespace
@@ -132,7 +116,7 @@ void PaintCaption(int index, Graphics* graphics, bool intoBackBuffer,
 
   if (!intoBackBuffer) {
     own.Delete();
-    CopyToWindow(*rec, area.x, FrameEdge, area.width, area.y + kCaptionHeight - FrameEdge);
+    ShowFrameArea(*rec, area.x, FrameEdge, area.width, area.y + kCaptionHeight - FrameEdge);
   }
 }
 
@@ -188,6 +172,6 @@ void PaintStatusItem(int index, Graphics* graphics, bool intoBackBuffer, int ite
 
   if (!intoBackBuffer) {
     own.Delete();
-    CopyToWindow(*rec, r->x, r->y, r->width, r->height);
+    ShowFrameArea(*rec, r->x, r->y, r->width, r->height);
   }
 }

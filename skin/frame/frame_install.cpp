@@ -7,27 +7,12 @@
 #include "graphics/assets/skin_pictures.h"
 #include "graphics/paint/image_colour.h"
 #include "graphics/tooltip/tooltip.h"
-#include "skin/containers/toolbar_skin.h"
-#include "skin/controls/check_radio_skin.h"
-#include "skin/controls/edit_skin.h"
-#include "skin/controls/header_skin.h"
-#include "skin/controls/list_skin.h"
-#include "skin/controls/progress_skin.h"
-#include "skin/controls/push_button_skin.h"
-#include "skin/controls/trackbar_skin.h"
-#include "skin/controls/updown_skin.h"
+#include "skin/containers/child_control_answers.h"
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/frame_proc.h"
 #include "skin/frame/title_buttons.h"
 
 namespace {
-
-// Title-button kinds.
-constexpr int kKindClose = 0;
-constexpr int kKindMaximise = 1;
-constexpr int kKindMinimise = 2;
-constexpr int kKindMenu = 3;
-constexpr int kKindHelp = 4;
 
 constexpr int kMinTrackWidth = 200;
 constexpr int kMinTrackHeight = 150;
@@ -38,11 +23,7 @@ constexpr int kStatusTextColour = 0xFFFFFF;
 constexpr int kStatusTextSize = 12;
 constexpr int kAverageSamples = 2000;
 
-// Background modes that fade a picture's inner edge.
-constexpr int kModeTopLeft = 0;
-constexpr int kModeTopRight = 1;
-
-void AppendTitleButton(WindowRecord& record, int kind, int width, PictureBytes image,
+void AppendTitleButton(WindowRecord& record, TitleButtonKind kind, int width, PictureBytes image,
                        const char* name) {
   const int i = AppendRecord(record.titleButtons);
   TitleButton& button = *RecordAt(record.titleButtons, i);
@@ -57,17 +38,17 @@ void AppendTitleButton(WindowRecord& record, int kind, int width, PictureBytes i
 // then the strip that holds them.
 void CreateTitleButtons(WindowRecord& record, int clientWidth) {
   if (record.showHelpButton != 0)
-    AppendTitleButton(record, kKindHelp, kTitleButtonWidth, HelpButtonFace(), "帮助");
+    AppendTitleButton(record, kHelpButtonKind, kTitleButtonWidth, HelpButtonFace(), "帮助");
   if (record.showMenuButton != 0)
-    AppendTitleButton(record, kKindMenu, kTitleButtonWidth, MenuButtonFace(), "主菜单");
+    AppendTitleButton(record, kMenuButtonKind, kTitleButtonWidth, MenuButtonFace(), "主菜单");
   if (record.hasMinimizeBox != 0)
-    AppendTitleButton(record, kKindMinimise, kTitleButtonWidth, MinimiseButtonFace(), "最小化");
+    AppendTitleButton(record, kMinimiseButtonKind, kTitleButtonWidth, MinimiseButtonFace(), "最小化");
   if (record.hasMaximizeBox != 0) {
-    AppendTitleButton(record, kKindMaximise, kTitleButtonWidth, MaximiseButtonFace(), "最大化");
+    AppendTitleButton(record, kMaximiseButtonKind, kTitleButtonWidth, MaximiseButtonFace(), "最大化");
     record.titleButtons.back()->restoreImage = CopyPictureBytes(RestoreButtonFace());
   }
   if (record.showCloseButton != 0)
-    AppendTitleButton(record, kKindClose, kCloseButtonWidth, CloseButtonFace(), "关闭");
+    AppendTitleButton(record, kCloseButtonKind, kCloseButtonWidth, CloseButtonFace(), "关闭");
 
   std::vector<int> widths;
   for (const auto& button : record.titleButtons) widths.push_back(button->width);
@@ -84,9 +65,9 @@ void TakeBackgroundPicture(WindowRecord& record, const Bytes& bytes) {
   record.backgroundAverage =
       static_cast<int>(AverageImageColour(bytes, kAverageSamples, 0, 0));
   const auto average = static_cast<std::uint32_t>(record.backgroundAverage);
-  if (record.backgroundMode == kModeTopLeft) {
+  if (record.backgroundMode == kBackgroundTopLeft) {
     record.backgroundImage = FadeImageEdges(bytes, average, false);
-  } else if (record.backgroundMode == kModeTopRight) {
+  } else if (record.backgroundMode == kBackgroundTopRight) {
     record.backgroundImage = FadeImageEdges(bytes, average, true);
   } else {
     record.backgroundImage = bytes;
@@ -104,31 +85,9 @@ void AddButtonTools(WindowRecord& record) {
   }
 }
 
-// The control skins for the controls lying directly on the window, in
-// their fixed order.
-void InstallControlSkins(int index, HWND window) {
-  InstallPushButtonSkins(index, window);
-  InstallCheckAndRadioSkins(index, window);
-  InstallEditSkins(index, window);  // with the combo boxes
-  InstallTrackbarSkins(index, window);
-  InstallProgressSkins(index, window);
-  InstallListSkins(index, window);
-  InstallUpDownSkins(index, window);
-  InstallHeaderSkins(index, window);
-  InstallToolbarSkins(index, window);
-}
-
 }  // namespace
 
-void InstallFrameSkin(HWND window, std::optional<int> titleHeight,
-                      std::optional<int> titleBarLive, std::optional<int> resizable,
-                      std::optional<int> showHelpButton, std::optional<int> showMenuButton,
-                      std::optional<int> drawCaption, std::optional<int> titleGloss,
-                      std::optional<int> statusHeight,
-                      const std::optional<std::vector<StatusItem>>& statusItems,
-                      const std::optional<Bytes>& backgroundImage,
-                      std::optional<int> backgroundMode, std::optional<int> fillColour,
-                      std::optional<int> fillAlpha, std::optional<int> hideCloseButton) {
+void InstallFrameSkin(HWND window, const FrameSkinOptions& o) {
   if (window == nullptr || FindWindowRecord(window) >= 1) return;
 
   // The skin keeps the children out of its paints itself.
@@ -142,23 +101,23 @@ void InstallFrameSkin(HWND window, std::optional<int> titleHeight,
   std::unique_ptr<WindowRecord> record = NewWindowRecord();
   WindowRecord& r = *record;
   r.hwnd = window;
-  r.titleHeight = ClampTitleHeight(titleHeight.value_or(0));
-  r.titleBarLive = titleBarLive.value_or(1);
-  r.resizable = resizable.value_or(1);
-  r.showHelpButton = showHelpButton.value_or(0);
-  r.showMenuButton = showMenuButton.value_or(0);
-  r.drawCaption = drawCaption.value_or(1);
-  r.titleGloss = titleGloss.value_or(0);
-  r.statusHeight = statusHeight.value_or(0);
-  if (statusItems) {
-    for (const StatusItem& item : *statusItems) {
+  r.titleHeight = ClampTitleHeight(o.titleHeight.value_or(0));
+  r.titleBarLive = o.titleBarLive.value_or(true);
+  r.resizable = o.resizable.value_or(true);
+  r.showHelpButton = o.showHelpButton.value_or(false);
+  r.showMenuButton = o.showMenuButton.value_or(false);
+  r.drawCaption = o.drawCaption.value_or(true);
+  r.titleGloss = o.titleGloss.value_or(false);
+  r.statusHeight = o.statusHeight.value_or(0);
+  if (o.statusItems) {
+    for (const StatusItem& item : *o.statusItems) {
       const int i = AppendRecord(r.statusItems);
       *RecordAt(r.statusItems, i) = item;
     }
   }
-  r.backgroundMode = backgroundMode.value_or(DefaultBackgroundMode);
-  r.fillColour = fillColour.value_or(-1);
-  r.fillAlpha = fillAlpha.value_or(255);
+  r.backgroundMode = o.backgroundMode.value_or(DefaultBackgroundMode);
+  r.fillColour = o.fillColour.value_or(-1);
+  r.fillAlpha = o.fillAlpha.value_or(255);
   r.minTrackWidth = kMinTrackWidth;
   r.minTrackHeight = kMinTrackHeight;
   r.maxTrackWidth = GetSystemMetrics(SM_CXSCREEN);
@@ -172,9 +131,9 @@ void InstallFrameSkin(HWND window, std::optional<int> titleHeight,
   const LONG currentStyle = GetWindowLongA(window, GWL_STYLE);
   r.hasMinimizeBox = (currentStyle & WS_MINIMIZEBOX) != 0 ? 1 : 0;
   r.hasMaximizeBox = (currentStyle & WS_MAXIMIZEBOX) != 0 ? 1 : 0;
-  r.showCloseButton = hideCloseButton.value_or(0) == 0 && r.titleBarLive != 0 ? 1 : 0;
+  r.showCloseButton = !o.hideCloseButton.value_or(false) && r.titleBarLive != 0 ? 1 : 0;
 
-  if (backgroundImage && !backgroundImage->empty()) TakeBackgroundPicture(r, *backgroundImage);
+  if (o.backgroundImage && !o.backgroundImage->empty()) TakeBackgroundPicture(r, *o.backgroundImage);
   CreateTitleButtons(r, client.right);
 
   SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) | WS_SYSMENU);
@@ -185,13 +144,14 @@ void InstallFrameSkin(HWND window, std::optional<int> titleHeight,
   rec.lastClientHeight = client.bottom;
 
   rec.tooltip = std::make_shared<ToolTip>();
-  if (titleBarLive && *titleBarLive != 0) rec.tooltip->Create(window);
+  if (o.titleBarLive.value_or(false)) rec.tooltip->Create(window);
   AddButtonTools(rec);
   LayoutTitleButtons(index);
 
-  if (statusHeight && *statusHeight > 0) {
-    InstallStatusBar(index, *statusHeight, statusItems ? *statusItems : std::vector<StatusItem>(),
-                     statusItems.has_value());
+  if (o.statusHeight.value_or(0) > 0) {
+    InstallStatusBar(index, *o.statusHeight,
+                     o.statusItems ? *o.statusItems : std::vector<StatusItem>(),
+                     o.statusItems.has_value());
     rec.statusTextStyle.customColour = 0;
     rec.statusTextStyle.colour = kStatusTextColour;
     rec.statusTextStyle.fontFace = "宋体";
@@ -199,18 +159,12 @@ void InstallFrameSkin(HWND window, std::optional<int> titleHeight,
   }
   LayoutStatusBar(index);
 
-  InstallControlSkins(index, window);
+  InstallChildControlSkins(index, window);
 
   // The installers register controls in the record's own lists; the
   // record itself stays where it is.
   rec.needsFullRedraw = 1;
 
-  // Subclass: the pass-on reads Hw_hProc, so it is there before the new
-  // procedure can see a message.
-  const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongA(window, GWL_WNDPROC));
-  SetPropA(window, Hw_hProc, reinterpret_cast<HANDLE>(previous));
-  rec.savedProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(FrameSkinProc)));
-  SetPropA(window, Hw_hProc, reinterpret_cast<HANDLE>(rec.savedProc));
+  rec.savedProc = ReplaceWindowProc(window, FrameSkinProc);
   SetPropInt(window, Hw_lbID, index);
 }

@@ -17,51 +17,47 @@
 // Frame edge width set by the installer.
 inline constexpr int kFrameEdge = 3;
 
+// The drawn frame's settings. A member not given takes its default (in
+// brackets); one given as 0 or false is that value.
+struct FrameSkinOptions {
+  // Height of the title band; below 25 becomes 25, given or not (25).
+  std::optional<int> titleHeight;
+  // The title bar is interactive (true); given true it also gets a tooltip
+  // window naming the buttons.
+  std::optional<bool> titleBarLive;
+  std::optional<bool> resizable;       // edges resize, a title double click maximises (true)
+  std::optional<bool> showHelpButton;  // (false)
+  std::optional<bool> showMenuButton;  // (false)
+  std::optional<bool> drawCaption;     // icon and caption text (true)
+  std::optional<bool> titleGloss;      // gloss gradient over the title band (false)
+  std::optional<int> statusHeight;     // a value above 0 creates a status bar (none)
+  std::optional<std::vector<StatusItem>> statusItems;  // (none)
+  std::optional<Bytes> backgroundImage;                // encoded picture (none)
+  std::optional<BackgroundMode> backgroundMode;        // (DefaultBackgroundMode)
+  std::optional<int> fillColour;  // colour laid over the background, -1 none (-1)
+  std::optional<int> fillAlpha;   // its alpha (255)
+  std::optional<bool> hideCloseButton;  // (false)
+};
+
 // Skins window once (a window that has a record already is left alone).
-// Every optional parameter that is not given takes its default:
-//   titleHeight      height of the title band; below 25 becomes 25, given
-//                    or not (default 25)
-//   titleBarLive     the title bar is interactive (1); given non-zero it
-//                    also gets a tooltip window naming the buttons
-//   resizable        edges resize, a title double click maximises (1)
-//   showHelpButton   help button (0)
-//   showMenuButton   main-menu button (0)
-//   drawCaption      icon and caption text (1)
-//   titleGloss       gloss gradient over the title band (0)
-//   statusHeight     a value above 0 creates a status bar (none)
-//   statusItems      status items (empty)
-//   backgroundImage  encoded picture drawn as the background (empty)
-//   backgroundMode   0-4 (DefaultBackgroundMode)
-//   fillColour       colour laid over the background, -1 none (-1)
-//   fillAlpha        its alpha (255)
-//   hideCloseButton  non-zero: no close button; only the value counts (0)
-void InstallFrameSkin(HWND window, std::optional<int> titleHeight = std::nullopt,
-                      std::optional<int> titleBarLive = std::nullopt,
-                      std::optional<int> resizable = std::nullopt,
-                      std::optional<int> showHelpButton = std::nullopt,
-                      std::optional<int> showMenuButton = std::nullopt,
-                      std::optional<int> drawCaption = std::nullopt,
-                      std::optional<int> titleGloss = std::nullopt,
-                      std::optional<int> statusHeight = std::nullopt,
-                      const std::optional<std::vector<StatusItem>>& statusItems = std::nullopt,
-                      const std::optional<Bytes>& backgroundImage = std::nullopt,
-                      std::optional<int> backgroundMode = std::nullopt,
-                      std::optional<int> fillColour = std::nullopt,
-                      std::optional<int> fillAlpha = std::nullopt,
-                      std::optional<int> hideCloseButton = std::nullopt);
+void InstallFrameSkin(HWND window, const FrameSkinOptions& options = FrameSkinOptions());
+
+// The caption settings SetCaptionStyle changes; only the given ones change.
+struct CaptionStyle {
+  std::optional<Text> font;
+  std::optional<int> size;
+  std::optional<int> colour;
+  std::optional<int> glowColour;
+  std::optional<bool> bold;
+  std::optional<bool> glow;
+};
 
 // Replaces every given caption setting of the skinned window and redraws
 // the caption with the window's text. False when window has no record.
-bool SetCaptionStyle(HWND window, const std::optional<Text>& font = std::nullopt,
-                     std::optional<int> size = std::nullopt,
-                     std::optional<int> colour = std::nullopt,
-                     std::optional<int> glowColour = std::nullopt,
-                     std::optional<int> bold = std::nullopt,
-                     std::optional<int> glow = std::nullopt);
+bool SetCaptionStyle(HWND window, const CaptionStyle& style);
 
-// closeEffect = effect (0 none, 1 shrink, 2 pulse). False when window has
-// no record.
-bool SetCloseEffect(HWND window, int effect);
+// closeEffect = effect. False when window has no record.
+bool SetCloseEffect(HWND window, CloseEffect effect);
 
 // The picture with its inner edge and its bottom melting into
 // averageColour, as PNG bytes: fadeLeftEdge fades the left 30 % (a picture

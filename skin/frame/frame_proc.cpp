@@ -3,7 +3,7 @@
 #include "skin/frame/frame_proc.h"
 
 #include "graphics/gdiplus/gdiplus_lifetime.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/buttons/push_button_skin.h"
 #include "skin/frame/frame_proc_handlers.h"
 #include "skin/frame/title_buttons.h"
 

@@ -24,12 +24,6 @@ LRESULT CALLBACK FrameSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 // happens for a window without a record. Run on WM_NCDESTROY.
 void TearDownFrameSkin(HWND window);
 
-// Marks every container of the window's record for a full repaint with a
-// fresh background; unless containersOnly, also the list-type controls,
-// toolbars and labels of the record and the object-list members that
-// belong to it. Returns the number of containers (0 without a record).
-int MarkChildrenStale(HWND window, bool containersOnly);
-
 // Empties the working set of this process (run when the application is
 // deactivated). Nothing is written to disk and nothing is started.
 void FlushWorkingSet();

@@ -38,10 +38,5 @@ void OnFrameDestroy(HWND window);
 // close effect and passes the message on.
 LRESULT OnFrameClose(HWND window, int index, WPARAM wParam, LPARAM lParam);
 
-// The frame's shadow window follows it (no shadow window: nothing). With
-// place given, the shadow goes around that rectangle, else around the
-// frame's window rectangle.
-void PlaceFrameShadow(HWND frame, const RECT* place);
-
 // The current index of a skinned frame, 0 when it has no valid record.
 int FrameIndexOf(HWND window);

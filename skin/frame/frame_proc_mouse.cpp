@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int kMaximiseKind = 1;
 // The strip's press area starts below the window's top edge.
 constexpr int kStripPressTop = 3;
 
@@ -110,12 +109,7 @@ void OnFrameMouseMove(HWND window, int index, LPARAM lParam) {
   RECT client{};
   GetClientRect(window, &client);
   if (record->mouseTracking == 0) {
-    TRACKMOUSEEVENT track{};
-    track.cbSize = sizeof(track);
-    track.dwFlags = TME_HOVER | TME_LEAVE;
-    track.hwndTrack = window;
-    track.dwHoverTime = 1;
-    TrackMouseEvent(&track);
+    TrackMouseLeave(window, 1);
   }
   if (record->titleBarLive == 0) return;
   TitleButtonsMouseMove(index, lParam);
@@ -163,7 +157,7 @@ void OnFrameLeftDoubleClick(int index, LPARAM lParam) {
   if (item == 0) {
     if (p.y > record->titleHeight || record->resizable == 0) return;
     for (int b = 1; b <= ListLength(record->titleButtons); ++b) {
-      if (RecordAt(record->titleButtons, b)->kind == kMaximiseKind) {
+      if (RecordAt(record->titleButtons, b)->kind == kMaximiseButtonKind) {
         RunTitleButtonAction(index, b);
         return;
       }

@@ -5,14 +5,9 @@
 #include "skin/frame/frame_proc.h"
 #include "skin/frame/frame_proc_handlers.h"
 #include "skin/frame/frame_render.h"
+#include "skin/frame/shadow_window.h"
 
 namespace {
-
-bool IsClassNamed(HWND window, const char* className) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof(name));
-  return lstrcmpiA(name, className) == 0;
-}
 
 // After the frame came back from minimised: every visible list-type
 // control composes itself again.
@@ -20,7 +15,7 @@ void InvalidateStaleLists(WindowRecord& record) {
   for (const auto& list : record.lists) {
     HWND control = list->window;
     if (control == nullptr || !IsWindowVisible(control)) continue;
-    if (IsClassNamed(control, "SysListView32")) list->stale = 1;
+    if (IsWindowClass(control, "SysListView32")) list->stale = 1;
     InvalidateRect(control, nullptr, TRUE);
   }
 }
@@ -41,17 +36,17 @@ void OnFrameShowWindow(HWND window, int index, WPARAM wParam) {
   WindowRecord* record = WindowRecordAt(index);
   if (wParam == TRUE && record->hiddenLatch == 0) {
     // First show: the frame is rendered before the window appears.
-    PAINTSTRUCT paint{};
-    BeginPaint(window, &paint);
-    RenderFrame(index, nullptr, true);
-    EndPaint(window, &paint);
+    {
+      const PaintDc paint(window);
+      RenderFrame(index, nullptr, true);
+    }
     record = WindowRecordAt(FrameIndexOf(window));
     if (record == nullptr) return;
     record->justShown = 1;
     record->needsFullRedraw = 0;
     if (record->shadowWindow != nullptr && record->maximized == 0) {
       ShowWindow(record->shadowWindow, SW_SHOWNA);
-      PlaceFrameShadow(window, nullptr);
+      PlaceShadow(window, false);
     }
     record->hiddenLatch = 0;
   } else {
@@ -75,32 +70,25 @@ LRESULT OnFrameEraseBackground(HWND window, int index, WPARAM wParam) {
 }
 
 LRESULT OnFramePaint(HWND window, int index, WPARAM wParam, LPARAM lParam) {
-  PAINTSTRUCT paint{};
-  HDC dc = BeginPaint(window, &paint);
-  WindowRecord* record = WindowRecordAt(index);
-
-  if (record->minimized == 1) {
-    record->needsFullRedraw = 0;
-    EndPaint(window, &paint);
-    return DefWindowProcA(window, WM_PAINT, wParam, lParam);
-  }
-
-  if (record->needsFullRedraw == 1) {
-    RenderFrame(index, dc, true);
-    if (record->childrenStale == 1) {
-      record->childrenStale = 0;
-      InvalidateStaleLists(*record);
+  {
+    const PaintDc paint(window);
+    WindowRecord* record = WindowRecordAt(index);
+    if (record->minimized == 1) {
+      record->needsFullRedraw = 0;
+    } else if (record->needsFullRedraw == 1) {
+      RenderFrame(index, paint.get(), true);
+      if (record->childrenStale == 1) {
+        record->childrenStale = 0;
+        InvalidateStaleLists(*record);
+      }
+      record->eraseDone = 0;
+      record->justShown = 0;
+    } else {
+      BlitFrame(index, paint.get(), true);
+      InvalidateTransparentChildren(window);
+      record->needsFullRedraw = 0;
     }
-    EndPaint(window, &paint);
-    record->eraseDone = 0;
-    record->justShown = 0;
-    return DefWindowProcA(window, WM_PAINT, wParam, lParam);
   }
-
-  BlitFrame(index, dc, true);
-  InvalidateTransparentChildren(window);
-  record->needsFullRedraw = 0;
-  EndPaint(window, &paint);
   return DefWindowProcA(window, WM_PAINT, wParam, lParam);
 }
 

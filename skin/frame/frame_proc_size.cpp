@@ -4,6 +4,7 @@
 #include "skin/frame/frame_install.h"
 #include "skin/frame/frame_proc.h"
 #include "skin/frame/frame_proc_handlers.h"
+#include "skin/frame/shadow_window.h"
 #include "skin/frame/title_buttons.h"
 
 AreaSize CurrentWorkArea(WorkAreaUse use) {
@@ -20,30 +21,6 @@ AreaSize CurrentWorkArea(WorkAreaUse use) {
   }
   return ComputeWorkArea(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), taskbar,
                          use);
-}
-
-int MarkChildrenStale(HWND window, bool containersOnly) {
-  const int index = FrameIndexOf(window);
-  WindowRecord* record = WindowRecordAt(index);
-  if (record == nullptr) return 0;
-  int containers = 0;
-  for (const auto& c : record->containers) {
-    c->redraw = 1;
-    c->backgroundStale = 1;
-    if (c->hwnd != nullptr) ++containers;
-  }
-  if (containersOnly) return containers;
-  for (const auto& list : record->lists) list->stale = 1;
-  for (const auto& toolbar : record->toolbars) toolbar->redraw = 1;
-  for (const auto& label : record->labels) label->redraw = 1;
-  for (auto& objects : ObjectLists) {
-    for (const auto& member : objects) {
-      if (member->hwnd != nullptr && GetPropInt(member->hwnd, Hw_FuID) == index) {
-        member->redraw = 1;
-      }
-    }
-  }
-  return containers;
 }
 
 void StretchChildren(int index) {
@@ -65,22 +42,6 @@ void StretchChildren(int index) {
                  h - part.top - status - 2, TRUE);
     }
   }
-}
-
-void PlaceFrameShadow(HWND frame, const RECT* place) {
-  WindowRecord* record = WindowRecordAt(FrameIndexOf(frame));
-  if (record == nullptr) return;
-  HWND shadow = record->shadowWindow;
-  if (shadow == nullptr || (GetWindowLongA(shadow, GWL_STYLE) & WS_VISIBLE) == 0) return;
-  RECT r{};
-  if (place != nullptr) {
-    r = *place;
-  } else if (!GetWindowRect(frame, &r)) {
-    return;
-  }
-  const int d = record->shadowSpread;
-  MoveWindow(shadow, r.left - d, r.top - d, (r.right - r.left) + 2 * d,
-             (r.bottom - r.top) + 2 * d, FALSE);
 }
 
 void OnFrameSize(HWND window, int index) {
@@ -125,7 +86,8 @@ void OnFrameWindowPosChanging(HWND window, LPARAM lParam) {
   const int height = keepSize ? current.bottom - current.top : pos->cy;
   if (width < 1 || height < 1) return;
   const RECT place{x, y, x + width, y + height};
-  PlaceFrameShadow(window, &place);
+  PlaceShadow(window, false, place.left, place.top, place.right - place.left,
+              place.bottom - place.top);
 }
 
 void OnFrameWindowPosChanged(HWND window, int index) {

@@ -38,13 +38,11 @@ CacheDc MakeCacheDc(int width, int height) {
 void NewBackBuffer(WindowRecord& rec, bool freshDc, int width, int height) {
   HBITMAP buffer = CreateDib32(width, height);
   if (buffer == nullptr) return;
-  HGDIOBJ previous = SelectObject(rec.frameDC.get(), buffer);
-  if (freshDc) {
-    SetPropInt(rec.hwnd, Ck_Ycjdx, static_cast<int>(reinterpret_cast<INT_PTR>(previous)));
-  } else if (previous != nullptr) {
-    DeleteObject(previous);
-  }
-  SetPropInt(rec.hwnd, Ck_wtjbdx, static_cast<int>(reinterpret_cast<INT_PTR>(buffer)));
+  // frameDC's owner deletes the bitmap selected last; the one it displaces
+  // is the DC's stock bitmap the first time and the old back buffer after.
+  GdiObjectOwner previous(SelectObject(rec.frameDC.get(), buffer));
+  if (freshDc) SetPropHandle(rec.hwnd, Ck_Ycjdx, previous.release());
+  SetPropHandle(rec.hwnd, Ck_wtjbdx, buffer);
 }
 
 void TakeTitleCache(WindowRecord& rec, int width) {
@@ -74,15 +72,15 @@ void TakeStatusCache(WindowRecord& rec) {
 // Copies frameDC to dc (the window's DC when not given) with the visible
 // children kept out; a given DC gets its clip back afterwards.
 void PresentFrame(const WindowRecord& rec, HDC dc, bool dcGiven, int width, int height) {
-  const int saved = dcGiven && dc != nullptr ? SaveDC(dc) : 0;
-  HDC target = GetDcWithoutChildren(rec.hwnd, dc, dcGiven && dc != nullptr);
-  if (target == nullptr) return;
-  BitBlt(target, 0, 0, width, height, rec.frameDC.get(), 0, 0, SRCCOPY);
   if (dcGiven && dc != nullptr) {
+    const int saved = SaveDC(dc);
+    BitBlt(GetDcWithoutChildren(rec.hwnd, dc, true), 0, 0, width, height, rec.frameDC.get(), 0, 0,
+           SRCCOPY);
     if (saved != 0) RestoreDC(dc, saved);
-  } else {
-    ReleaseDC(rec.hwnd, target);
+    return;
   }
+  const WindowDc target = WindowDc::Adopt(rec.hwnd, GetDcWithoutChildren(rec.hwnd, nullptr, false));
+  if (target) BitBlt(target.get(), 0, 0, width, height, rec.frameDC.get(), 0, 0, SRCCOPY);
 }
 
 template <class T>
@@ -96,6 +94,11 @@ void InvalidateOnFrame(const RecordList<T>& list, HWND frame, BOOL erase, bool w
 }
 
 }  // namespace
+
+void ShowFrameArea(const WindowRecord& rec, int x, int y, int w, int h) {
+  const WindowDc screen = WindowDc::Client(rec.hwnd);
+  if (screen) BitBlt(screen.get(), x, y, w, h, rec.frameDC.get(), x, y, SRCCOPY);
+}
 
 void RenderFrame(int index, HDC dc, bool present) {
   WindowRecord* rec = WindowRecordAt(index);
@@ -157,11 +160,11 @@ void SetFrameRegion(HWND window) {
   SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
   RECT client{};
   GetClientRect(window, &client);
-  HRGN region =
-      CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, kRegionCorner, kRegionCorner);
-  if (region == nullptr) return;
+  RegionOwner region(
+      CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, kRegionCorner, kRegionCorner));
+  if (!region) return;
   // The system owns the region once it is set; a refused one stays ours.
-  if (SetWindowRgn(window, region, TRUE) == 0) DeleteObject(region);
+  if (SetWindowRgn(window, region.get(), TRUE) != 0) region.release();
 }
 
 void RestoreFromTitleCache(int index, const RECT& rect) {

@@ -17,6 +17,7 @@
 #include "graphics/gdiplus/graphics.h"
 #include "graphics/gdiplus/image.h"
 #include "graphics/paint/colour_convert.h"
+#include "skin/state/skin_codes.h"
 
 // Renders the whole frame of window record index into frameDC (a new
 // 32-bpp back buffer of the client size every time), re-creates the title
@@ -44,7 +45,7 @@ bool BackgroundPicture(int index, Bitmap& picture);
 
 // The background mode that applies: the record's own when it has a picture
 // of its own, else DefaultBackgroundMode.
-int EffectiveBackgroundMode(int index);
+BackgroundMode EffectiveBackgroundMode(int index);
 
 // The two rounded outlines: black (alpha 180, 2 px) outside, white (alpha
 // 180, 1 px) inside.
@@ -81,6 +82,10 @@ void PaintStatusItem(int index, Graphics* graphics, bool intoBackBuffer, int ite
 // edit boxes; without erase for buttons, trackbars, progress bars and
 // up-down controls.
 void InvalidateFrameChildren(int index);
+
+struct WindowRecord;
+// Copies the area (x, y, w, h) of frameDC to the same place of the window.
+void ShowFrameArea(const WindowRecord& rec, int x, int y, int w, int h);
 
 // Copies frameDC (the window rectangle's size, from 0, 0) to dc (the
 // window's own DC when dcGiven is false) with the visible children clipped

@@ -3,39 +3,24 @@
 #include "skin/frame/frame_install.h"
 #include "skin/frame/frame_render.h"
 
-namespace {
-
-Text WindowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return Text();
-  Text text(static_cast<size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(window, &text[0], length + 1);
-  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-  return text;
-}
-
-}  // namespace
-
-bool SetCaptionStyle(HWND window, const std::optional<Text>& font, std::optional<int> size,
-                     std::optional<int> colour, std::optional<int> glowColour,
-                     std::optional<int> bold, std::optional<int> glow) {
+bool SetCaptionStyle(HWND window, const CaptionStyle& style) {
   const int index = GetPropInt(window, Hw_lbID);
   WindowRecord* record = WindowRecordAt(index);
   if (record == nullptr) return false;
-  if (font) record->captionFont = *font;
-  if (size) record->captionSize = *size;
-  if (colour) record->captionColour = *colour;
-  if (glowColour) record->captionGlowColour = *glowColour;
-  if (bold) record->captionBold = *bold;
-  if (glow) record->captionGlow = *glow;
+  if (style.font) record->captionFont = *style.font;
+  if (style.size) record->captionSize = *style.size;
+  if (style.colour) record->captionColour = *style.colour;
+  if (style.glowColour) record->captionGlowColour = *style.glowColour;
+  if (style.bold) record->captionBold = *style.bold;
+  if (style.glow) record->captionGlow = *style.glow;
   // A frame that draws no caption gets none drawn here either.
   if (record->drawCaption != 0 && record->titleBarLive != 0) {
-    PaintCaption(index, nullptr, false, WindowText(window));
+    PaintCaption(index, nullptr, false, WindowTextOf(window));
   }
   return true;
 }
 
-bool SetCloseEffect(HWND window, int effect) {
+bool SetCloseEffect(HWND window, CloseEffect effect) {
   WindowRecord* record = WindowRecordAt(GetPropInt(window, Hw_lbID));
   if (record == nullptr) return false;
   record->closeEffect = effect;

@@ -36,7 +36,7 @@ void TearDownFrameSkin(HWND window) {
   WindowRecord* record = WindowRecordAt(index);
   if (record == nullptr) return;
 
-  if (HANDLE menu = GetPropA(window, Ck_cdjb)) DestroyMenu(static_cast<HMENU>(menu));
+  if (HMENU menu = GetPropHandle<HMENU>(window, Ck_cdjb)) DestroyMenu(menu);
   SetPropInt(window, Ck_cdjb, 0);
   for (const auto& edit : record->edits) DeleteCtlColorObjects(edit->window);
 
@@ -52,7 +52,7 @@ void TearDownFrameSkin(HWND window) {
   record->statusCacheOldBitmap = nullptr;
   record->frameCopy.reset();
 
-  SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(SavedProcOf(window)));
+  RestoreWindowProc(window);
   RemoveWindowRecord(index);
 }
 

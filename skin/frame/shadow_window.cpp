@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr char kShadowClassName[] = "duvaZedado";
-
 bool IsVisible(HWND window) {
   return (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0;
 }
@@ -95,7 +93,7 @@ void PlaceShadow(HWND frame, bool render, std::optional<int> x, std::optional<in
 }
 
 void RenderShadow(HWND shadow) {
-  HWND frame = reinterpret_cast<HWND>(GetPropA(shadow, Yyck_Glck));
+  HWND frame = GetPropHandle<HWND>(shadow, Yyck_Glck);
   const WindowRecord* record = WindowRecordAt(GetPropInt(frame, Hw_lbID));
   RECT rc{};
   GetClientRect(shadow, &rc);
@@ -122,17 +120,14 @@ void RenderShadow(HWND shadow) {
       DrawShadowPicture(g, *record, width, height, depth);
     }
   }
-  HBITMAP bitmap = picture.GetHBITMAP(0);
-  if (bitmap == nullptr) return;
-  HDC dc = CreateCompatibleDC(nullptr);
-  if (dc == nullptr) {
-    DeleteObject(bitmap);
-    return;
-  }
-  // From here the memory-DC table owns dc and bitmap.
-  RememberMemoryDc(dc, bitmap, SelectObject(dc, bitmap));
-  UpdateLayered(shadow, dc, 255);
-  ReleaseMemoryDc(dc);
+  BitmapOwner bitmap(picture.GetHBITMAP(0));
+  if (!bitmap) return;
+  RegisteredDcOwner dc(CreateCompatibleDC(nullptr));
+  if (!dc) return;
+  // From here the memory-DC table owns the bitmap with the DC.
+  HGDIOBJ displaced = SelectObject(dc.get(), bitmap.get());
+  RememberMemoryDc(dc.get(), bitmap.release(), displaced);
+  UpdateLayered(shadow, dc.get(), 255);
 }
 
 bool UpdateLayered(HWND window, std::optional<HDC> sourceDC, std::optional<int> alpha,
@@ -168,7 +163,7 @@ HWND CreateFrameShadow(HWND frame, int spread) {
   // No owner: an owned window would always lie above the frame. A tool
   // window stays off the taskbar and is never activated by a click.
   HWND shadow = CreateWindowExA(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
-                                kShadowClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                kShadowWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
   if (shadow == nullptr) return nullptr;
   // Creating the window may have run code that moved records: look again.
@@ -179,7 +174,7 @@ HWND CreateFrameShadow(HWND frame, int spread) {
   }
   record->shadowWindow = shadow;
   record->shadowSpread = spread;
-  SetPropA(shadow, Yyck_Glck, frame);
+  SetPropHandle(shadow, Yyck_Glck, frame);
   SetPropInt(shadow, Yyck_yyWz, record->shadowOffset);
   SetPropInt(shadow, Yyck_yysd, record->shadowDepth != 0 ? record->shadowDepth : spread);
   SetPropInt(shadow, Yyck_yyys,

@@ -6,6 +6,8 @@
 // Portable: no windows.h here.
 #pragma once
 
+#include "skin/state/skin_codes.h"
+
 #include <vector>
 
 inline constexpr int kTitleButtonPitch = 27;      // left edge to left edge
@@ -15,13 +17,6 @@ inline constexpr int kButtonHitHeight = 18;
 inline constexpr int kFadeSteps = 8;
 inline constexpr int kFadeAlphaStep = 30;         // alpha 30, 60, ..., 240
 inline constexpr int kFadeIntervalMs = 20;
-// Button kinds.
-inline constexpr int kCloseButtonKind = 0;
-inline constexpr int kMaximiseButtonKind = 1;  // maximise / restore
-inline constexpr int kMinimiseButtonKind = 2;
-inline constexpr int kMenuButtonKind = 3;
-inline constexpr int kHelpButtonKind = 4;
-inline constexpr int kCustomButtonKind = 5;
 
 struct ButtonBox {
   float x = 0, y = 0, width = 0, height = 0;

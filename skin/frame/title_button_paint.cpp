@@ -14,12 +14,8 @@
 namespace {
 
 constexpr ColourRef kRed = 0x0000FF;
-constexpr ColourRef kWhite = 0xFFFFFF;
-constexpr ColourRef kBlack = 0x000000;
 constexpr int kCloseCorner = 5;
 constexpr int kGlowCorner = 1;
-
-Argb Colour(ColourRef c, int alpha) { return ColorrefToArgb(c, alpha, true); }
 
 bool FillVertical(Graphics& g, const GraphicsPath& path, float x, float y1, float y2, Argb top,
                   Argb bottom) {
@@ -54,15 +50,6 @@ void DrawGlyph(Graphics& g, const WindowRecord& rec, const TitleButton& button, 
   if (glyph.LoadFromBytes(bytes)) g.DrawImageRect(glyph, x, y, w, h);
 }
 
-// Copies a painted area of frameDC to the window.
-void ShowArea(const WindowRecord& rec, const RECT& r) {
-  HDC screen = GetDC(rec.hwnd);
-  if (screen == nullptr) return;
-  BitBlt(screen, r.left, r.top, r.right - r.left, r.bottom - r.top, rec.frameDC.get(), r.left,
-         r.top, SRCCOPY);
-  ReleaseDC(rec.hwnd, screen);
-}
-
 void PaintPressed(int index, WindowRecord& rec, const TitleButton& button) {
   const ButtonArea a = AreaOf(rec, button);
   const RECT r = a.Rect();
@@ -82,7 +69,7 @@ void PaintPressed(int index, WindowRecord& rec, const TitleButton& button) {
     }
     DrawGlyph(g, rec, button, a.x, a.y, a.w - 1, a.h);
   }
-  ShowArea(rec, r);
+  ShowFrameArea(rec, r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 void PaintPlain(Graphics& g, int index, WindowRecord& rec, int b, int alpha) {
@@ -136,7 +123,7 @@ void PaintTitleButton(int index, int b, Graphics* graphics, bool intoBackBuffer,
     g.SetClipRectI(r.left, r.top, r.right - r.left, r.bottom - r.top);
     PaintPlain(g, index, *rec, b, alpha);
   }
-  ShowArea(*rec, r);
+  ShowFrameArea(*rec, r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 void PaintButtonGlow(Graphics& graphics, int index, int b, int alpha) {

@@ -1,7 +1,5 @@
-// Owners of the memory DCs held by skin records.
+// The releases behind the owner types.
 #include "skin/state/gdi_owners.h"
-
-#include <utility>
 
 namespace {
 RegisteredDcRelease registeredRelease = nullptr;
@@ -17,30 +15,24 @@ void DeleteMemoryDcAndBitmap(HDC dc) {
   if (bitmap != nullptr) DeleteObject(bitmap);
 }
 
-MemoryDcOwner& MemoryDcOwner::operator=(MemoryDcOwner&& other) noexcept {
-  if (this != &other) reset(other.release());
-  return *this;
-}
-
-void MemoryDcOwner::reset(HDC dc) {
-  HDC old = std::exchange(dc_, dc);
-  if (old != nullptr && old != dc) DeleteMemoryDcAndBitmap(old);
-}
-
-HDC MemoryDcOwner::release() { return std::exchange(dc_, nullptr); }
-
 void SetRegisteredDcRelease(RegisteredDcRelease release) { registeredRelease = release; }
 
-RegisteredDcOwner& RegisteredDcOwner::operator=(RegisteredDcOwner&& other) noexcept {
-  if (this != &other) reset(other.release());
-  return *this;
-}
-
-void RegisteredDcOwner::reset(HDC dc) {
-  HDC old = std::exchange(dc_, dc);
-  if (old == nullptr || old == dc) return;
+void ReleaseRegisteredDc(HDC dc) {
+  if (dc == nullptr) return;
   // A DC the table does not know was never registered: release it directly.
-  if (registeredRelease == nullptr || !registeredRelease(old)) DeleteMemoryDcAndBitmap(old);
+  if (registeredRelease == nullptr || !registeredRelease(dc)) DeleteMemoryDcAndBitmap(dc);
 }
 
-HDC RegisteredDcOwner::release() { return std::exchange(dc_, nullptr); }
+CompatibleDc::~CompatibleDc() {
+  if (dc_ == nullptr) return;
+  if (displacedBitmap_ != nullptr) SelectObject(dc_, displacedBitmap_);
+  if (displacedOther_ != nullptr) SelectObject(dc_, displacedOther_);
+  DeleteDC(dc_);
+}
+
+void CompatibleDc::Select(HGDIOBJ object) {
+  if (dc_ == nullptr || object == nullptr) return;
+  HGDIOBJ displaced = SelectObject(dc_, object);
+  HGDIOBJ& slot = GetObjectType(object) == OBJ_BITMAP ? displacedBitmap_ : displacedOther_;
+  if (slot == nullptr) slot = displaced;
+}

@@ -1,64 +1,192 @@
-// Owners of the GDI handles that skin records hold. Each releases its handle
-// exactly once: when reset to another handle, when the record is removed,
-// or when the skin state is released at exit. They move but do not copy.
+// The owner types of the handles the skin takes, one per kind of handle,
+// all in this header. Each releases its handle exactly once on every path:
+// when it is reset to another handle, when it goes out of scope, or when
+// the record that holds it is removed or released at exit. They move but do
+// not copy.
+//
+// Owning and borrowed forms: an owner holds what it releases; every routine
+// that only uses a handle takes the plain handle (HDC, HBITMAP, ...), which
+// an owner lends with get(). release() hands the handle over to a new owner
+// (a window property, the memory-DC table, the system) and keeps nothing.
 #pragma once
 
 #include <windows.h>
 
-// A memory DC made with CreateCompatibleDC. Releasing it deletes the DC and
-// then the bitmap that was selected into it at that moment (the back buffer
-// or cache bitmap); the stock bitmap a DC is created with is left alone.
-// So whoever replaces the bitmap of such a DC deletes the bitmap it takes
-// out, and the owner deletes the one still in.
-class MemoryDcOwner {
- public:
-  MemoryDcOwner() = default;
-  explicit MemoryDcOwner(HDC dc) : dc_(dc) {}
-  ~MemoryDcOwner() { reset(); }
-  MemoryDcOwner(MemoryDcOwner&& other) noexcept : dc_(other.release()) {}
-  MemoryDcOwner& operator=(MemoryDcOwner&& other) noexcept;
-  MemoryDcOwner(const MemoryDcOwner&) = delete;
-  MemoryDcOwner& operator=(const MemoryDcOwner&) = delete;
+#include <utility>
 
-  HDC get() const { return dc_; }
-  explicit operator bool() const { return dc_ != nullptr; }
-  // Releases the DC held (if any) and takes dc.
-  void reset(HDC dc = nullptr);
+// The owning form for a handle kind described by Traits: Traits::Handle is
+// the handle type, Traits::Release(handle) gives one non-zero handle back.
+template <class Traits>
+class UniqueHandle {
+ public:
+  using Handle = typename Traits::Handle;
+
+  UniqueHandle() = default;
+  explicit UniqueHandle(Handle handle) : handle_(handle) {}
+  ~UniqueHandle() { reset(); }
+  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    if (this != &other) reset(other.release());
+    return *this;
+  }
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+  Handle get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  // Releases the handle held (if any) and takes handle.
+  void reset(Handle handle = nullptr) {
+    Handle old = std::exchange(handle_, handle);
+    if (old != nullptr && old != handle) Traits::Release(old);
+  }
   // Gives up ownership without releasing.
-  HDC release();
+  Handle release() { return std::exchange(handle_, nullptr); }
 
  private:
-  HDC dc_ = nullptr;
+  Handle handle_ = nullptr;
 };
 
-// The composite DC (frameCopy). It is registered in the memory-DC table of
-// the paint helpers, which own its release (ReleaseMemoryDc). skin/state
-// sits below the paint helpers and does not link them, so the table
-// announces its release routine with SetRegisteredDcRelease; this owner
-// hands its DC to that routine. Until a routine is announced it releases
-// the DC like a MemoryDcOwner.
-class RegisteredDcOwner {
- public:
-  RegisteredDcOwner() = default;
-  explicit RegisteredDcOwner(HDC dc) : dc_(dc) {}
-  ~RegisteredDcOwner() { reset(); }
-  RegisteredDcOwner(RegisteredDcOwner&& other) noexcept : dc_(other.release()) {}
-  RegisteredDcOwner& operator=(RegisteredDcOwner&& other) noexcept;
-  RegisteredDcOwner(const RegisteredDcOwner&) = delete;
-  RegisteredDcOwner& operator=(const RegisteredDcOwner&) = delete;
+// ---------------------------------------------------------------------------
+// GDI objects and icons.
 
-  HDC get() const { return dc_; }
-  explicit operator bool() const { return dc_ != nullptr; }
-  void reset(HDC dc = nullptr);
-  HDC release();
-
- private:
-  HDC dc_ = nullptr;
+template <class H>
+struct GdiObjectTraits {
+  using Handle = H;
+  static void Release(H handle) { DeleteObject(handle); }
 };
+using GdiObjectOwner = UniqueHandle<GdiObjectTraits<HGDIOBJ>>;
+// A bitmap, also a DIB section (CreateDib32).
+using BitmapOwner = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+using BrushOwner = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using RegionOwner = UniqueHandle<GdiObjectTraits<HRGN>>;
+
+struct IconTraits {
+  using Handle = HICON;
+  static void Release(HICON icon) { DestroyIcon(icon); }
+};
+using IconOwner = UniqueHandle<IconTraits>;
+
+// ---------------------------------------------------------------------------
+// Memory DCs.
+
+// Deletes a memory DC and then the bitmap that was selected into it.
+void DeleteMemoryDcAndBitmap(HDC dc);
+
+// A memory DC made with CreateCompatibleDC that owns the bitmap selected
+// into it: releasing it deletes the DC and then the bitmap that is selected
+// at that moment (the back buffer or cache bitmap); the stock bitmap a DC is
+// created with is left alone. So whoever replaces the bitmap of such a DC
+// deletes the bitmap it takes out, and the owner deletes the one still in.
+struct MemoryDcTraits {
+  using Handle = HDC;
+  static void Release(HDC dc) { DeleteMemoryDcAndBitmap(dc); }
+};
+using MemoryDcOwner = UniqueHandle<MemoryDcTraits>;
 
 // Release routine of the memory-DC table: true when it knew and released dc.
 using RegisteredDcRelease = bool (*)(HDC dc);
 void SetRegisteredDcRelease(RegisteredDcRelease release);
+// Releases dc through the memory-DC table's routine; a DC the table does
+// not know (or any DC before the table announced its routine) is released
+// like a MemoryDcOwner's.
+void ReleaseRegisteredDc(HDC dc);
 
-// Deletes a memory DC and then the bitmap that was selected into it.
-void DeleteMemoryDcAndBitmap(HDC dc);
+// A memory DC from the memory-DC table (graphics/paint/memory_dc_table.h):
+// a composed control background, the composite DC (frameCopy). skin/state
+// sits below the paint helpers and does not link them, so the table
+// announces its release routine with SetRegisteredDcRelease.
+struct RegisteredDcTraits {
+  using Handle = HDC;
+  static void Release(HDC dc) { ReleaseRegisteredDc(dc); }
+};
+using RegisteredDcOwner = UniqueHandle<RegisteredDcTraits>;
+
+// A memory DC compatible with another DC (or the screen) that keeps what is
+// selected into it only for its own lifetime: the objects it displaced go
+// back in before DeleteDC. The selected objects stay their owners'.
+class CompatibleDc {
+ public:
+  explicit CompatibleDc(HDC compatibleWith = nullptr) : dc_(CreateCompatibleDC(compatibleWith)) {}
+  // With one object selected in from the start.
+  CompatibleDc(HDC compatibleWith, HGDIOBJ object) : CompatibleDc(compatibleWith) {
+    Select(object);
+  }
+  ~CompatibleDc();
+  CompatibleDc(const CompatibleDc&) = delete;
+  CompatibleDc& operator=(const CompatibleDc&) = delete;
+
+  HDC get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+  // Selects object (not 0) into the DC; the first object displaced of each
+  // kind is restored at the end.
+  void Select(HGDIOBJ object);
+
+ private:
+  HDC dc_ = nullptr;
+  HGDIOBJ displacedBitmap_ = nullptr;
+  HGDIOBJ displacedOther_ = nullptr;
+};
+
+// ---------------------------------------------------------------------------
+// Window DCs.
+
+// A DC leased from a window and given back with ReleaseDC: its client area
+// (GetDC), the whole window (GetWindowDC), or a DC the caller got elsewhere
+// that is to be given back the same way (Adopt).
+class WindowDc {
+ public:
+  static WindowDc Client(HWND window) { return WindowDc(window, GetDC(window)); }
+  static WindowDc WholeWindow(HWND window) { return WindowDc(window, GetWindowDC(window)); }
+  static WindowDc Adopt(HWND window, HDC dc) { return WindowDc(window, dc); }
+
+  ~WindowDc() {
+    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+  }
+  WindowDc(WindowDc&& other) noexcept
+      : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
+  // Gives back the DC held, then takes other's.
+  WindowDc& operator=(WindowDc&& other) noexcept {
+    if (this == &other) return *this;
+    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+    window_ = other.window_;
+    dc_ = std::exchange(other.dc_, nullptr);
+    return *this;
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+
+  HDC get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+  // Gives the DC to a routine that releases it itself.
+  HDC release() { return std::exchange(dc_, nullptr); }
+
+ private:
+  WindowDc(HWND window, HDC dc) : window_(window), dc_(dc) {}
+  HWND window_ = nullptr;
+  HDC dc_ = nullptr;
+};
+
+// The DC of one WM_PAINT: BeginPaint when made, EndPaint at the end.
+class PaintDc {
+ public:
+  explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  ~PaintDc() {
+    if (window_ != nullptr) EndPaint(window_, &paint_);
+  }
+  PaintDc(const PaintDc&) = delete;
+  PaintDc& operator=(const PaintDc&) = delete;
+
+  HDC get() const { return dc_; }
+  const PAINTSTRUCT& info() const { return paint_; }
+  // Gives the DC to a routine that releases it itself (with ReleaseDC, as
+  // the copy from the composite does); the paint then ends without EndPaint.
+  HDC HandOver() {
+    window_ = nullptr;
+    return dc_;
+  }
+
+ private:
+  HWND window_ = nullptr;
+  PAINTSTRUCT paint_{};
+  HDC dc_ = nullptr;
+};

@@ -1,19 +1,5 @@
-// The skin's module-wide values and the settings that change them.
+// The settings that change the skin's module-wide values.
 #include "skin/state/skin_state.h"
-
-int FrameEdge = 3;
-TitleButtonActionRoutine TitleButtonAction = nullptr;
-int HotTitleButton = 0;
-int FirstResizePending = 0;
-int DefaultBackgroundMode = 0;
-Bytes DefaultBackgroundImage;
-int DefaultBackgroundColour = 0;
-int SkinChildControls = 0;
-int ControlOverlayAlpha = 0;
-int ControlBackdropSet = 0;
-int AccentColour = 0;
-int TrackbarFrameShown = 0;
-int WideHotFrame = 0;
 
 void ApplySkinStartupValues() {
   SkinChildControls = 1;

@@ -22,6 +22,9 @@
 #include "app/text_ops.h"
 #include "skin/state/gdi_owners.h"
 #include "skin/state/record_list.h"
+#include "skin/state/skin_codes.h"
+#include "skin/state/stale_marks.h"
+#include "skin/state/window_helpers.h"
 #include "skin/state/window_properties.h"
 
 // Pictures stay encoded bytes in the records and are decoded by the
@@ -55,7 +58,7 @@ struct TitleButton {
   int height = 0;  // 18
   Bytes image;          // PNG glyph with alpha
   Bytes restoreImage;   // maximise button: glyph shown while maximised
-  int kind = 0;    // 0 close, 1 maximise/restore, 2 minimise, 3 main menu, 4 help, 5 custom
+  TitleButtonKind kind = kCloseButtonKind;
   Text name;       // tooltip text
   SkinCallback callback;  // custom button
   FloatRect rect;  // client coordinates
@@ -100,7 +103,7 @@ struct ContainerRecord {
   int redraw = 0;
   int backgroundStale = 0;
   int width = 0, height = 0;
-  int frameStyle = 0;      // 1 group box, 2 tab control, 0 other
+  ContainerFrameStyle frameStyle = kFrameStyleOther;
   int drawFrame = 0;
   Text fontFace;
   int fontSize = 0;
@@ -111,11 +114,15 @@ struct ContainerRecord {
 // ---------------------------------------------------------------------------
 // Per-class control records (one list of each per window record).
 
-// Push button, automatic radio button or check box.
-struct ButtonRecord {
+// What every subclassed control's record starts with.
+struct SubclassedControl {
   HWND window = nullptr;
   WNDPROC savedProc = nullptr;
-  int kind = 0;  // 0 push button, 4 radio button, 5 check box
+};
+
+// Push button, automatic radio button or check box.
+struct ButtonRecord : SubclassedControl {
+  ButtonKind kind = kButtonKindPush;
   Text caption;
   int hasFocus = 0;
   int checkedAtInstall = 0;
@@ -131,58 +138,46 @@ struct ButtonRecord {
 // [2] thumb, in the bar window's coordinates.
 using ScrollBarParts = std::array<RECT, 3>;
 
-struct EditRecord {
-  HWND window = nullptr;
-  WNDPROC savedProc = nullptr;
-  int hasFocus = 0;
-  int hot = 0;
-  int buttonDown = 0;
+// The drawn scroll bars of an edit box or list-type control.
+struct DrawnScrollBars {
   HWND verticalBar = nullptr;    // drawn scroll-bar window, 0 = none
   HWND horizontalBar = nullptr;
   ScrollBarParts verticalParts{};
   ScrollBarParts horizontalParts{};
 };
 
-struct ComboRecord {
-  HWND window = nullptr;
-  WNDPROC savedProc = nullptr;
+struct EditRecord : SubclassedControl, DrawnScrollBars {
+  int hasFocus = 0;
+  int hot = 0;
+  int buttonDown = 0;
+};
+
+struct ComboRecord : SubclassedControl {
   int hasFocus = 0;
 };
 
 // List box, list of a simple combo box, list view, tree view, IP address
 // control or date-time picker.
-struct ListRecord {
-  HWND window = nullptr;
-  WNDPROC savedProc = nullptr;
+struct ListRecord : SubclassedControl, DrawnScrollBars {
   int hasFocus = 0;
   int hot = 0;
   int arrowKeyDown = 0;
-  HWND verticalBar = nullptr;
-  HWND horizontalBar = nullptr;
-  ScrollBarParts verticalParts{};
-  ScrollBarParts horizontalParts{};
   int stale = 0;  // the next WM_PAINT composes the client area again
   int hoverSeen = 0;
 };
 
-struct TrackbarRecord {
-  HWND window = nullptr;
-  WNDPROC savedProc = nullptr;
+struct TrackbarRecord : SubclassedControl {
   int vertical = 0;
   int tickPlacement = 0;
   int hot = 0;
   int selectionRange = 0;
 };
 
-struct ProgressRecord {
-  HWND window = nullptr;
-  WNDPROC savedProc = nullptr;
+struct ProgressRecord : SubclassedControl {
   int vertical = 0;
 };
 
-struct UpDownRecord {
-  HWND window = nullptr;
-  WNDPROC savedProc = nullptr;
+struct UpDownRecord : SubclassedControl {
   int hot = 0;
   int hotHalf = 0;
   int buttonDown = 0;
@@ -190,9 +185,7 @@ struct UpDownRecord {
   LPARAM lastMouse = 0;
 };
 
-struct HeaderRecord {
-  HWND window = nullptr;
-  WNDPROC savedProc = nullptr;
+struct HeaderRecord : SubclassedControl {
   int hot = 0;
   int hotItem = 0;
   int paintedItem = 0;
@@ -231,23 +224,30 @@ struct LabelRecord {
 };
 
 // The window handle of a record, whatever its type calls the field.
-inline HWND RecordWindow(const ButtonRecord& r) { return r.window; }
-inline HWND RecordWindow(const EditRecord& r) { return r.window; }
-inline HWND RecordWindow(const ComboRecord& r) { return r.window; }
-inline HWND RecordWindow(const ListRecord& r) { return r.window; }
-inline HWND RecordWindow(const TrackbarRecord& r) { return r.window; }
-inline HWND RecordWindow(const ProgressRecord& r) { return r.window; }
-inline HWND RecordWindow(const UpDownRecord& r) { return r.window; }
-inline HWND RecordWindow(const HeaderRecord& r) { return r.window; }
-inline HWND RecordWindow(const ToolbarRecord& r) { return r.hwnd; }
-inline HWND RecordWindow(const LabelRecord& r) { return r.hwnd; }
-inline HWND RecordWindow(const ContainerRecord& r) { return r.hwnd; }
+template <class T>
+auto RecordWindow(const T& r) -> decltype(HWND{r.window}) {
+  return r.window;
+}
+template <class T>
+auto RecordWindow(const T& r) -> decltype(HWND{r.hwnd}) {
+  return r.hwnd;
+}
 
 // Takes a record of a per-class list or of containers by the registration
 // rule (record_list.h): the empty first record as index 1, else a new one.
 template <class T>
 int TakeControlRecord(RecordList<T>& list) {
   return TakeRecord(list, [](const T& r) { return RecordWindow(r); });
+}
+
+// 1-based index of window's record in list, or 0 (also for window 0).
+template <class T>
+int FindRecordOf(const RecordList<T>& list, HWND window) {
+  if (window == nullptr) return 0;
+  for (int i = 1; i <= ListLength(list); ++i) {
+    if (RecordWindow(*list[i - 1]) == window) return i;
+  }
+  return 0;
 }
 
 // ---------------------------------------------------------------------------
@@ -257,7 +257,7 @@ struct WindowRecord {
   HWND hwnd = nullptr;
   int justShown = 0;
   int hiddenLatch = 0;
-  int closeEffect = 0;  // 0 none, 1 shrink, 2 pulse
+  CloseEffect closeEffect = kCloseEffectNone;
   int moving = 0;
   int sizing = 0;
   int childrenStale = 0;
@@ -273,7 +273,7 @@ struct WindowRecord {
   int titleGloss = 0;
   WNDPROC savedProc = nullptr;
   Bytes backgroundImage;
-  int backgroundMode = 0;     // 0 top-left, 1 top-right, 2 centred, 3 stretched, 4 repeated
+  BackgroundMode backgroundMode = kBackgroundTopLeft;
   int backgroundAverage = 0;  // COLORREF layout, top byte 0xFF
   int fillColour = 0;         // -1 = none
   int fillAlpha = 0;
@@ -298,7 +298,7 @@ struct WindowRecord {
   int captionBold = 0;
   int captionGlow = 0;
   int hotButton = 0;
-  int hotControlClass = 0;  // 0 buttons, 1 edits, 2 trackbars, 3 combos, 4 lists, 8 up-downs, 9 headers
+  HotControlClass hotControlClass = kHotClassButton;
   HWND hotControlParent = nullptr;
   SkinCallback helpCallback;
   SkinCallback menuCallback;
@@ -393,19 +393,19 @@ extern std::array<RecordList<ObjectRecord>, kObjectListCount> ObjectLists;
 // Module values. Those marked start-up are set by ApplySkinStartupValues
 // (the skin module's start-up); before it they are 0.
 
-extern int FrameEdge;                                 // 3
-extern TitleButtonActionRoutine TitleButtonAction;    // none, set by the first frame install
-extern int HotTitleButton;                            // 0; shared by all frames
-extern int FirstResizePending;                        // start-up 1
-extern int DefaultBackgroundMode;                     // 0
-extern Bytes DefaultBackgroundImage;                  // empty
-extern int DefaultBackgroundColour;                   // 0 (black)
-extern int SkinChildControls;                         // start-up 1
-extern int ControlOverlayAlpha;                       // start-up 160
-extern int ControlBackdropSet;                        // 0
-extern int AccentColour;                              // start-up 0xDDCA22
-extern int TrackbarFrameShown;                        // first option flag, start-up 1
-extern int WideHotFrame;                              // second option flag, start-up 1
+inline int FrameEdge = 3;
+inline TitleButtonActionRoutine TitleButtonAction = nullptr;  // set by the first frame install
+inline int HotTitleButton = 0;                                // shared by all frames
+inline int FirstResizePending = 0;                            // start-up 1
+inline BackgroundMode DefaultBackgroundMode = kBackgroundTopLeft;
+inline Bytes DefaultBackgroundImage;
+inline int DefaultBackgroundColour = 0;                       // black
+inline int SkinChildControls = 0;                             // start-up 1
+inline int ControlOverlayAlpha = 0;                           // start-up 160
+inline int ControlBackdropSet = 0;
+inline int AccentColour = 0;                                  // start-up 0xDDCA22
+inline int TrackbarFrameShown = 0;  // first option flag, start-up 1
+inline int WideHotFrame = 0;        // second option flag, start-up 1
 
 inline constexpr int kAccentColour = 0xDDCA22;
 
@@ -452,8 +452,67 @@ T* ControlRecordOf(HWND control, RecordList<T> WindowRecord::*list) {
   return RecordAt(owner->*list, GetPropInt(control, Hw_lbID));
 }
 
+// The first step of a skinned control's WM_MOUSEMOVE: when the control has
+// a valid record in list (through Hw_FuID and Hw_lbID), asks for
+// WM_MOUSELEAVE and records the control as the one under the mouse
+// (controlUnderMouse); returns the owning window record. nullptr, nothing
+// done, otherwise.
+template <class T>
+WindowRecord* MouseEntersControl(HWND control, RecordList<T> WindowRecord::*list) {
+  WindowRecord* owner = OwnerRecordOf(control);
+  const int index = GetPropInt(control, Hw_lbID);
+  if (owner == nullptr || !IsValidIndex(owner->*list, index)) return nullptr;
+  TrackMouseLeave(control);
+  owner->controlUnderMouse = index;
+  return owner;
+}
+
+// ControlRecordOf, and only when that record is control's own (the index
+// properties may be left over from a record that has since moved).
+template <class T>
+T* RegisteredRecordOf(HWND control, RecordList<T> WindowRecord::*list) {
+  T* record = ControlRecordOf(control, list);
+  return record != nullptr && record->window == control ? record : nullptr;
+}
+
 // A toolbar's record through Kj_FuID and Kj_lbID, or nullptr.
 ToolbarRecord* ToolbarRecordOf(HWND toolbar);
+
+// 1-based index of window's record in the class list of window record
+// windowIndex, or 0 (also for an invalid windowIndex).
+template <class T>
+int FindControlRecord(int windowIndex, RecordList<T> WindowRecord::*list, HWND window) {
+  const WindowRecord* owner = WindowRecordAt(windowIndex);
+  return owner != nullptr ? FindRecordOf(owner->*list, window) : 0;
+}
+
+// The registration of a skinned control: takes a record of the class list
+// of window record windowIndex by the registration rule, fills its window,
+// lets prepare fill the rest (it runs before the control is subclassed),
+// sets Hw_lbID and Hw_FuID and subclasses window with proc, the replaced
+// procedure going to the record's savedProc and to Hw_hProc. Returns the
+// record; nullptr when windowIndex is not valid, window is 0, registered in
+// that list already or running proc already.
+template <class T, class Prepare>
+T* RegisterSubclassedControl(int windowIndex, RecordList<T> WindowRecord::*list, HWND window,
+                             WNDPROC proc, Prepare prepare) {
+  WindowRecord* owner = WindowRecordAt(windowIndex);
+  if (owner == nullptr || window == nullptr) return nullptr;
+  if (FindRecordOf(owner->*list, window) != 0 || IsSubclassedWith(window, proc)) return nullptr;
+  const int index = TakeControlRecord(owner->*list);
+  T* record = RecordAt(owner->*list, index);
+  record->window = window;
+  prepare(*record);
+  SetPropInt(window, Hw_lbID, index);
+  SetPropInt(window, Hw_FuID, windowIndex);
+  record->savedProc = ReplaceWindowProc(window, proc);
+  return record;
+}
+template <class T>
+T* RegisterSubclassedControl(int windowIndex, RecordList<T> WindowRecord::*list, HWND window,
+                             WNDPROC proc) {
+  return RegisterSubclassedControl(windowIndex, list, window, proc, [](T&) {});
+}
 
 // ---------------------------------------------------------------------------
 // Registration, removal and release.

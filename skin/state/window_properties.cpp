@@ -13,8 +13,26 @@ void SetPropInt(HWND window, const char* name, int value) {
   SetPropA(window, name, reinterpret_cast<HANDLE>(static_cast<intptr_t>(value)));
 }
 
-WNDPROC SavedProcOf(HWND window) {
-  return reinterpret_cast<WNDPROC>(GetPropA(window, Hw_hProc));
+WNDPROC SavedProcOf(HWND window) { return GetPropHandle<WNDPROC>(window, Hw_hProc); }
+
+WNDPROC ReplaceWindowProc(HWND window, WNDPROC proc, const char* savedProperty) {
+  if (window == nullptr) return nullptr;
+  SetPropHandle(window, savedProperty,
+                reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)));
+  const auto replaced = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+  SetPropHandle(window, savedProperty, replaced);
+  return replaced;
+}
+
+void RestoreWindowProc(HWND window, const char* savedProperty) {
+  if (window == nullptr) return;
+  SetWindowLongPtrA(window, GWLP_WNDPROC,
+                    reinterpret_cast<LONG_PTR>(GetPropHandle<WNDPROC>(window, savedProperty)));
+}
+
+bool IsSubclassedWith(HWND window, WNDPROC proc) {
+  return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) == proc;
 }
 
 LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -26,8 +44,8 @@ LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 void DeleteCtlColorObjects(HWND control) {
   if (control == nullptr) return;
   // Stock objects (the hollow brush) survive DeleteObject unharmed.
-  if (HANDLE brush = GetPropA(control, Kj_dxjb)) DeleteObject(static_cast<HGDIOBJ>(brush));
-  if (HANDLE bitmap = GetPropA(control, Kj_wtjb)) DeleteObject(static_cast<HGDIOBJ>(bitmap));
+  if (HGDIOBJ brush = GetPropHandle<HGDIOBJ>(control, Kj_dxjb)) DeleteObject(brush);
+  if (HGDIOBJ bitmap = GetPropHandle<HGDIOBJ>(control, Kj_wtjb)) DeleteObject(bitmap);
   SetPropInt(control, Kj_dxjb, 0);
   SetPropInt(control, Kj_wtjb, 0);
 }

@@ -1,8 +1,9 @@
 // Window properties through which the skin ties windows to its records, and
 // the properties an application may set to tune one window's look.
 //
-// Values are 32-bit integers stored with SetPropA; a property that is not
-// there reads 0. The skin never removes a property: a destroyed window's
+// Values are 32-bit integers (GetPropInt, SetPropInt) or handles
+// (GetPropHandle, SetPropHandle) stored with SetPropA; a property that is
+// not there reads 0. The skin never removes a property: a destroyed window's
 // properties go with it.
 #pragma once
 
@@ -49,8 +50,32 @@ int GetPropInt(HWND window, const char* name);
 // Stores value; does nothing for window 0.
 void SetPropInt(HWND window, const char* name, int value);
 
+// Handles kept in properties (HWND, HBITMAP, HBRUSH, WNDPROC, ...): stored
+// and read back as the handle type, never through an int.
+template <class Handle>
+void SetPropHandle(HWND window, const char* name, Handle handle) {
+  if (window == nullptr) return;
+  SetPropA(window, name, reinterpret_cast<HANDLE>(handle));
+}
+template <class Handle>
+Handle GetPropHandle(HWND window, const char* name) {
+  if (window == nullptr) return Handle{};
+  return reinterpret_cast<Handle>(GetPropA(window, name));
+}
+
 // The procedure saved in Hw_hProc.
 WNDPROC SavedProcOf(HWND window);
+
+// Subclassing, the one way every skin puts its procedure in front of a
+// window's own: the replaced procedure is stored in savedProperty (Hw_hProc,
+// a toolbar's Kj_hProc) before proc can see a message, so that the pass-on
+// always finds it. Returns the replaced procedure.
+WNDPROC ReplaceWindowProc(HWND window, WNDPROC proc, const char* savedProperty = Hw_hProc);
+// Puts the procedure saved in savedProperty back in front of window.
+void RestoreWindowProc(HWND window, const char* savedProperty = Hw_hProc);
+// True when window runs proc already: subclassing it again would make the
+// skin procedure its own saved procedure.
+bool IsSubclassedWith(HWND window, WNDPROC proc);
 
 // Passes a message on to the procedure saved in Hw_hProc (every skin
 // procedure's pass-on): CallWindowProcA(GetPropA(window, "Hw_hProc"), ...).

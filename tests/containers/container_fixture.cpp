@@ -108,3 +108,14 @@ int LighterPixels(const PixelImage& image, const PixelImage& reference, int by) 
 WNDPROC CurrentProc(HWND window) {
   return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
 }
+
+LabelSkinOptions MainWindowLabelOptions() {
+  LabelSkinOptions options;
+  options.fontSize = 14;
+  options.textColour = 0;
+  options.glowColour = 0xFFFFFF;
+  options.alignment = 0;
+  options.lineAlignment = 0;
+  options.wrap = true;
+  return options;
+}

@@ -51,3 +51,6 @@ InkBox InkPixels(const PixelImage& image, const PixelImage& reference, int by, i
 int LighterPixels(const PixelImage& image, const PixelImage& reference, int by);
 
 WNDPROC CurrentProc(HWND window);
+
+// The labels of the main window: 14 px, black, white glow, near/near, wrap.
+LabelSkinOptions MainWindowLabelOptions();

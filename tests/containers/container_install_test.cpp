@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "container_fixture.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/buttons/push_button_skin.h"
 
 namespace {
 
@@ -15,7 +15,12 @@ TEST_F(ContainerInstallTest, RegistersOnceAndListsItsRadioButtons) {
                    Radio("联通", box, 150, 24)};
   WNDPROC original = CurrentProc(box);
   InstallContainerSkin(box);
-  InstallContainerSkin(box, 0, 0x00FF00, 10, 1);
+  ContainerSkinOptions other;
+  other.drawFrame = false;
+  other.fillColour = 0x00FF00;
+  other.fillAlpha = 10;
+  other.drawBorder = true;
+  InstallContainerSkin(box, other);
   RegisterContainer(box, 1, 0, 255, 0);
 
   ASSERT_EQ(ListLength(Record().containers), 1);

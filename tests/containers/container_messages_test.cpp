@@ -7,7 +7,7 @@
 #include "container_fixture.h"
 #include "graphics/paint/memory_dc_table.h"
 #include "graphics/paint/window_geometry.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/buttons/push_button_skin.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "graphics/assets/skin_pictures.h"
 #include "graphics/paint/memory_dc_table.h"
 #include "graphics/paint/window_geometry.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/buttons/push_button_skin.h"
 #include "skin/frame/frame_install.h"
 
 namespace {
@@ -44,12 +44,17 @@ TEST(ContainerOnSkinnedFrameTest, GroupBoxAndLabelOnTheInstalledFrame) {
   HWND radio = Child(box, "BUTTON", "电信", BS_AUTORADIOBUTTON | WS_GROUP, 10, 24, 80, 20);
   HWND label = Child(frame, "STATIC", "数量:", SS_LEFT, 16, 140, 70, 20);
 
-  InstallFrameSkin(frame, 50, std::nullopt, 0, std::nullopt, std::nullopt, std::nullopt, 1,
-                   std::nullopt, std::nullopt, CopyPictureBytes(MainBackground()), 3);
+  FrameSkinOptions look;
+  look.titleHeight = 50;
+  look.resizable = false;
+  look.titleGloss = true;
+  look.backgroundImage = CopyPictureBytes(MainBackground());
+  look.backgroundMode = kBackgroundStretched;
+  InstallFrameSkin(frame, look);
   SetControlSkinOptions(1, 0);
   InstallContainerSkin(box);
   InstallContainerSkin(box);
-  ASSERT_EQ(InstallLabelSkin(label, std::nullopt, 14, std::nullopt, 0, 0xFFFFFF, 0, 0, 1), 1);
+  ASSERT_EQ(InstallLabelSkin(label, MainWindowLabelOptions()), 1);
   const int index = FindWindowRecord(frame);
   ASSERT_GE(index, 1);
   EXPECT_EQ(GetPropInt(box, Hw_FuID), index);

@@ -89,7 +89,7 @@ TEST_F(GroupBoxLookTest, UncoveringCopiesFromTheCompositeUnlessActive) {
   HWND box = GroupBox("运营商", BS_LEFT, 10, 10, 200, 80);
   HWND label = Label("数量:", 20, 120, 90, 24);
   InstallContainerSkin(box);
-  ASSERT_EQ(InstallLabelSkin(label, std::nullopt, 14, std::nullopt, 0, 0xFFFFFF, 0, 0, 1), 1);
+  ASSERT_EQ(InstallLabelSkin(label, MainWindowLabelOptions()), 1);
   Settle();
   const PixelImage painted[] = {Screen(box), Screen(label)};
   const PixelImage bare[] = {BehindClient(*host, box), BehindClient(*host, label)};

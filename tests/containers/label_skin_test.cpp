@@ -8,7 +8,10 @@ using LabelSkinTest = ContainerSkinTest;
 
 // The labels of the main window: 14 px, black, white glow, near/near, wrap.
 int InstallLikeTheMainWindow(HWND label, int wrap = 1, std::optional<int> glow = 0xFFFFFF) {
-  return InstallLabelSkin(label, std::nullopt, 14, std::nullopt, 0, glow, 0, 0, wrap);
+  LabelSkinOptions options = MainWindowLabelOptions();
+  options.wrap = wrap != 0;
+  options.glowColour = glow;
+  return InstallLabelSkin(label, options);
 }
 
 TEST_F(LabelSkinTest, LabelOutsideASkinnedWindowIsNotRegistered) {

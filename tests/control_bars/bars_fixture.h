@@ -12,10 +12,10 @@
 #include <memory>
 #include <vector>
 
-#include "skin/controls/header_skin.h"
-#include "skin/controls/progress_skin.h"
-#include "skin/controls/trackbar_skin.h"
-#include "skin/controls/updown_skin.h"
+#include "skin/controls/bars/header_skin.h"
+#include "skin/controls/bars/progress_skin.h"
+#include "skin/controls/bars/trackbar_skin.h"
+#include "skin/controls/bars/updown_skin.h"
 #include "tests/control_host/control_host.h"
 
 inline constexpr std::uint32_t kWhiteRgb = 0xFFFFFF, kBlackRgb = 0;

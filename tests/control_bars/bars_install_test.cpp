@@ -2,8 +2,8 @@
 // must not subclass again, and a list view's header with the list's font.
 #include "bars_fixture.h"
 
-#include "skin/controls/bar_skin_support.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/bars/bar_skin_support.h"
+#include "skin/controls/buttons/push_button_skin.h"
 
 namespace {
 

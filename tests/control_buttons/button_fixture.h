@@ -9,8 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "skin/controls/check_radio_skin.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/buttons/check_radio_skin.h"
+#include "skin/controls/buttons/push_button_skin.h"
 #include "tests/control_host/control_host.h"
 
 class ButtonSkinTest : public ::testing::Test {

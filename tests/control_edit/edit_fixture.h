@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "skin/controls/edit_skin.h"
-#include "skin/controls/scroll_bar_windows.h"
+#include "skin/controls/edit/edit_skin.h"
+#include "skin/controls/scroll_bars/scroll_bar_windows.h"
 #include "tests/control_host/control_host.h"
 
 // Edit styles of the main window's list boxes and input boxes.

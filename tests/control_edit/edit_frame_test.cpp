@@ -1,5 +1,6 @@
 // The drawn edit box: outline pixels in each look, the transparent client
 // background, and the release of the WM_CTLCOLOR* objects.
+#include "skin/controls/edit/ctl_colour_brushes.h"
 #include "tests/control_edit/edit_fixture.h"
 
 namespace {
@@ -125,6 +126,28 @@ TEST_F(EditFrame, DestroyDeletesTheCtlColorBrushAndBitmap) {
   DestroyWindow(box);
   EXPECT_EQ(GetObjectType(brush), 0u);
   EXPECT_EQ(GetObjectType(bitmap), 0u);
+}
+
+TEST_F(EditFrame, NoBackgroundBrushWithoutASkinBehindTheBox) {
+  // A box whose window is not skinned: nothing to make a brush of. The old
+  // objects go, nothing new is kept, and the message is to be passed on.
+  HWND plain = CreateWindowExA(0, "EDIT", "x", WS_POPUP, 0, 0, 80, 20, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(plain, nullptr);
+  HBITMAP oldBitmap = CreateBitmap(4, 4, 1, 32, nullptr);
+  HBRUSH oldBrush = CreatePatternBrush(oldBitmap);
+  SetPropHandle(plain, Kj_dxjb, oldBrush);
+  SetPropHandle(plain, Kj_wtjb, oldBitmap);
+  HDC dc = GetDC(plain);
+  LRESULT result = 12345;
+  EXPECT_FALSE(AnswerBackgroundBrush(dc, plain, result));
+  ReleaseDC(plain, dc);
+  EXPECT_EQ(result, 12345);
+  EXPECT_EQ(GetObjectType(oldBrush), 0u);
+  EXPECT_EQ(GetObjectType(oldBitmap), 0u);
+  EXPECT_EQ(GetPropHandle<HGDIOBJ>(plain, Kj_dxjb), nullptr);
+  EXPECT_EQ(GetPropHandle<HGDIOBJ>(plain, Kj_wtjb), nullptr);
+  DestroyWindow(plain);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // Geometry of the drawn scroll bars and of the edit box frame.
 #include <gtest/gtest.h>
 
-#include "skin/controls/edit_geometry.h"
-#include "skin/controls/scroll_bar_layout.h"
+#include "skin/controls/edit/edit_geometry.h"
+#include "skin/controls/scroll_bars/scroll_bar_layout.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "graphics/gdiplus/gdiplus_lifetime.h"
 #include "graphics/paint/memory_dc_table.h"
-#include "skin/controls/push_button_skin.h"
+#include "skin/controls/buttons/push_button_skin.h"
 
 namespace {
 

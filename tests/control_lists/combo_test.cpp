@@ -3,7 +3,7 @@
 // the drawn outline and button face read back from screen and composite.
 #include <windows.h>
 
-#include "skin/controls/edit_skin.h"
+#include "skin/controls/edit/edit_skin.h"
 #include "tests/control_lists/list_fixture.h"
 
 namespace {

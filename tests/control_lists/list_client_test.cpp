@@ -3,7 +3,7 @@
 // composition while stale and the copy from the composite while not.
 #include <windows.h>
 
-#include "skin/controls/scroll_bar_windows.h"
+#include "skin/controls/scroll_bars/scroll_bar_windows.h"
 #include "tests/control_lists/list_fixture.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "tests/control_lists/list_fixture.h"
 
-#include "skin/controls/edit_skin.h"
+#include "skin/controls/edit/edit_skin.h"
 
 void ListFixture::SetUp() {
   static const bool initialised = [] {

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "graphics/paint/window_geometry.h"
-#include "skin/controls/combo_skin.h"
-#include "skin/controls/list_skin.h"
+#include "skin/controls/lists/combo_skin.h"
+#include "skin/controls/lists/list_skin.h"
 #include "tests/control_host/control_host.h"
 
 inline constexpr std::uint32_t kAccentRgb = 0x22CADD;  // AccentColour as 0x00RRGGBB

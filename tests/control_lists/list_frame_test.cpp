@@ -5,7 +5,7 @@
 
 #include <commctrl.h>
 
-#include "skin/controls/list_combo_rules.h"
+#include "skin/controls/lists/list_combo_rules.h"
 #include "tests/control_lists/list_fixture.h"
 
 namespace {

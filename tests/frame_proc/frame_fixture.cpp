@@ -26,6 +26,13 @@ void RegisterFrameClass(WNDPROC proc) {
 
 WNDPROC TestFrame::procAtNcDestroy = nullptr;
 
+FrameSkinOptions TitleHeightOptions(int height, std::optional<bool> resizable) {
+  FrameSkinOptions options;
+  options.titleHeight = height;
+  options.resizable = resizable;
+  return options;
+}
+
 void ResetFrameSkinState() {
   ResetControlSkinState();
   // Keeps the system's own mouse messages out of the tests' windows.
@@ -57,11 +64,20 @@ HWND TestFrame::AddControl(const char* cls, const char* text, DWORD style, int x
 }
 
 void TestFrame::InstallLikeProgram() {
-  InstallFrameSkin(window_, 50, std::nullopt, 0, std::nullopt, std::nullopt, std::nullopt, 1,
-                   std::nullopt, std::nullopt, CopyPictureBytes(MainBackground()), 3);
+  FrameSkinOptions options;
+  options.titleHeight = 50;
+  options.resizable = false;
+  options.titleGloss = true;
+  options.backgroundImage = CopyPictureBytes(MainBackground());
+  options.backgroundMode = kBackgroundStretched;
+  InstallFrameSkin(window_, options);
   SetControlSkinOptions(1, 0);
-  SetCaptionStyle(window_, std::nullopt, std::nullopt, 0, 0xFFFFFF, std::nullopt, 1);
-  SetCloseEffect(window_, 2);
+  CaptionStyle caption;
+  caption.colour = 0;
+  caption.glowColour = 0xFFFFFF;
+  caption.glow = true;
+  SetCaptionStyle(window_, caption);
+  SetCloseEffect(window_, kCloseEffectPulse);
 }
 
 int TestFrame::Count(UINT message) const {

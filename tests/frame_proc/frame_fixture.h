@@ -9,10 +9,14 @@
 #include <optional>
 #include <vector>
 
+#include "skin/frame/frame_install.h"
 #include "skin/state/skin_state.h"
 
 // Empty skin tables and start-up values; the cursor parked in a corner.
 void ResetFrameSkinState();
+
+// Frame options with the title height (and resizability) given.
+FrameSkinOptions TitleHeightOptions(int height, std::optional<bool> resizable = std::nullopt);
 
 struct SeenMessage {
   UINT message = 0;

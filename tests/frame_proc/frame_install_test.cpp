@@ -22,7 +22,9 @@ TEST_F(FrameInstall, TitleHeightBelowTwentyFiveIsRaised) {
   for (const auto& [given, expected] :
        std::vector<std::pair<std::optional<int>, int>>{{10, 25}, {50, 50}, {kNo, 25}}) {
     TestFrame frame;
-    InstallFrameSkin(frame.get(), given);
+    FrameSkinOptions options;
+    options.titleHeight = given;
+    InstallFrameSkin(frame.get(), options);
     EXPECT_EQ(frame.Record().titleHeight, expected);
   }
 }
@@ -30,7 +32,7 @@ TEST_F(FrameInstall, TitleHeightBelowTwentyFiveIsRaised) {
 TEST_F(FrameInstall, ButtonSetsAndStripsForTheStyles) {
   const struct {
     DWORD style;
-    std::optional<int> live, help, menu, hideClose;
+    std::optional<bool> live, help, menu, hideClose;
     std::vector<int> kinds;
     int stripWidth;
   } cases[] = {
@@ -42,8 +44,13 @@ TEST_F(FrameInstall, ButtonSetsAndStripsForTheStyles) {
   };
   for (const auto& c : cases) {
     TestFrame frame(c.style);
-    InstallFrameSkin(frame.get(), 30, c.live, kNo, c.help, c.menu, kNo, kNo, kNo, kNo, kNo, kNo,
-                     kNo, kNo, c.hideClose);
+    FrameSkinOptions options;
+    options.titleHeight = 30;
+    options.titleBarLive = c.live;
+    options.showHelpButton = c.help;
+    options.showMenuButton = c.menu;
+    options.hideCloseButton = c.hideClose;
+    InstallFrameSkin(frame.get(), options);
     const WindowRecord& r = frame.Record();
     std::vector<int> kinds;
     for (const auto& b : r.titleButtons) kinds.push_back(b->kind);
@@ -65,7 +72,7 @@ TEST_F(FrameInstall, ButtonSetsAndStripsForTheStyles) {
 TEST_F(FrameInstall, SubclassesOnceAndTellsGivenZeroFromNotGiven) {
   TestFrame frame(WS_MINIMIZEBOX | WS_CLIPCHILDREN);
   const auto ownProc = reinterpret_cast<WNDPROC>(GetWindowLongA(frame.get(), GWL_WNDPROC));
-  InstallFrameSkin(frame.get(), 50, kNo, 0);
+  InstallFrameSkin(frame.get(), TitleHeightOptions(50, false));
   const WindowRecord& r = frame.Record();
   EXPECT_EQ(GetWindowLongA(frame.get(), GWL_STYLE) & WS_CLIPCHILDREN, 0);
   EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongA(frame.get(), GWL_WNDPROC)), FrameSkinProc);
@@ -73,7 +80,13 @@ TEST_F(FrameInstall, SubclassesOnceAndTellsGivenZeroFromNotGiven) {
   EXPECT_EQ(r.resizable, 0);
   EXPECT_EQ(r.titleBarLive, 1);
   // A second install changes nothing and does not subclass again.
-  InstallFrameSkin(frame.get(), 30, 0, 1, 1, 1);
+  FrameSkinOptions other;
+  other.titleHeight = 30;
+  other.titleBarLive = false;
+  other.resizable = true;
+  other.showHelpButton = true;
+  other.showMenuButton = true;
+  InstallFrameSkin(frame.get(), other);
   EXPECT_EQ(ListLength(WindowRecords), 1);
   EXPECT_EQ(frame.Record().titleHeight, 50);
   EXPECT_EQ(ListLength(frame.Record().titleButtons), 2);
@@ -96,7 +109,11 @@ TEST_F(FrameInstall, CornerModesFadeTheInnerEdgeAndTheBottom) {
   for (int mode : {0, 1}) {
     SCOPED_TRACE(mode);
     TestFrame frame;
-    InstallFrameSkin(frame.get(), 50, kNo, kNo, kNo, kNo, kNo, kNo, kNo, kNo, picture, mode);
+    FrameSkinOptions options;
+    options.titleHeight = 50;
+    options.backgroundImage = picture;
+    options.backgroundMode = static_cast<BackgroundMode>(mode);
+    InstallFrameSkin(frame.get(), options);
     const WindowRecord& r = frame.Record();
     Bitmap faded;
     ASSERT_TRUE(faded.CreateFromBytes(r.backgroundImage));
@@ -117,7 +134,11 @@ TEST_F(FrameInstall, StatusBarFollowsTheWidth) {
   std::vector<StatusItem> items(2);
   items[0].width = 60;
   items[1].width = -1;
-  InstallFrameSkin(frame.get(), 50, kNo, kNo, kNo, kNo, kNo, kNo, 20, items);
+  FrameSkinOptions options;
+  options.titleHeight = 50;
+  options.statusHeight = 20;
+  options.statusItems = items;
+  InstallFrameSkin(frame.get(), options);
   WindowRecord& r = frame.Record();
   RECT client{};
   GetClientRect(frame.get(), &client);
@@ -132,11 +153,17 @@ TEST_F(FrameInstall, StatusBarFollowsTheWidth) {
 
 TEST_F(FrameInstall, SettingsNeedASkinnedWindowAndKeepWhatIsNotGiven) {
   TestFrame bare;
-  EXPECT_FALSE(SetCloseEffect(bare.get(), 2));
-  EXPECT_FALSE(SetCaptionStyle(bare.get(), Text("黑体")));
+  CaptionStyle font;
+  font.font = Text("黑体");
+  EXPECT_FALSE(SetCloseEffect(bare.get(), kCloseEffectPulse));
+  EXPECT_FALSE(SetCaptionStyle(bare.get(), font));
   TestFrame frame;
-  InstallFrameSkin(frame.get(), 50);
-  EXPECT_TRUE(SetCaptionStyle(frame.get(), kNo, kNo, 0, 0xFFFFFF, kNo, 1));
+  InstallFrameSkin(frame.get(), TitleHeightOptions(50));
+  CaptionStyle halo;
+  halo.colour = 0;
+  halo.glowColour = 0xFFFFFF;
+  halo.glow = true;
+  EXPECT_TRUE(SetCaptionStyle(frame.get(), halo));
   const WindowRecord& r = frame.Record();
   EXPECT_EQ(r.captionColour, 0);
   EXPECT_EQ(r.captionGlowColour, 0xFFFFFF);

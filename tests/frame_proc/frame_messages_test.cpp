@@ -60,7 +60,7 @@ TEST_F(FrameMessages, FirstResizeOfTheProgramNeedsNoFullRedraw) {
 
 TEST_F(FrameMessages, MaximisedOverTheWholeScreenKeepsTheTaskbarFree) {
   TestFrame frame(WS_MAXIMIZEBOX);
-  InstallFrameSkin(frame.get(), 50);
+  InstallFrameSkin(frame.get(), TitleHeightOptions(50));
   SetWindowPos(frame.get(), nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN),
                GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER);
   EXPECT_EQ(frame.Record().maximized, 1);

@@ -47,7 +47,7 @@ TEST_F(FrameMouse, TitleBandMovesTheWindowButNotInTheStrip) {
 
 TEST_F(FrameMouse, EdgesResizeOnlyAResizableFrame) {
   TestFrame fixed;
-  InstallFrameSkin(fixed.get(), 50, std::nullopt, 0);
+  InstallFrameSkin(fixed.get(), TitleHeightOptions(50, false));
   RECT client{};
   GetClientRect(fixed.get(), &client);
   Press(fixed.get(), 1, 200);
@@ -55,7 +55,7 @@ TEST_F(FrameMouse, EdgesResizeOnlyAResizableFrame) {
   EXPECT_EQ(fixed.Count(WM_SYSCOMMAND), 0);
 
   TestFrame sizable;
-  InstallFrameSkin(sizable.get(), 50);
+  InstallFrameSkin(sizable.get(), TitleHeightOptions(50));
   const struct {
     int x, y;
     WPARAM command;
@@ -107,7 +107,7 @@ TEST_F(FrameMouse, NoSizingCursorOnAFixedOrMaximisedFrame) {
   }
 
   TestFrame sizable(WS_MINIMIZEBOX);
-  InstallFrameSkin(sizable.get(), 50);
+  InstallFrameSkin(sizable.get(), TitleHeightOptions(50));
   SendMessageA(sizable.get(), WM_MOUSEMOVE, 0, ClientPoint(2, 2));
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_SIZENWSE));
   SetCursor(LoadCursorA(nullptr, IDC_ARROW));
@@ -119,7 +119,7 @@ TEST_F(FrameMouse, NoSizingCursorOnAFixedOrMaximisedFrame) {
 TEST_F(FrameMouse, PressOnMinimiseReleaseOnCloseCloses) {
   TestFrame frame(WS_MINIMIZEBOX);
   frame.InstallLikeProgram();
-  frame.Record().closeEffect = 0;
+  frame.Record().closeEffect = kCloseEffectNone;
   ShowWindow(frame.get(), SW_SHOWNA);
   PumpMessages();
   const POINT minimise = ButtonCentre(frame.Record(), 1);

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/paint/memory_dc_table.h"
-#include "skin/controls/edit_skin.h"
+#include "skin/controls/edit/edit_skin.h"
 #include "skin/frame/frame_install.h"
 #include "skin/frame/frame_proc.h"
 #include "tests/control_host/control_host.h"

@@ -29,7 +29,7 @@ void RegisterFrameClass(WNDPROC proc) {
 int AddButton(WindowRecord& rec, int kind, int width, PictureBytes face, const char* name,
               std::optional<PictureBytes> restore = std::nullopt) {
   TitleButton& b = *rec.titleButtons[AppendRecord(rec.titleButtons) - 1];
-  b.kind = kind;
+  b.kind = static_cast<TitleButtonKind>(kind);
   b.width = width;
   b.height = 18;
   b.image = CopyPictureBytes(face);
@@ -71,7 +71,7 @@ FrameWindow::FrameWindow(const FrameOptions& o) {
   rec->backgroundImage = CopyPictureBytes(MainBackground());
   rec->backgroundAverage =
       static_cast<int>(AverageImageColour(rec->backgroundImage, 2000, 0, 0));
-  rec->backgroundMode = 3;
+  rec->backgroundMode = kBackgroundStretched;
   rec->captionColour = 0xFFFFFF;
   rec->captionGlowColour = 0x808080;
   rec->captionFont = "宋体";

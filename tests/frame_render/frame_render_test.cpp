@@ -7,7 +7,6 @@
 #include "graphics/gdiplus/brushes.h"
 #include "graphics/gdiplus/graphics.h"
 #include "graphics/gdiplus/image.h"
-#include "graphics/paint/argb_bitmap.h"
 #include "graphics/paint/memory_dc_table.h"
 #include "skin/frame/frame_render.h"
 #include "skin/frame/title_buttons.h"
@@ -24,7 +23,7 @@ PixelImage ExpectedStretched(const Bytes& bytes, std::uint32_t clearColourRef, i
   Bitmap picture;
   Bitmap canvas;
   PixelImage out;
-  if (!picture.CreateFromBytes(bytes) || !CreateArgbBitmap(canvas, w, h)) return out;
+  if (!picture.CreateFromBytes(bytes) || !canvas.CreateFromScan0(w, h)) return out;
   {
     Graphics g;
     g.FromImage(canvas);
@@ -42,7 +41,7 @@ PixelImage ExpectedStretched(const Bytes& bytes, std::uint32_t clearColourRef, i
 // A PNG of w x h: the left half colour a, the right half colour b (0x00RRGGBB).
 Bytes TwoHalvesPng(int w, int h, std::uint32_t a, std::uint32_t b) {
   Bitmap canvas;
-  if (!CreateArgbBitmap(canvas, w, h)) return {};
+  if (!canvas.CreateFromScan0(w, h)) return {};
   {
     Graphics g;
     g.FromImage(canvas);
@@ -127,7 +126,7 @@ TEST_F(FrameRender, BackgroundModesPlaceThePicture) {
     r.backgroundImage = c.pictureWidth > 0 ? TwoHalvesPng(c.pictureWidth, c.pictureHeight, kRed, kBlue)
                                            : Bytes{1, 2, 3, 4, 5};
     r.backgroundAverage = static_cast<int>(0xFF00FF00u);  // green, COLORREF layout
-    r.backgroundMode = c.mode;
+    r.backgroundMode = static_cast<BackgroundMode>(c.mode);
     RenderFrame(frame.index(), nullptr, false);
     const PixelImage got = CaptureFrameDc(frame);
     for (const auto& [x, y, colour] : c.expected) {

@@ -1,5 +1,7 @@
 // Paths, regions, failures and the ownership convention of the wrappers.
 #include <cmath>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "gdiplus_test_support.h"
@@ -118,6 +120,34 @@ TEST_F(ObjectsTest, MovedWrappersOwnTheirObjectOnce) {
   ASSERT_TRUE(third.Create(MakeArgb(255, 1, 1, 1)));
   third = std::move(second);
   EXPECT_EQ(third.GetColor(), MakeArgb(255, 9, 9, 9));
+}
+
+// Cloning is offered only into a wrapper of the same class, so a wrapper
+// always holds the kind of brush its class makes.
+template <class From, class To, class = void>
+struct CanCloneInto : std::false_type {};
+template <class From, class To>
+struct CanCloneInto<From, To, std::void_t<decltype(std::declval<const From&>().Clone(
+                                  std::declval<To&>()))>> : std::true_type {};
+static_assert(CanCloneInto<SolidBrush, SolidBrush>::value);
+static_assert(!CanCloneInto<SolidBrush, LinearGradientBrush>::value);
+static_assert(!CanCloneInto<TextureBrush, SolidBrush>::value);
+
+TEST_F(ObjectsTest, ABrushClonesIntoItsOwnClassAndKeepsItsKind) {
+  LinearGradientBrush original;
+  ASSERT_TRUE(original.Create(PointF{0, 0}, PointF{10, 0}, MakeArgb(255, 1, 2, 3),
+                              MakeArgb(255, 4, 5, 6)));
+  LinearGradientBrush copy;
+  ASSERT_TRUE(original.Clone(copy));
+  EXPECT_NE(copy.GetHandle(), original.GetHandle());
+  EXPECT_EQ(copy.GetType(), original.GetType());
+  Argb a = 0, b = 0;
+  ASSERT_TRUE(copy.GetLineColors(a, b));
+  EXPECT_EQ(a, MakeArgb(255, 1, 2, 3));
+  EXPECT_TRUE(copy.ScaleAt(2.0f, 2.0f, PointF{5, 5}));
+  LinearGradientBrush empty;
+  EXPECT_FALSE(empty.ResetTransform());
+  EXPECT_EQ(LastStatus, InvalidParameter) << "an empty brush calls nothing";
 }
 
 }  // namespace

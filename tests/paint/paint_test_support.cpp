@@ -8,7 +8,6 @@
 
 #include "graphics/gdiplus/gdiplus_lifetime.h"
 #include "graphics/gdiplus/image.h"
-#include "graphics/paint/argb_bitmap.h"
 #include "graphics/paint/memory_dc_table.h"
 
 namespace {
@@ -87,7 +86,7 @@ int AddContainer(int recordIndex, HWND container, int frameStyle, int fillColour
   const int index = TakeControlRecord(record->containers);
   ContainerRecord& c = *record->containers[index - 1];
   c.hwnd = container;
-  c.frameStyle = frameStyle;
+  c.frameStyle = static_cast<ContainerFrameStyle>(frameStyle);
   c.fillColour = fillColour;
   c.fillAlpha = fillAlpha;
   c.drawFrame = 1;
@@ -152,7 +151,7 @@ bool NearRgb(std::uint32_t a, std::uint32_t b, int tolerance) {
 
 Bytes MakePng(int width, int height, const std::function<std::uint32_t(int, int)>& argbAt) {
   Bitmap picture;
-  if (!CreateArgbBitmap(picture, width, height)) return {};
+  if (!picture.CreateFromScan0(width, height)) return {};
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) picture.SetPixel(x, y, argbAt(x, y));
   return picture.SaveToBytes(Text(ImageFormatPNG));

@@ -21,7 +21,7 @@ TEST(RecordLists, IndicesAreOneBasedAndRecordsKeepTheirAddress) {
 
 TEST(RecordLists, OnlyALoneEmptyFirstRecordIsTakenOver) {
   RecordList<ButtonRecord> list = ListWithEmptyRecord<ButtonRecord>();
-  list[0]->kind = 5;  // whatever was left in it does not survive the take
+  list[0]->kind = kButtonKindCheck;  // whatever was left in it does not survive the take
   EXPECT_EQ(TakeControlRecord(list), 1);
   EXPECT_EQ(list[0]->kind, 0);
   list[0]->window = FakeHandle(11);

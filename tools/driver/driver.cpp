@@ -2,6 +2,11 @@
 //   px-driver extract [seconds]   wait for the window, click "提取ip" and
 //                                 wait until the shown list has text
 //   px-driver close [seconds]     close the window and wait until it is gone
+//   px-driver wait [seconds]      wait until the window is shown
+//   px-driver park                move the mouse to the screen's top-left
+//                                 corner, away from every window
+//   px-driver hover-close [seconds]  move the mouse onto the drawn close
+//                                 button and wait for its hover fade to end
 // Exit code 0 on success, 1 when the window or the list did not appear in
 // time, 2 on wrong usage.
 #include <windows.h>
@@ -57,6 +62,38 @@ int Extract(DWORD timeoutMs) {
   return 0;
 }
 
+int Wait(DWORD timeoutMs) {
+  if (!WaitForMainWindow(timeoutMs)) {
+    std::fprintf(stderr, "px-driver: the main window did not appear\n");
+    return 1;
+  }
+  Sleep(500);  // let the window finish painting before a screenshot
+  return 0;
+}
+
+int Park() {
+  SetCursorPos(0, 0);
+  Sleep(300);
+  return 0;
+}
+
+// The close button is the rightmost title-bar button, at the client area's
+// top-right corner.
+int HoverClose(DWORD timeoutMs) {
+  HWND window = WaitForMainWindow(timeoutMs);
+  if (!window) {
+    std::fprintf(stderr, "px-driver: the main window did not appear\n");
+    return 1;
+  }
+  RECT client{};
+  GetClientRect(window, &client);
+  POINT at = {client.right - 12, 10};
+  ClientToScreen(window, &at);
+  SetCursorPos(at.x, at.y);
+  Sleep(1000);  // the hover fade runs on a 20 ms timer
+  return 0;
+}
+
 int Close(DWORD timeoutMs) {
   HWND window = FindWindowA(kMainWindowClass, kMainWindowCaption);
   if (!window) return 0;
@@ -76,13 +113,16 @@ int Close(DWORD timeoutMs) {
 
 int main(int argc, char** argv) {
   if (argc < 2 || argc > 3) {
-    std::fprintf(stderr, "usage: px-driver extract|close [seconds]\n");
+    std::fprintf(stderr, "usage: px-driver extract|close|wait|park|hover-close [seconds]\n");
     return 2;
   }
   const int seconds = argc == 3 ? std::atoi(argv[2]) : 60;
   const DWORD timeoutMs = static_cast<DWORD>(seconds > 0 ? seconds : 60) * 1000;
   if (std::strcmp(argv[1], "extract") == 0) return Extract(timeoutMs);
   if (std::strcmp(argv[1], "close") == 0) return Close(timeoutMs);
-  std::fprintf(stderr, "usage: px-driver extract|close [seconds]\n");
+  if (std::strcmp(argv[1], "wait") == 0) return Wait(timeoutMs);
+  if (std::strcmp(argv[1], "park") == 0) return Park();
+  if (std::strcmp(argv[1], "hover-close") == 0) return HoverClose(timeoutMs);
+  std::fprintf(stderr, "usage: px-driver extract|close|wait|park|hover-close [seconds]\n");
   return 2;
 }

@@ -294,14 +294,27 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   MakeTab(frame);
   HWND label = Child(frame, WC_STATICA, "阴影窗口在框架后面", SS_LEFT, 190, 232, 260, 16);
 
-  InstallFrameSkin(frame, 50, std::nullopt, 0, std::nullopt, std::nullopt, std::nullopt, 1,
-                   std::nullopt, std::nullopt, CopyPictureBytes(MainBackground()), 3);
+  FrameSkinOptions look;
+  look.titleHeight = 50;
+  look.resizable = false;
+  look.titleGloss = true;
+  look.backgroundImage = CopyPictureBytes(MainBackground());
+  look.backgroundMode = kBackgroundStretched;
+  InstallFrameSkin(frame, look);
   SetControlSkinOptions(1, 0);
-  SetCaptionStyle(frame, std::nullopt, std::nullopt, 0, 0xFFFFFF, std::nullopt, 1);
+  CaptionStyle caption;
+  caption.colour = 0x000000;
+  caption.glowColour = 0xFFFFFF;
+  caption.glow = true;
+  SetCaptionStyle(frame, caption);
   const int index = GetPropInt(frame, Hw_lbID);
   // The frame installer does not reach the toolbars of the window itself.
   InstallToolbarSkins(index, frame);
-  InstallLabelSkin(label, std::nullopt, 12, std::nullopt, 0, 0xFFFFFF);
+  LabelSkinOptions labelLook;
+  labelLook.fontSize = 12;
+  labelLook.textColour = 0x000000;
+  labelLook.glowColour = 0xFFFFFF;
+  InstallLabelSkin(label, labelLook);
   CreateFrameShadow(frame, kShadowSpread);
 
   ShowWindow(frame, SW_SHOW);

@@ -1,0 +1,59 @@
+// What the trackbar, progress bar, up-down and header skins share beyond
+// the skin-wide helpers: their hover classes and the answer to
+// WM_ERASEBKGND.
+#pragma once
+
+#include <windows.h>
+
+#include "graphics/gdiplus/gdiplus_objects.h"
+#include "graphics/paint/composite_present.h"
+#include "graphics/paint/control_background.h"
+#include "graphics/paint/colour_convert.h"
+#include "graphics/paint/fill_steps.h"
+#include "skin/state/skin_state.h"
+#include "skin/state/window_helpers.h"
+
+namespace bar_skin {
+
+// WM_ERASEBKGND of the drawn controls: the background stays as it is.
+LRESULT KeepBackground(HDC dc);
+
+// Paints a bar control now (by its own record).
+using PaintSelfRoutine = void (*)(HWND window);
+
+// The messages the bar skins answer alike, for a procedure's default case:
+//   WM_MOVE              paint, then pass on;
+//   WM_PAINT             paint between BeginPaint and EndPaint, then
+//                        DefWindowProcA (the saved procedure does not paint:
+//                        the skin's picture is the one shown);
+//   WM_NCPAINT           paint; 1;
+//   WM_ERASEBKGND        KeepBackground;
+//   WM_WINDOWPOSCHANGING the container behind goes stale; pass on;
+//   anything else        pass on.
+LRESULT AnswerBarMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                         PaintSelfRoutine paintSelf);
+
+// The frame of every bar painter: the background behind window's whole
+// window rectangle, draw(graphics, width, height) over it, the result into
+// the composite (at the window rectangle when presentWindowRect, else at
+// the client box) and onto the whole window. Nothing happens when nothing
+// skinned lies behind the control.
+template <class Draw>
+void PaintOverBackground(HWND window, bool presentWindowRect, Draw draw) {
+  const SIZE size = WindowSize(window);
+  const RegisteredDcOwner background(
+      ComposeControlBackground(window, RECT{0, 0, size.cx, size.cy}));
+  if (!background) return;
+  {
+    Graphics g;
+    if (g.CreateFromHDC(background.get())) {
+      draw(g, size.cx, size.cy);
+      g.Flush(true);
+    }
+  }
+  PresentToComposite(window, background.get(), false, presentWindowRect);
+  const WindowDc screen = WindowDc::WholeWindow(window);
+  BitBlt(screen.get(), 0, 0, size.cx, size.cy, background.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace bar_skin

@@ -1,0 +1,89 @@
+// The progress bar skin: installer, subclass procedure and painter.
+#include "skin/controls/bars/progress_skin.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+
+#include "graphics/paint/composite_present.h"
+#include "skin/controls/bars/bar_skin_support.h"
+#include "graphics/paint/control_background.h"
+#include "skin/state/gdi_owners.h"
+
+using namespace bar_skin;
+
+namespace {
+
+constexpr char kProgressClass[] = "msctls_progress32";
+
+void PaintSelf(HWND window) {
+  PaintProgressBar(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
+}
+
+// The trough, and the bar over it for position pos in low..high.
+void PaintBar(Graphics& g, int w, int h, bool vertical, int low, int high, int pos) {
+  const GraphicsPath outline =
+      RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), 5);
+  OutlinePath(g, outline, Colour(kBlack, 50));
+  const GraphicsPath trough =
+      RoundRectPath(1, 1, static_cast<float>(w - 2), static_cast<float>(h - 2), 1);
+  const PointF troughEnd =
+      vertical ? PointF{static_cast<float>(w - 1), 0} : PointF{0, static_cast<float>(h - 1)};
+  FillGradient(g, trough, PointF{0, 0}, troughEnd, Colour(kWhite, 160),
+               Colour(kBlack, 30));
+
+  const int len = ProgressFillLength(vertical ? h : w, low, high, pos);
+  if (len <= 0) return;
+  GraphicsPath bar;
+  PointF from{0, 0}, to{0, static_cast<float>(h - 1)};
+  if (vertical) {
+    // Grows from the bottom.
+    const double filled = static_cast<double>(h) / (high - low) * (pos - low);
+    const int top = static_cast<int>(std::floor(h - filled));
+    bar = RoundRectPath(1, static_cast<float>(top + 1), static_cast<float>(w - 3),
+                        static_cast<float>(len - 3), 3);
+    from = PointF{0, static_cast<float>(top)};
+    to = PointF{static_cast<float>(w - 1), static_cast<float>(top)};
+  } else {
+    bar = RoundRectPath(1, 1, static_cast<float>(len - 3), static_cast<float>(h - 3), 3);
+  }
+  FillGradient(g, bar, from, to, Colour(kWhite, 90), AccentAt(255));
+  OutlinePath(g, bar, AccentAt(150));
+}
+
+}  // namespace
+
+int ProgressFillLength(int extent, int low, int high, int pos) {
+  if (high <= low) return 0;
+  const double length = static_cast<double>(extent) / (high - low) * (pos - low);
+  return static_cast<int>(std::floor(length));
+}
+
+void InstallProgressSkins(int windowIndex, HWND parent) {
+  if (SkinChildControls == 0) return;
+  for (HWND child = FindWindowExA(parent, nullptr, kProgressClass, nullptr); child != nullptr;
+       child = FindWindowExA(parent, child, kProgressClass, nullptr)) {
+    ProgressRecord* record = RegisterSubclassedControl(windowIndex, &WindowRecord::progressBars,
+                                                       child, &ProgressSkinProc);
+    if (record != nullptr) record->vertical = (StyleOf(child) & PBS_VERTICAL) != 0 ? 1 : 0;
+  }
+}
+
+LRESULT CALLBACK ProgressSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return AnswerBarMessage(window, message, wParam, lParam, PaintSelf);
+}
+
+void PaintProgressBar(int windowIndex, int controlIndex) {
+  const WindowRecord* owner = WindowRecordAt(windowIndex);
+  if (owner == nullptr) return;
+  const ProgressRecord* record = RecordAt(owner->progressBars, controlIndex);
+  if (record == nullptr || record->window == nullptr) return;
+  HWND window = record->window;
+  const bool vertical = record->vertical != 0;
+  PaintOverBackground(window, true, [&](Graphics& g, int w, int h) {
+    const int pos = static_cast<int>(SendMessageA(window, PBM_GETPOS, 0, 0));
+    PBRANGE range{};
+    SendMessageA(window, PBM_GETRANGE, 0, reinterpret_cast<LPARAM>(&range));
+    PaintBar(g, w, h, vertical, range.iLow, range.iHigh, pos);
+  });
+}

@@ -1,0 +1,209 @@
+// The trackbar skin: installer, subclass procedure and painter.
+#include "skin/controls/bars/trackbar_skin.h"
+
+#include <commctrl.h>
+
+#include "graphics/paint/composite_present.h"
+#include "skin/controls/bars/bar_skin_support.h"
+#include "graphics/paint/control_background.h"
+#include "skin/state/gdi_owners.h"
+
+using namespace bar_skin;
+
+namespace {
+
+constexpr char kTrackbarClass[] = "msctls_trackbar32";
+constexpr float kSelectionChannel = 4.0f;  // channel thickness with a selection range
+constexpr float kHotKnob = 11.0f;
+constexpr float kPlainKnob = 6.0f;
+
+struct FloatBox {
+  float x = 0, y = 0, w = 0, h = 0;
+};
+
+// Everything the painter draws, in the trackbar's window coordinates.
+struct TrackbarLayout {
+  FloatBox channel;
+  float across = 0;  // the channel's coordinate across its thickness
+  bool hasMark = false;
+  FloatBox mark;    // selection mark
+  FloatBox accent;  // accent line from the channel start to the thumb
+  FloatBox knob;    // square around the knob
+};
+
+TrackbarLayout LayOutTrackbar(HWND window, const TrackbarRecord& record) {
+  TrackbarLayout layout;
+  const bool vertical = record.vertical != 0;
+  const bool selection = record.selectionRange != 0;
+  const int pos = static_cast<int>(SendMessageA(window, TBM_GETPOS, 0, 0));
+  const int max = static_cast<int>(SendMessageA(window, TBM_GETRANGEMAX, 0, 0));
+  RECT c{};
+  SendMessageA(window, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&c));
+  RECT t{};
+  SendMessageA(window, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&t));
+  const float cl = static_cast<float>(c.left), ct = static_cast<float>(c.top);
+  const float cw = static_cast<float>(c.right - c.left), ch = static_cast<float>(c.bottom - c.top);
+
+  // The channel rectangle is reported as for a horizontal trackbar; a
+  // vertical one uses it with its axes exchanged.
+  const float along = cl;  // where the channel starts along the control
+  float across = ct;
+  float thickness = ch;
+  if (selection) {
+    across = ct + (ch - kSelectionChannel) / 2;
+    thickness = kSelectionChannel;
+  }
+  layout.across = across;
+  layout.channel =
+      vertical ? FloatBox{across, along, thickness, cw} : FloatBox{along, across, cw, thickness};
+
+  // Pixels per unit of the range, counted from its lower end (the range
+  // need not start at 0).
+  const int min = static_cast<int>(SendMessageA(window, TBM_GETRANGEMIN, 0, 0));
+  if (selection && max > min) {
+    const float s = static_cast<float>(SendMessageA(window, TBM_GETSELSTART, 0, 0) - min);
+    const float e = static_cast<float>(SendMessageA(window, TBM_GETSELEND, 0, 0) - min);
+    const float scale = cw / static_cast<float>(max - min);
+    const float start = along + s * scale + 1;
+    const float length = (e - s) * scale - 3;
+    layout.hasMark = true;
+    layout.mark =
+        vertical ? FloatBox{across + 1, start, 1, length} : FloatBox{start, across + 1, length, 1};
+  }
+
+  const float extra = pos == max ? 10.0f : 0.0f;
+  if (vertical) {
+    layout.accent = FloatBox{across + 2, along, 0, static_cast<float>(t.top) - along - 1 + extra};
+  } else {
+    layout.accent =
+        FloatBox{along + 1, across + 1, static_cast<float>(t.left) - along - 2 + extra, 1};
+  }
+
+  const bool hot = record.hot != 0;
+  const float size = hot ? kHotKnob : kPlainKnob;
+  float lead = static_cast<float>(vertical ? t.top : t.left);
+  float side = hot ? across - 4 : across - 1.5f;
+  if (hot && record.tickPlacement == kTicksBoth) side += 1;
+  if (hot && record.tickPlacement == kTicksTop) side += 2;
+  if (!hot && pos == max) lead += 8;
+  layout.knob = vertical ? FloatBox{side, lead, size, size} : FloatBox{lead, side, size, size};
+  return layout;
+}
+
+void PaintTrough(Graphics& g, int w, int h, bool vertical) {
+  const GraphicsPath outline =
+      RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), 5);
+  OutlinePath(g, outline, Colour(kBlack, 30));
+  const GraphicsPath trough =
+      RoundRectPath(1, 1, static_cast<float>(w - 2), static_cast<float>(h - 2), 3);
+  const PointF to =
+      vertical ? PointF{static_cast<float>(w - 1), 0} : PointF{0, static_cast<float>(h - 1)};
+  FillGradient(g, trough, PointF{0, 0}, to, Colour(kWhite, 160), Colour(kBlack, 30));
+}
+
+void PaintChannel(Graphics& g, const FloatBox& c, bool vertical) {
+  const GraphicsPath channel = RoundRectPath(c.x, c.y, c.w, c.h, 1);
+  // Across the thickness, from one edge of the channel to the other.
+  const PointF from{c.x, c.y};
+  const PointF to = vertical ? PointF{c.x + c.w, c.y} : PointF{c.x, c.y + c.h};
+  FillGradient(g, channel, from, to, Colour(kBlack, 50), Colour(kBlack, 40));
+}
+
+void PaintKnob(Graphics& g, const FloatBox& k) {
+  SolidBrush white;
+  if (white.Create(Colour(kWhite, 255))) g.FillEllipse(white, k.x, k.y, k.w, k.h);
+  GraphicsPath ellipse;
+  if (!ellipse.Create() || !ellipse.AddEllipse(k.x, k.y, k.w, k.h)) return;
+  PathGradientBrush glass;
+  if (glass.CreateFromPath(ellipse)) {
+    glass.SetCenterColor(Colour(kWhite, 32));
+    glass.SetSurroundColors({Colour(kBlack, 60)});
+    g.FillPath(glass, ellipse);
+  }
+  OutlinePath(g, ellipse, Colour(kBlack, 60));
+}
+
+LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
+  const int index = GetPropInt(window, Hw_lbID);
+  if (WindowRecord* owner = MouseEntersControl(window, &WindowRecord::trackbars)) {
+    if (owner->hotControlIndex != index || owner->hotControlClass != kHotClassTrackbar) {
+      owner->trackbars[index - 1]->hot = 1;
+      PaintTrackbar(GetPropInt(window, Hw_FuID), index);
+    }
+    // The paint may have run nested messages; take the record afresh.
+    if ((owner = OwnerRecordOf(window)) != nullptr) {
+      owner->hotControlIndex = owner->controlUnderMouse;
+      owner->hotControlClass = kHotClassTrackbar;
+    }
+  }
+  return PassOn(window, WM_MOUSEMOVE, wParam, lParam);
+}
+
+LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
+  WindowRecord* owner = OwnerRecordOf(window);
+  if (TrackbarRecord* record = ControlRecordOf(window, &WindowRecord::trackbars)) {
+    owner->hotControlIndex = 0;
+    record->hot = 0;
+    PaintTrackbar(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
+  }
+  return PassOn(window, WM_MOUSELEAVE, wParam, lParam);
+}
+
+void PaintSelf(HWND window) {
+  PaintTrackbar(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
+}
+
+}  // namespace
+
+int TrackbarTickPlacement(DWORD style) {
+  if ((style & TBS_NOTICKS) != 0) return kTicksNone;
+  if ((style & TBS_TOP) != 0) return kTicksTop;
+  if ((style & TBS_BOTH) != 0) return kTicksBoth;
+  return kTicksBottom;
+}
+
+void InstallTrackbarSkins(int windowIndex, HWND parent) {
+  if (SkinChildControls == 0) return;
+  for (HWND child = FindWindowExA(parent, nullptr, kTrackbarClass, nullptr); child != nullptr;
+       child = FindWindowExA(parent, child, kTrackbarClass, nullptr)) {
+    TrackbarRecord* record =
+        RegisterSubclassedControl(windowIndex, &WindowRecord::trackbars, child, &TrackbarSkinProc);
+    if (record == nullptr) continue;
+    const DWORD style = StyleOf(child);
+    record->vertical = (style & TBS_VERT) != 0 ? 1 : 0;
+    record->tickPlacement = TrackbarTickPlacement(style);
+    record->selectionRange = (style & TBS_ENABLESELRANGE) != 0 ? 1 : 0;
+  }
+}
+
+LRESULT CALLBACK TrackbarSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+      return OnMouseMove(window, wParam, lParam);
+    case WM_MOUSELEAVE:
+      return OnMouseLeave(window, wParam, lParam);
+    default:
+      return AnswerBarMessage(window, message, wParam, lParam, PaintSelf);
+  }
+}
+
+void PaintTrackbar(int windowIndex, int controlIndex) {
+  const WindowRecord* owner = WindowRecordAt(windowIndex);
+  if (owner == nullptr) return;
+  const TrackbarRecord* record = RecordAt(owner->trackbars, controlIndex);
+  if (record == nullptr || record->window == nullptr) return;
+  HWND window = record->window;
+  const bool vertical = record->vertical != 0;
+  const TrackbarLayout layout = LayOutTrackbar(window, *record);
+  PaintOverBackground(window, false, [&](Graphics& g, int w, int h) {
+    if (TrackbarFrameShown == 1) PaintTrough(g, w, h, vertical);
+    PaintChannel(g, layout.channel, vertical);
+    if (layout.hasMark) {
+      OutlineRectangle(g, layout.mark.x, layout.mark.y, layout.mark.w, layout.mark.h,
+                       Colour(kWhite, 200));
+    }
+    OutlineRectangle(g, layout.accent.x, layout.accent.y, layout.accent.w, layout.accent.h,
+                     AccentAt(200));
+    PaintKnob(g, layout.knob);
+  });
+}

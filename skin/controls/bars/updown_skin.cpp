@@ -1,0 +1,207 @@
+// The up-down control skin: installer, subclass procedure and painter.
+#include "skin/controls/bars/updown_skin.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "graphics/assets/skin_pictures.h"
+#include "graphics/paint/composite_present.h"
+#include "skin/controls/bars/bar_skin_support.h"
+#include "graphics/paint/control_background.h"
+#include "skin/state/gdi_owners.h"
+
+using namespace bar_skin;
+
+namespace {
+
+constexpr char kUpDownClass[] = "msctls_updown32";
+
+struct Half {
+  int x = 0, y = 0, w = 0, h = 0;
+};
+
+// The two halves of a w x h control, with K x L the extent of one half.
+struct UpDownHalves {
+  int k = 0, l = 0;
+  Half first, second;
+};
+
+UpDownHalves SplitUpDown(int w, int h, bool horizontal) {
+  UpDownHalves halves;
+  if (horizontal) {
+    halves.k = w / 2;
+    halves.l = h;
+    halves.first = Half{0, 0, halves.k - 1, halves.l - 1};
+    halves.second = Half{halves.k, 0, halves.k - 1, halves.l - 1};
+  } else {
+    halves.k = w;
+    halves.l = h / 2;
+    halves.first = Half{0, 0, halves.k - 1, halves.l - 1};
+    halves.second = Half{0, halves.l, halves.k - 1, halves.l - 1};
+  }
+  return halves;
+}
+
+// One half: its rounded face in the plain or active look, its arrow
+// centred, then its outline.
+void PaintHalf(Graphics& g, const Half& half, bool second, bool active, bool pressed,
+               bool horizontal, const UpDownHalves& halves, int w, int h) {
+  const GraphicsPath face =
+      RoundRectPath(static_cast<float>(half.x), static_cast<float>(half.y),
+                    static_cast<float>(half.w), static_cast<float>(half.h), 3);
+  const float k = static_cast<float>(halves.k), l = static_cast<float>(halves.l);
+  PointF from{0, 0}, to{0, 0};
+  if (horizontal) {
+    from = second ? PointF{k - 1, 0} : PointF{0, 0};
+    to = second ? PointF{static_cast<float>(w), 0} : PointF{k - 1, 0};
+  } else {
+    from = second ? PointF{0, l} : PointF{0, 0};
+    to = second ? PointF{0, static_cast<float>(h)} : PointF{0, l - 1};
+  }
+  Argb pen = Colour(kBlack, 100);
+  if (active) {
+    pen = AccentAt(200);
+    if (pressed) {
+      FillGradient(g, face, from, to, AccentAt(100), Colour(kWhite, 150));
+    } else {
+      FillGradient(g, face, from, to, Colour(kWhite, 100), AccentAt(150));
+    }
+  } else {
+    const int gloss = !horizontal && !second ? 60 : 20;
+    FillGradient(g, face, from, to, Colour(kWhite, gloss), AccentAt(100));
+  }
+
+  const PictureBytes picture =
+      horizontal ? (second ? ArrowRight() : ArrowLeft()) : (second ? ArrowDown() : ArrowUp());
+  Bitmap arrow;
+  if (arrow.LoadFromBytes(CopyPictureBytes(picture))) {
+    const int x = half.x + (halves.k - static_cast<int>(arrow.Width())) / 2;
+    const int y = half.y + (halves.l - static_cast<int>(arrow.Height())) / 2;
+    g.DrawImageI(arrow, x, y);
+  }
+  OutlinePath(g, face, pen);
+}
+
+void PaintSelf(HWND window) {
+  PaintUpDown(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
+}
+
+LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
+  const int windowIndex = GetPropInt(window, Hw_FuID);
+  const int index = GetPropInt(window, Hw_lbID);
+  if (WindowRecord* owner = MouseEntersControl(window, &WindowRecord::upDowns)) {
+    const int half = UpDownHalfAt(windowIndex, index, lParam);
+    UpDownRecord* record = owner->upDowns[index - 1].get();
+    // Repaints the control asks for itself take the mouse from the record:
+    // keep it where the mouse is, so that they highlight the half under it.
+    // While the button is held it stays where the press was.
+    if (record->buttonDown == 0) record->lastMouse = lParam;
+    if (owner->hotControlIndex != index || owner->hotControlClass != kHotClassUpDown ||
+        half != record->hotHalf) {
+      PaintUpDown(windowIndex, index, 1, std::nullopt, lParam);
+      // The paint may have run nested messages; take the records afresh.
+      owner = OwnerRecordOf(window);
+      if (owner == nullptr || !IsValidIndex(owner->upDowns, index)) {
+        return PassOn(window, WM_MOUSEMOVE, wParam, lParam);
+      }
+      record = owner->upDowns[index - 1].get();
+      record->hot = 1;
+      owner->hotControlIndex = owner->controlUnderMouse;
+      owner->hotControlClass = kHotClassUpDown;
+      record->hotHalf = half;
+    }
+  }
+  return PassOn(window, WM_MOUSEMOVE, wParam, lParam);
+}
+
+// Press and release: recorded before the control acts, so that the paint
+// it asks for shows the pressed half.
+LRESULT OnButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (UpDownRecord* record = ControlRecordOf(window, &WindowRecord::upDowns)) {
+    record->buttonDown = message == WM_LBUTTONDOWN ? 1 : 0;
+    record->lastMouse = lParam;
+  }
+  return PassOn(window, message, wParam, lParam);
+}
+
+LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
+  WindowRecord* owner = OwnerRecordOf(window);
+  if (UpDownRecord* record = ControlRecordOf(window, &WindowRecord::upDowns)) {
+    owner->hotControlIndex = 0;
+    record->hot = 0;
+    PaintUpDown(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID), 0);
+  }
+  return PassOn(window, WM_MOUSELEAVE, wParam, lParam);
+}
+
+}  // namespace
+
+void InstallUpDownSkins(int windowIndex, HWND parent) {
+  if (SkinChildControls == 0) return;
+  for (HWND child = FindWindowExA(parent, nullptr, kUpDownClass, nullptr); child != nullptr;
+       child = FindWindowExA(parent, child, kUpDownClass, nullptr)) {
+    UpDownRecord* record =
+        RegisterSubclassedControl(windowIndex, &WindowRecord::upDowns, child, &UpDownSkinProc);
+    if (record != nullptr) record->horizontal = (StyleOf(child) & UDS_HORZ) != 0 ? 1 : 0;
+  }
+}
+
+int UpDownHalfAt(int windowIndex, int controlIndex, LPARAM lParam) {
+  const WindowRecord* owner = WindowRecordAt(windowIndex);
+  if (owner == nullptr) return 0;
+  const UpDownRecord* record = RecordAt(owner->upDowns, controlIndex);
+  if (record == nullptr) return 0;
+  const SIZE size = WindowSize(record->window);
+  if (record->horizontal != 0) return GET_X_LPARAM(lParam) > size.cx / 2 ? 1 : 0;
+  return GET_Y_LPARAM(lParam) > size.cy / 2 ? 1 : 0;
+}
+
+LRESULT CALLBACK UpDownSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+      return OnMouseMove(window, wParam, lParam);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      return OnButton(window, message, wParam, lParam);
+    case WM_MOUSELEAVE:
+      return OnMouseLeave(window, wParam, lParam);
+    case WM_PAINT:
+      // DefWindowProcA validates what the skin has just painted.
+      PaintSelf(window);
+      return DefWindowProcA(window, message, wParam, lParam);
+    case WM_NCPAINT:
+      return 1;
+    default:
+      return AnswerBarMessage(window, message, wParam, lParam, PaintSelf);
+  }
+}
+
+void PaintUpDown(int windowIndex, int controlIndex, std::optional<int> hot,
+                 std::optional<int> pressed, std::optional<LPARAM> mouse) {
+  const WindowRecord* owner = WindowRecordAt(windowIndex);
+  if (owner == nullptr) return;
+  const UpDownRecord* record = RecordAt(owner->upDowns, controlIndex);
+  if (record == nullptr || record->window == nullptr) return;
+  HWND window = record->window;
+  const bool h = hot.value_or(record->hot) != 0;
+  const bool p = pressed.value_or(record->buttonDown) != 0;
+  const LPARAM m = mouse.value_or(record->lastMouse);
+  const bool horizontal = record->horizontal != 0;
+
+  PaintOverBackground(window, false, [&](Graphics& g, int w, int hh) {
+    const UpDownHalves halves = SplitUpDown(w, hh, horizontal);
+    // The active half: the one under the mouse while hot, none otherwise.
+    int active = -1;
+    if (h) {
+      const int along = horizontal ? GET_X_LPARAM(m) : GET_Y_LPARAM(m);
+      active = along > (horizontal ? halves.k : halves.l) ? 1 : 0;
+    }
+    g.SetSmoothingMode(SmoothingModeAntiAlias);
+    g.SetCompositingQuality(CompositingQualityHighQuality);
+    const GraphicsPath base =
+        RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(hh - 1), 3);
+    FillSolid(g, base, Colour(kWhite, 160));
+    PaintHalf(g, halves.first, false, (h || p) && active == 0, p, horizontal, halves, w, hh);
+    PaintHalf(g, halves.second, true, (h || p) && active == 1, p, horizontal, halves, w, hh);
+  });
+}

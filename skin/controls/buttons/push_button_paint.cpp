@@ -1,0 +1,123 @@
+// The push button painter: a rounded glassy face over the background behind
+// the button, in its plain, hot, focus, pressed or disabled look, with the
+// caption centred in the button's font.
+#include "graphics/paint/control_background.h"
+#include "skin/state/gdi_owners.h"
+#include "skin/controls/buttons/button_records.h"
+#include "skin/controls/buttons/push_button_skin.h"
+
+#include "graphics/gdiplus/gdiplus_objects.h"
+#include "graphics/paint/colour_convert.h"
+#include "graphics/paint/composite_present.h"
+#include "graphics/paint/fill_steps.h"
+#include "graphics/paint/glow_outline.h"
+#include "graphics/paint/round_shapes.h"
+
+namespace {
+
+constexpr ColourRef kSilver = 0xC0C0C0;
+constexpr ColourRef kGrey = 0x808080;
+constexpr ColourRef kFocusGlow = 0xDDCA22;
+constexpr int kCornerSize = 5;
+
+
+// Silver up to the rectangular edges, a soft vertical sheen in the rounded
+// face and a faint outline.
+void PaintDisabledFace(Graphics& g, const GraphicsPath& face, float l, float t, float w, float h) {
+  SolidBrush silver;
+  if (silver.Create(Colour(kSilver, 255))) g.FillRectangle(silver, l, t, w, h);
+  LinearGradientBrush sheen;
+  if (sheen.Create(PointF{l, t}, PointF{l, t + h}, Colour(kWhite, 50), Colour(kWhite, 50))) {
+    sheen.SetPresetBlend({Colour(kWhite, 50), Colour(kBlack, 10), Colour(kWhite, 50)},
+                         {0.0f, 0.6f, 1.0f});
+    g.FillPath(sheen, face);
+  }
+  OutlinePath(g, face, Colour(kBlack, 80));
+}
+
+void PaintEnabledFace(Graphics& g, const GraphicsPath& face, int state, int l, int t, int w, int h) {
+  const float fl = static_cast<float>(l);
+  const float ft = static_cast<float>(t);
+  const PointF top{fl, ft};
+  const PointF bottom{fl, static_cast<float>(t + h - 1)};
+  FillGradient(g, face, top, bottom, Colour(kWhite, 0), Colour(kGrey, 60));
+
+  GraphicsPath gloss;
+  if (gloss.Create() && AddRoundTopOutline(gloss, l, t, w - 1, h / 2, kCornerSize)) {
+    FillGradient(g, gloss, top, PointF{fl, ft + static_cast<float>(h) * 0.5f},
+                     Colour(kWhite, 50), Colour(kWhite, 10));
+  }
+
+  if ((state & kPaintHot) != 0) {
+    FillGradient(g, face, top, bottom, AccentAt(60), Colour(kWhite, 80));
+    FillGradient(g, face, top, bottom, AccentAt(30), Colour(kWhite, 100));
+    OutlinePath(g, face, Colour(kBlack, 150));
+    OutlinePath(g, face, AccentAt(100));
+  } else if ((state & kPaintFocus) != 0) {
+    // Clipped to the face, only the inner half of the glow shows.
+    g.SetClipPath(face);
+    DrawGlowOutline(g, face, 3, kFocusGlow, 120);
+    g.ResetClip();
+    OutlinePath(g, face, Colour(kBlack, 80));
+  } else {
+    OutlinePath(g, face, Colour(kBlack, 120));
+  }
+
+  if ((state & kPaintPressed) != 0) {
+    GraphicsPath sunken;
+    if (sunken.Create() && AddRoundRect(sunken, fl + 2, ft + 2, static_cast<float>(w - 3),
+                                        static_cast<float>(h - 3), kCornerSize)) {
+      FillGradient(g, sunken, PointF{2.0f, 2.0f}, PointF{2.0f, static_cast<float>(h - 2)},
+                       AccentAt(60), Colour(kWhite, 100));
+    }
+  }
+}
+
+// The caption, centred and 2 pixels below the centre line.
+void PaintCaption(Graphics& g, HWND window, const ButtonRecord& record, int w, int h) {
+  SolidBrush brush;
+  Font font;
+  StringFormat format;
+  if (!brush.Create(Colour(static_cast<ColourRef>(GetPropInt(window, Kj_Ztys)), 255)) ||
+      !font.Create(record.fontFace, static_cast<float>(record.fontSize), record.fontStyle,
+                   UnitWorld) ||
+      !format.Create()) {
+    return;
+  }
+  format.SetAlign(StringAlignmentCenter);
+  format.SetLineAlign(StringAlignmentCenter);
+  g.DrawString(record.caption, font, brush,
+               RectF{0.0f, 2.0f, static_cast<float>(w), static_cast<float>(h)}, &format);
+}
+
+}  // namespace
+
+void PaintPushButton(HWND window, HDC dc, int state, const RECT& rect) {
+  const int l = rect.left;
+  const int t = rect.top;
+  const int w = rect.right - l;
+  const int h = rect.bottom - t;
+  const RegisteredDcOwner background(ComposeControlBackground(window, rect));
+  HDC memory = background.get();
+  if (memory == nullptr) return;  // nothing skinned lies behind the button
+  {
+    Graphics g;
+    if (g.CreateFromHDC(memory)) {
+      GraphicsPath face;
+      face.Create();
+      AddRoundRect(face, static_cast<float>(l), static_cast<float>(t), static_cast<float>(w - 1),
+                   static_cast<float>(h - 1), kCornerSize);
+      FillSolid(g, face, Colour(kWhite, 120));
+      if ((state & kPaintDisabled) != 0) {
+        PaintDisabledFace(g, face, static_cast<float>(l), static_cast<float>(t),
+                          static_cast<float>(w), static_cast<float>(h));
+      } else {
+        PaintEnabledFace(g, face, state, l, t, w, h);
+      }
+      if (const ButtonRecord* record = ButtonRecordOf(window)) PaintCaption(g, window, *record, w, h);
+      g.Flush(true);
+    }
+  }
+  PresentToComposite(window, memory, false, false);
+  BitBlt(dc, 0, 0, w, h, memory, 0, 0, SRCCOPY);
+}
