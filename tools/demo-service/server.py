@@ -50,7 +50,8 @@ itself, as a broken server would not look at it) or as a path of their own:
                                 100000) before the usual page
     /hops?n=N[&code=C]  a chain of N redirects (302, or C) ending in
                         "arrived METHOD BODY"
-    /requests           how many /tiqu.php requests arrived so far
+    /requests           how many requests (of any path but this one) arrived
+                        so far
 
 Paths for the web client's tests:
     /echo              the request exactly as received: request line, header
@@ -157,7 +158,7 @@ def answer_page(items, marker=True, zero_after=None, encoding="gbk"):
 
 class Handler(BaseHTTPRequestHandler):
     server_version = "DemoTiqu/1.0"
-    tiqu_requests = 0  # counted for /requests
+    requests_seen = 0  # counted for /requests
 
     # Records the header lines exactly as they arrive, for /echo.
     def parse_request(self):
@@ -219,6 +220,8 @@ class Handler(BaseHTTPRequestHandler):
             # Asked as a proxy: serve the path of the absolute URL.
             target = "/" + target[len("http://"):].partition("/")[2]
         path, _, query = target.partition("?")
+        if path != "/requests":
+            Handler.requests_seen += 1
         pairs = parse_query(query)
         body = self.read_body()
         route = {
@@ -243,7 +246,6 @@ class Handler(BaseHTTPRequestHandler):
         return dq, entries(dq, first(pairs, "xl"), first(pairs, "dk"), count)
 
     def tiqu(self, pairs, body):
-        Handler.tiqu_requests += 1
         dq, items = self.query_entries(pairs, 0)
         word = dq.decode("latin-1")
         hostile = self.hostile_route("/" + word)
@@ -317,7 +319,7 @@ class Handler(BaseHTTPRequestHandler):
         self.send(code, b"hop", headers=[("Location", target)], content_type="text/plain")
 
     def requests(self, _pairs, _body):
-        self.send(200, b"%d" % Handler.tiqu_requests, content_type="text/plain")
+        self.send(200, b"%d" % Handler.requests_seen, content_type="text/plain")
 
     def trickle(self, pairs, _body):
         ms = number(first(pairs, "ms", b"100"), 100)
