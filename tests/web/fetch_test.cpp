@@ -61,6 +61,16 @@ TEST(FetchRequest, PostCarriesBodyWithContentHeaders) {
   EXPECT_EQ(echo.substr(echo.size() - 9), "\r\n\r\n" + body);
 }
 
+TEST(FetchRequest, MethodTwoIsAGetThatCarriesNoBody) {
+  FetchOptions options = Post("abc");
+  options.method = 2;
+  const Text echo = FetchText(DemoUrl("/echo"), options);
+  ASSERT_EQ(echo.rfind("GET /echo HTTP/1.1\r\n", 0), 0u) << echo;
+  const Text block = EchoedHeaderBlock(echo);
+  EXPECT_EQ(block.find("Content-"), Text::npos) << block;
+  EXPECT_EQ(echo.substr(echo.size() - 4), "\r\n\r\n") << "no body after the headers";
+}
+
 TEST(FetchRequest, ExtraHeadersSteerAgentRefererAndAccept) {
   FetchOptions options;
   options.extraHeaders = Text("User-Agent: TestAgent/2\r\nRefererNo\r\n") +
