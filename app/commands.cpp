@@ -18,6 +18,9 @@ namespace {
 // can start a newer retrieval inside an older one; only the newest may store
 // its list.
 unsigned g_retrievalGeneration = 0;
+// The retrieval whose fetch is waiting; a newer one gives it up at once, so
+// that its request does not run on beside the newer one.
+FetchAbort* g_waitingRetrieval = nullptr;
 
 void Confirm(const Text& message) {
   MessageBoxA(nullptr, message.c_str(), kConfirmTitle, MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
@@ -49,15 +52,22 @@ Text QueryUrl(HWND mainWindow) {
 
 bool FetchProxyList(HWND mainWindow) {
   const unsigned generation = ++g_retrievalGeneration;
+  FetchAbort abort;
+  FetchAbort* const overtaken = g_waitingRetrieval;
+  if (overtaken) AbortFetch(*overtaken);
+  g_waitingRetrieval = &abort;
   Text url = QueryUrl(mainWindow);
 
   FetchOptions options;
   options.method = 1;  // POST
   options.body = Bytes();
+  options.abort = &abort;
   const Bytes page = TimedFetch(url, options);
+  g_waitingRetrieval = overtaken;
 
-  // Overtaken while waiting, or the window went away meanwhile.
-  if (generation != g_retrievalGeneration || !IsWindow(mainWindow)) return false;
+  // Overtaken while waiting, or the window went away (or the program is
+  // ending) meanwhile.
+  if (generation != g_retrievalGeneration || !IsWindow(mainWindow) || QuitRequested()) return false;
   SetEditText(MainControl(mainWindow, kEdit1), CutProxyList(BytesToText(page)));
   return true;
 }

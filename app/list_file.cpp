@@ -84,7 +84,63 @@ Text SystemErrorText(unsigned long code) {
   return text;
 }
 
+namespace {
+
+FileWriteResult Success() {
+  FileWriteResult result;
+  result.ok = true;
+  return result;
+}
+
+bool IsReadOnlyFile(const Text& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+         (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+// The replace fails this way when another program holds the file open
+// without letting others delete it.
+bool IsHeldOpen(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
+         error == ERROR_LOCK_VIOLATION;
+}
+
+bool SetFileSize(HANDLE file, unsigned long long size) {
+  LARGE_INTEGER position;
+  position.QuadPart = static_cast<LONGLONG>(size);
+  return SetFilePointerEx(file, position, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+}
+
+// Writes content over the existing file at path, which another program
+// holds open but lets others write. The room is taken first, so a full disk
+// fails before any old byte is overwritten.
+FileWriteResult WriteInPlace(const Text& path, const Text& content) {
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE | GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsValid()) return Failure(LastFailure());
+  LARGE_INTEGER oldSize = {};
+  if (!GetFileSizeEx(file.Get(), &oldSize)) return Failure(LastFailure());
+  if (static_cast<unsigned long long>(oldSize.QuadPart) < content.size() &&
+      !SetFileSize(file.Get(), content.size())) {
+    const DWORD error = LastFailure();
+    SetFileSize(file.Get(), static_cast<unsigned long long>(oldSize.QuadPart));
+    return Failure(error);
+  }
+  LARGE_INTEGER start = {};
+  if (!SetFilePointerEx(file.Get(), start, nullptr, FILE_BEGIN) ||
+      !WriteAll(file.Get(), content) || !SetEndOfFile(file.Get()) ||
+      !FlushFileBuffers(file.Get()) || !file.Close())
+    return Failure(LastFailure());
+  return Success();
+}
+
+}  // namespace
+
 FileWriteResult WriteFileReplacing(const Text& path, const Text& content) {
+  // Left as it is, as a plain create would leave it.
+  if (IsReadOnlyFile(path)) return Failure(ERROR_ACCESS_DENIED);
+
   char temporary[MAX_PATH + 1] = {};
   if (!GetTempFileNameA(FolderOf(path).c_str(), "ipt", 0, temporary)) return Failure(LastFailure());
 
@@ -99,14 +155,17 @@ FileWriteResult WriteFileReplacing(const Text& path, const Text& content) {
     }
   }
   if (error == ERROR_SUCCESS &&
-      !MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    error = LastFailure();
+      MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return Success();
   }
-  if (error != ERROR_SUCCESS) {
-    DeleteFileA(temporary);
-    return Failure(error);
+  const bool written = error == ERROR_SUCCESS;
+  if (written) error = LastFailure();
+  DeleteFileA(temporary);
+  // The new content could be written, but the file could not be replaced:
+  // held open by another program, it may still take the bytes in place.
+  if (written && IsHeldOpen(error) && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    const FileWriteResult inPlace = WriteInPlace(path, content);
+    if (inPlace.ok) return inPlace;
   }
-  FileWriteResult result;
-  result.ok = true;
-  return result;
+  return Failure(error);
 }

@@ -16,7 +16,11 @@ struct FileWriteResult {
 
 // Writes content as the whole file at path. The bytes go to a temporary
 // file in the same folder first, which then replaces path, so a failed or
-// partial write leaves any previous file at path as it was.
+// partial write leaves any previous file at path as it was. A read-only file
+// at path is left alone (access denied). Where the replace fails only because
+// another program holds the file open without delete sharing, the content is
+// written into the file in place if that program lets others write;
+// otherwise the old file stays whole.
 FileWriteResult WriteFileReplacing(const Text& path, const Text& content);
 
 // The system's message text for an error code, without the trailing line

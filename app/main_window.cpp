@@ -5,6 +5,7 @@
 #include "app/commands.h"
 #include "app/resource_ids.h"
 #include "app/window_created.h"
+#include "web/message_pump.h"
 
 const char* const kMainWindowCaption = "岚舟软件-dadavadavu";
 const char* const kMainWindowClass = "LanzhouProxyExtractWindow";
@@ -252,14 +253,26 @@ bool HandleNavigationKeys(HWND mainWindow, MSG& msg) {
   return IsWindow(mainWindow) && IsDialogMessageA(mainWindow, &msg);
 }
 
+namespace {
+
+HWND g_navigatedWindow = nullptr;
+
+bool NavigateMainWindow(MSG& msg) { return HandleNavigationKeys(g_navigatedWindow, msg); }
+
+}  // namespace
+
 int RunMessageLoop(HWND mainWindow) {
-  MSG msg;
+  // The waits inside a fetch dispatch through the same filter: Tab and Esc
+  // work there as they do here.
+  g_navigatedWindow = mainWindow;
+  SetMessageFilter(NavigateMainWindow);
+  MSG msg = {};
   int status;
   while ((status = GetMessageA(&msg, nullptr, 0, 0)) != 0) {
-    if (status == -1) return 1;
-    if (HandleNavigationKeys(mainWindow, msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    if (status == -1) break;
+    DispatchQueuedMessage(msg);
   }
-  return static_cast<int>(msg.wParam);
+  SetMessageFilter(nullptr);
+  g_navigatedWindow = nullptr;
+  return status == -1 ? 1 : static_cast<int>(msg.wParam);
 }

@@ -50,5 +50,7 @@ Text TextAfterLast(const Text& text, const Text& marker) {
 }
 
 Text CutProxyList(const Text& page) {
-  return ReplaceText(TextAfterLast(page, kListMarker), kLineBreakMarker, "\r\n");
+  // A page whose last character is cut off keeps its whole characters only.
+  return DropLoneLeadByte(
+      ReplaceText(TextAfterLast(page, kListMarker), kLineBreakMarker, "\r\n"));
 }

@@ -26,5 +26,6 @@ Text BuildQueryUrl(const Text& serviceHost, const Text& encodedRegion,
 // The text after the last occurrence of marker, or empty when it is absent.
 Text TextAfterLast(const Text& text, const Text& marker);
 
-// The list after the last "主</h4>", every "<br>" turned into "\r\n".
+// The list after the last "主</h4>", every "<br>" turned into "\r\n", a lone
+// lead byte at its end dropped.
 Text CutProxyList(const Text& page);

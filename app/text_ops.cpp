@@ -213,6 +213,15 @@ Text ToLowerAscii(const Text& text) {
   return out;
 }
 
+Text DropLoneLeadByte(const Text& text) {
+  std::size_t i = 0;
+  while (i < text.size() && i + UnitLength(text, i) < text.size()) i += UnitLength(text, i);
+  // i is the start of the last unit.
+  const bool lone = i < text.size() && IsLeadByte(static_cast<unsigned char>(text[i])) &&
+                    i + 1 == text.size();
+  return lone ? text.substr(0, i) : text;
+}
+
 Text BytesToText(const Bytes& bytes) {
   std::size_t n = 0;
   while (n < bytes.size() && bytes[n] != 0) ++n;

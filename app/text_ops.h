@@ -46,6 +46,11 @@ std::vector<Text> SplitText(const Text& text, const Text& delimiter = ",",
 Text TrimSpaces(const Text& text);
 Text ToLowerAscii(const Text& text);
 
+// The text without a final lead byte that has no second byte (a page cut off
+// inside its last character). Such a text must not reach the system: its
+// conversion to UTF-16 keeps a "?" and, in some edit boxes, stale bytes.
+Text DropLoneLeadByte(const Text& text);
+
 // The bytes before the first zero byte.
 Text BytesToText(const Bytes& bytes);
 Bytes TextToBytes(const Text& text);

@@ -13,6 +13,12 @@ cmake -S "$root" -B "$build/host" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build/host" -j "$jobs" >/dev/null
 (cd "$build/host" && ctest --output-on-failure)
 
+# --- fuzzing: every libFuzzer target of the portable logic for a short while
+# (PX_FUZZ_SECONDS each, default 15); a finding fails the run.
+echo "== fuzzing the portable logic"
+PX_BUILD_DIR="$build" bash "$root/tools/fuzz.sh" "${PX_FUZZ_SECONDS:-15}"
+# --- end of fuzzing
+
 echo "== Windows build"
 cmake -S "$root" -B "$build/win" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null

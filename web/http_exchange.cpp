@@ -16,6 +16,7 @@ constexpr DWORD kReadPiece = 2048;
 constexpr DWORD kHeaderBuffer = 2048;
 constexpr int kHttpsPort = 443;
 constexpr int kHighestPort = 65535;
+constexpr DWORD kStatusPermanentRedirect = 308;
 const char kProxyPrefix[] = "http=";
 const char kHttpVersion[] = "HTTP/1.1";
 const char kTrue[] = "真";
@@ -104,11 +105,72 @@ Bytes ReadBody(HINTERNET request, RequestCancel* cancel) {
   return body;
 }
 
+// The sockets that appeared while this exchange connected become its own;
+// given up meanwhile, they are ended at once.
+void ClaimNewSockets(RequestCancel& cancel) {
+  std::vector<ClaimedSocket> found;
+  EndConnect(cancel.watch, found);
+  if (found.empty()) return;
+  std::lock_guard<std::mutex> hold(cancel.lock);
+  if (cancel.cancelled) ShutDownClaimed(found);
+  cancel.sockets.insert(cancel.sockets.end(), found.begin(), found.end());
+}
+
+// WinINet reports the steps of a call on the calling thread; the context is
+// the exchange's RequestCancel.
+void CALLBACK OnRequestStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID, DWORD) {
+  auto* cancel = reinterpret_cast<RequestCancel*>(context);
+  if (!cancel) return;
+  switch (status) {
+    case INTERNET_STATUS_CONNECTING_TO_SERVER: BeginConnect(cancel->watch); break;
+    case INTERNET_STATUS_CONNECTED_TO_SERVER: ClaimNewSockets(*cancel); break;
+    default: break;
+  }
+}
+
+// The connections are done with: ending them keeps WinINet from handing
+// one to a later exchange, whose sockets could then not be found.
+void EndOwnConnections(RequestCancel* cancel) {
+  if (!cancel) return;
+  std::lock_guard<std::mutex> hold(cancel->lock);
+  ShutDownClaimed(cancel->sockets);
+  cancel->sockets.clear();
+}
+
+DWORD StatusCode(HINTERNET request) {
+  DWORD code = 0;
+  DWORD size = sizeof(code);
+  if (!HttpQueryInfoA(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &code, &size,
+                      nullptr))
+    return 0;
+  return code;
+}
+
+Text LocationHeader(HINTERNET request) {
+  std::vector<char> buffer(kHeaderBuffer);
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    DWORD length = static_cast<DWORD>(buffer.size());
+    if (HttpQueryInfoA(request, HTTP_QUERY_LOCATION, buffer.data(), &length, nullptr))
+      return Text(buffer.data(), std::min<size_t>(length, buffer.size()));
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return Text();
+    buffer.assign(std::max<size_t>(length + 1, buffer.size() * 2), '\0');
+  }
+  return Text();
+}
+
+bool IsRedirect(DWORD status) {
+  return status == HTTP_STATUS_MOVED || status == HTTP_STATUS_REDIRECT ||
+         status == HTTP_STATUS_REDIRECT_METHOD || status == HTTP_STATUS_REDIRECT_KEEP_VERB ||
+         status == kStatusPermanentRedirect;
+}
+
 }  // namespace
 
 void CancelRequest(RequestCancel& cancel) {
   std::lock_guard<std::mutex> hold(cancel.lock);
   cancel.cancelled = true;
+  ShutDownClaimed(cancel.sockets);
+  cancel.sockets.clear();
   for (auto handle = cancel.open.rbegin(); handle != cancel.open.rend(); ++handle)
     InternetCloseHandle(*handle);
   cancel.open.clear();
@@ -119,73 +181,130 @@ bool RequestCancelled(RequestCancel& cancel) {
   return cancel.cancelled;
 }
 
-void ExecuteRequest(RequestSlots& slots, RequestCancel* cancel) {
-  const Text url = SlotText(slots, kSlotUrl);
-  const Text method = SlotText(slots, kSlotMethod);
-  const Text proxy = SlotText(slots, kSlotProxy);
-  const Text extraHeaders = SlotText(slots, kSlotExtraHeaders);
-  Bytes body = slots.slot[kSlotBody];
-  const Text cookies = SlotText(slots, kSlotCookies);
-  const bool followRedirects = CompareText(SlotText(slots, kSlotFollowRedirects), kTrue) == 0;
+namespace {
 
-  // A failure before the request is sent leaves every output empty.
+// What one exchange asks for, read from the input slots.
+struct ExchangeInput {
+  Text url;
+  Text method;
+  Text extraHeaders;
+  Bytes body;
+  Text cookies;
+  bool followRedirects = true;
+};
+
+// What a completed exchange hands back.
+struct ExchangeOutput {
+  bool done = false;
+  Bytes page;
+  Text headerText;
+};
+
+// Sends the request (and the ones its redirects ask for) over the session
+// and reads the last answer.
+ExchangeOutput RunRequests(HINTERNET session, const ExchangeInput& in, RequestCancel* cancel) {
+  ExchangeOutput out;
+  Text target = in.url;
+  Text method = in.method;
+  Bytes body = in.body;
+  const DWORD_PTR context = reinterpret_cast<DWORD_PTR>(cancel);
+  for (int redirects = 0;; ++redirects) {
+    const bool https = IsHttpsUrl(target);
+    const int port = https ? kHttpsPort : UrlPort(target);
+    // A port WinINet cannot take would silently become another one.
+    if (port < 0 || port > kHighestPort) return out;
+    if (Cancelled(cancel)) return out;
+    InternetHandle connection(InternetConnectA(session, UrlHost(target).c_str(),
+                                               static_cast<INTERNET_PORT>(port), "", "",
+                                               INTERNET_SERVICE_HTTP, 0, context),
+                              cancel);
+    if (!connection) return out;
+
+    // Redirects are followed here, so that their number has a limit.
+    const DWORD flags =
+        RequestFlags(https, in.cookies, in.followRedirects) | INTERNET_FLAG_NO_AUTO_REDIRECT;
+    if (Cancelled(cancel)) return out;
+    InternetHandle request(HttpOpenRequestA(connection.get(), method.c_str(),
+                                            UrlObjectName(target).c_str(), kHttpVersion, "",
+                                            nullptr, flags, context),
+                           cancel);
+    if (!request) return out;
+    if (cancel && cancel->callLimitMs != 0) BoundCallTimes(request.get(), cancel->callLimitMs);
+
+    // The Referer names the URL the caller asked for, on every hop.
+    const Text headerBlock = ComposeHeaderBlock(in.extraHeaders, in.url, method, body, in.cookies);
+    const bool post = CompareText(method, "POST") == 0;
+    if (Cancelled(cancel)) return out;
+    // The result is not examined: a failed send shows as an empty body.
+    HttpSendRequestA(request.get(), headerBlock.c_str(), static_cast<DWORD>(headerBlock.size()),
+                     post && !body.empty() ? body.data() : nullptr,
+                     post ? static_cast<DWORD>(body.size()) : 0);
+    // A connect that failed reported no end of its own.
+    if (cancel) ClaimNewSockets(*cancel);
+
+    const DWORD status = in.followRedirects ? StatusCode(request.get()) : 0;
+    const Text location = IsRedirect(status) ? LocationHeader(request.get()) : Text();
+    if (!location.empty()) {
+      if (redirects == kRedirectLimit) return out;
+      target = ResolveRedirect(target, location);
+      if (status != HTTP_STATUS_REDIRECT_KEEP_VERB && status != kStatusPermanentRedirect) {
+        method = "GET";
+        body.clear();
+      }
+      continue;
+    }
+
+    out.page = ReadBody(request.get(), cancel);
+    if (Cancelled(cancel)) return out;
+    out.headerText = QueryRawHeaders(request.get());
+    out.done = true;
+    return out;
+  }
+}
+
+}  // namespace
+
+void ExecuteRequest(RequestSlots& slots, RequestCancel* cancel) {
+  ExchangeInput in;
+  in.url = SlotText(slots, kSlotUrl);
+  in.method = SlotText(slots, kSlotMethod);
+  const Text proxy = SlotText(slots, kSlotProxy);
+  in.extraHeaders = SlotText(slots, kSlotExtraHeaders);
+  in.body = slots.slot[kSlotBody];
+  in.cookies = SlotText(slots, kSlotCookies);
+  in.followRedirects = CompareText(SlotText(slots, kSlotFollowRedirects), kTrue) == 0;
+
+  // A failure before the answer is read leaves every output empty.
   slots.slot[kSlotResponseBody].clear();
   slots.slot[kSlotReceivedCookies].clear();
   slots.slot[kSlotResponseHeaders].clear();
 
-  const bool https = IsHttpsUrl(url);
-  const Text host = UrlHost(url);
-  const Text objectName = UrlObjectName(url);
-  const Text agent = RequestUserAgent(extraHeaders);
+  const Text host = UrlHost(in.url);
+  const Text agent = RequestUserAgent(in.extraHeaders);
 
   if (Cancelled(cancel)) return;
   // Direct or through the given proxy: the system's proxy settings never apply.
   const DWORD access = proxy.empty() ? INTERNET_OPEN_TYPE_DIRECT : INTERNET_OPEN_TYPE_PROXY;
   const Text proxyList = proxy.empty() ? Text() : kProxyPrefix + proxy;
-  InternetHandle session(InternetOpenA(agent.c_str(), access, proxyList.c_str(), "", 0), cancel);
-  if (!session) return;
-
-  const int port = https ? kHttpsPort : UrlPort(url);
-  // A port WinINet cannot take would silently become another one.
-  if (port < 0 || port > kHighestPort) return;
-  if (Cancelled(cancel)) return;
-  InternetHandle connection(InternetConnectA(session.get(), host.c_str(),
-                                             static_cast<INTERNET_PORT>(port), "", "",
-                                             INTERNET_SERVICE_HTTP, 0, 0),
-                            cancel);
-  if (!connection) return;
-
-  const DWORD flags = RequestFlags(https, cookies, followRedirects);
-  if (Cancelled(cancel)) return;
-  InternetHandle request(HttpOpenRequestA(connection.get(), method.c_str(), objectName.c_str(),
-                                          kHttpVersion, "", nullptr, flags, 0),
-                         cancel);
-  if (!request) return;
-  if (cancel && cancel->callLimitMs != 0) BoundCallTimes(request.get(), cancel->callLimitMs);
-
-  const Text headerBlock = ComposeHeaderBlock(extraHeaders, url, method, body, cookies);
-  const bool post = CompareText(method, "POST") == 0;
-  if (Cancelled(cancel)) return;
-  // The result is not examined: a failed send shows as an empty body.
-  HttpSendRequestA(request.get(), headerBlock.c_str(), static_cast<DWORD>(headerBlock.size()),
-                   post && !body.empty() ? body.data() : nullptr,
-                   post ? static_cast<DWORD>(body.size()) : 0);
-
-  Bytes page = ReadBody(request.get(), cancel);
-  const Text headerText = Cancelled(cancel) ? Text() : QueryRawHeaders(request.get());
-
-  request.Close();
-  connection.Close();
-  session.Close();
+  ExchangeOutput out;
+  {
+    InternetHandle session(InternetOpenA(agent.c_str(), access, proxyList.c_str(), "", 0),
+                           cancel);
+    if (!session) return;
+    // Reports the connects, so that their sockets can be found (cancel given).
+    if (cancel) InternetSetStatusCallbackA(session.get(), OnRequestStatus);
+    out = RunRequests(session.get(), in, cancel);
+    EndOwnConnections(cancel);
+  }
 
   // An abandoned exchange leaves nothing behind, in the cookie store neither.
-  if (Cancelled(cancel)) return;
-  const ReceivedCookies received = ParseSetCookies(headerText);
+  if (Cancelled(cancel) || !out.done) return;
+  const ReceivedCookies received = ParseSetCookies(out.headerText);
   const Text cookieUrl = "http://" + host;
   for (const CookieToStore& cookie : received.store)
     InternetSetCookieA(cookieUrl.c_str(), cookie.name.c_str(), cookie.data.c_str());
 
-  slots.slot[kSlotResponseBody] = std::move(page);
+  slots.slot[kSlotResponseBody] = std::move(out.page);
   SetSlotText(slots, kSlotReceivedCookies, received.cookieText);
-  SetSlotText(slots, kSlotResponseHeaders, headerText);
+  SetSlotText(slots, kSlotResponseHeaders, out.headerText);
 }

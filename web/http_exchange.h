@@ -5,15 +5,23 @@
 #include <mutex>
 #include <vector>
 
+#include "web/connection_sockets.h"
 #include "web/request_slots.h"
 
-// The open WinINet handles of one exchange, shared with the thread that may
-// abort it. Every handle is closed exactly once: by the exchange when it is
-// done with it, or by CancelRequest, whichever comes first.
+// Redirects followed at most, as a browser does; the answer to one more
+// ends the exchange with empty results.
+constexpr int kRedirectLimit = 10;
+
+// The open WinINet handles and the sockets of one exchange, shared with the
+// thread that may abort it. Every handle is closed exactly once: by the
+// exchange when it is done with it, or by CancelRequest, whichever comes
+// first.
 struct RequestCancel {
   std::mutex lock;
   bool cancelled = false;
   std::vector<void*> open;  // HINTERNETs, in the order they were opened
+  std::vector<ClaimedSocket> sockets;  // the connections the exchange opened
+  ConnectWatch watch;  // the worker's own
   // When not 0, the request's connect, send and receive time-outs are
   // lowered to this many milliseconds, so that a call blocked on a silent
   // server ends soon after the exchange was given up even where closing its
@@ -21,14 +29,18 @@ struct RequestCancel {
   unsigned long callLimitMs = 0;
 };
 
-// Aborts the exchange: closes its open handles, newest first, which makes a
-// WinINet call blocked on them return with failure; the exchange makes no
-// further calls. Handles it opens afterwards are closed at once.
+// Aborts the exchange: ends its connections, which makes a WinINet call
+// blocked on them return at once, and closes its open handles, newest first;
+// the exchange makes no further calls. Handles and connections it opens
+// afterwards are closed and ended at once.
 void CancelRequest(RequestCancel& cancel);
 bool RequestCancelled(RequestCancel& cancel);
 
 // Performs the exchange the input slots describe (URL, method, proxy, extra
 // headers, body, cookies, follow-redirects) and writes the outputs: slot 0
 // the body, slot 1 the received cookies, slot 5 the raw response headers.
-// Registers received cookies with the system store. cancel may be null.
+// Registers received cookies with the system store. Redirects are followed
+// here (when the follow flag is set), kRedirectLimit at most; 301, 302 and
+// 303 go on as a GET without body, 307 and 308 repeat the method and body.
+// cancel may be null.
 void ExecuteRequest(RequestSlots& slots, RequestCancel* cancel = nullptr);

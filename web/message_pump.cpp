@@ -1,6 +1,18 @@
 #include "web/message_pump.h"
 
-#include <windows.h>
+namespace {
+
+MessageFilter g_filter = nullptr;
+
+}  // namespace
+
+void SetMessageFilter(MessageFilter filter) { g_filter = filter; }
+
+void DispatchQueuedMessage(MSG& msg) {
+  if (g_filter && g_filter(msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+}
 
 void ProcessPendingMessages() {
   MSG msg;
@@ -13,7 +25,11 @@ void ProcessPendingMessages() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchQueuedMessage(msg);
   }
+}
+
+bool QuitRequested() {
+  MSG msg;
+  return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
 }

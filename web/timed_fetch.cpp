@@ -116,11 +116,16 @@ DWORD WaitLimit(const std::optional<int>& timeoutSeconds) {
   return static_cast<DWORD>(seconds >= longest / 1000 ? longest : seconds * 1000);
 }
 
-// Waits until the worker ends or the limit passes, dispatching the thread's
-// messages meanwhile. True when the worker ended in time.
-bool WaitForWorker(HANDLE worker, DWORD limit) {
+enum class WaitEnd { WorkerEnded, TimedOut, GivenUp };
+
+bool GivenUp(const FetchAbort* abort) { return (abort && abort->aborted) || QuitRequested(); }
+
+// Waits until the worker ends, the limit passes or the fetch is given up,
+// dispatching the thread's messages meanwhile.
+WaitEnd WaitForWorker(HANDLE worker, DWORD limit, const FetchAbort* abort) {
   const DWORD start = GetTickCount();
   for (;;) {
+    if (GivenUp(abort)) return WaitEnd::GivenUp;
     const DWORD elapsed = GetTickCount() - start;
     const DWORD remaining = elapsed >= limit ? 0 : limit - elapsed;
     DWORD result;
@@ -133,10 +138,30 @@ bool WaitForWorker(HANDLE worker, DWORD limit) {
     }
     if (GetTickCount() - start >= limit) result = WAIT_TIMEOUT;
     ProcessPendingMessages();
-    if (result == WAIT_OBJECT_0) return true;
-    if (result == WAIT_TIMEOUT) return false;
+    if (result == WAIT_OBJECT_0) return WaitEnd::WorkerEnded;
+    if (result == WAIT_TIMEOUT) return WaitEnd::TimedOut;
   }
 }
+
+// Points abort at the exchange while the fetch waits.
+class AbortHook {
+ public:
+  AbortHook(FetchAbort* abort, const std::shared_ptr<FetchExchange>& exchange) : abort_(abort) {
+    if (!abort_) return;
+    std::weak_ptr<FetchExchange> weak = exchange;
+    abort_->cancelWaiting = [weak] {
+      if (auto live = weak.lock()) CancelRequest(live->cancel);
+    };
+  }
+  ~AbortHook() {
+    if (abort_) abort_->cancelWaiting = nullptr;
+  }
+  AbortHook(const AbortHook&) = delete;
+  AbortHook& operator=(const AbortHook&) = delete;
+
+ private:
+  FetchAbort* abort_;
+};
 
 bool HasScheme(const Text& url) {
   return CompareText(LeftText(url, 7), kSchemeHttp) == 0 ||
@@ -157,9 +182,15 @@ RequestSlots FillSlots(const Text& url, const FetchOptions& options) {
 
 }  // namespace
 
+void AbortFetch(FetchAbort& abort) {
+  abort.aborted = true;
+  if (abort.cancelWaiting) abort.cancelWaiting();
+}
+
 Bytes TimedFetch(Text& url, const FetchOptions& options) {
   if (TrimSpaces(url).empty()) return Bytes();
   if (!HasScheme(url)) url = kSchemeHttp + url;
+  if (GivenUp(options.abort)) return Bytes();
 
   const DWORD limit = WaitLimit(options.timeoutSeconds);
   auto exchange = std::make_shared<FetchExchange>();
@@ -173,11 +204,16 @@ Bytes TimedFetch(Text& url, const FetchOptions& options) {
   KernelHandle worker(CreateThread(nullptr, 0, FetchWorker, workerReference, 0, nullptr));
   if (!worker.get()) delete workerReference;
 
-  if (!WaitForWorker(worker.get(), limit)) {
+  WaitEnd end;
+  {
+    AbortHook hook(options.abort, exchange);
+    end = WaitForWorker(worker.get(), limit, options.abort);
+  }
+  if (end != WaitEnd::WorkerEnded) {
     // Abort the worker's request; it runs out on its own and lets go of the
     // exchange, its results unread.
     CancelRequest(exchange->cancel);
-    return TextToBytes(TimeoutText);
+    return end == WaitEnd::TimedOut ? TextToBytes(TimeoutText) : Bytes();
   }
 
   Bytes record;

@@ -2,11 +2,22 @@
 // calling window thread keeps dispatching its messages.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "app/text_ops.h"
 
 enum class DecodeMode { Raw = 0, Utf8 = 1, Big5 = 2 };
+
+// Lets a handler that runs while a fetch waits (a newer click) give that
+// fetch up: its request is cancelled at once, and the fetch returns an empty
+// page as soon as its wait gets control back.
+struct FetchAbort {
+  bool aborted = false;
+  std::function<void()> cancelWaiting;  // set by TimedFetch while it waits
+};
+// May be called before, while or after the fetch runs.
+void AbortFetch(FetchAbort& abort);
 
 // The request options; an option that is not given takes its default.
 struct FetchOptions {
@@ -20,6 +31,7 @@ struct FetchOptions {
   std::optional<int> decodeMode;      // 1 UTF-8, 2 Big5, else raw
   Text* receivedCookies = nullptr;    // receives "cookie;" per Set-Cookie
   std::optional<bool> followRedirects;  // default true
+  FetchAbort* abort = nullptr;        // not part of the request: see FetchAbort
 };
 
 // The GBK text returned in place of the page on time-out.
@@ -32,7 +44,10 @@ extern const char* const TimeoutText;
 // first (the worker's request is then aborted and its results dropped; the
 // outputs stay unwritten), or an empty buffer for a blank URL or a failed
 // exchange. A time-out of 0 or less times out at the first return from the
-// wait.
+// wait. A fetch given up (options.abort, or WM_QUIT queued because the
+// program is ending) returns an empty page at once, its request cancelled;
+// WM_QUIT stays queued. A cancelled request's worker, socket and handles
+// end within moments, whatever the server does.
 Bytes TimedFetch(Text& url, const FetchOptions& options = FetchOptions());
 
 // UTF-8 to GBK; characters GBK lacks become the code page's replacement.

@@ -98,3 +98,27 @@ Text TextBefore(const Text& text, const Text& marker) {
   const int at = FindText(text, marker);
   return at < 0 ? Text() : LeftText(text, at - 1);
 }
+
+Text ResolveRedirect(const Text& base, const Text& location) {
+  const Text target = TrimSpaces(location);
+  if (target.empty()) return Text();
+  if (CompareTextNoCase(LeftText(target, 7), "http://") == 0 ||
+      CompareTextNoCase(LeftText(target, 8), "https://") == 0)
+    return target;
+  // The base's scheme ("http:" or "https:") and its authority.
+  const std::size_t schemeEnd = base.find("://");
+  const Text scheme = schemeEnd == Text::npos ? Text("http:") : base.substr(0, schemeEnd + 1);
+  if (target.compare(0, 2, "//") == 0) return scheme + target;
+  const std::size_t authorityStart = schemeEnd == Text::npos ? 0 : schemeEnd + 3;
+  const std::size_t pathStart = base.find_first_of("/?#", authorityStart);
+  const Text origin = scheme + "//" +
+                      base.substr(authorityStart, pathStart == Text::npos ? Text::npos
+                                                                          : pathStart - authorityStart);
+  if (target[0] == '/') return origin + target;
+  // Beside the last "/" of the path, the query left out.
+  Text path = pathStart == Text::npos ? Text("/") : base.substr(pathStart);
+  path = path.substr(0, path.find_first_of("?#"));
+  if (path.empty() || path[0] != '/') path = "/" + path;
+  if (target[0] == '?') return origin + path + target;
+  return origin + path.substr(0, path.rfind('/') + 1) + target;
+}

@@ -16,3 +16,9 @@ int UrlPort(const Text& url);
 Text TextBetween(const Text& text, const Text& left, const Text& right);
 // Text before the first exact marker; empty when it is absent.
 Text TextBefore(const Text& text, const Text& marker);
+
+// The absolute URL a redirect's Location value names, taken relative to the
+// URL that answered: an absolute http(s) URL as it is, "//host/..." with the
+// base's scheme, "/path" on the base's scheme and authority, anything else
+// beside the last "/" of the base's path. Empty for an empty location.
+Text ResolveRedirect(const Text& base, const Text& location);

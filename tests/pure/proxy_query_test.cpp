@@ -44,3 +44,14 @@ TEST(CutProxyListTest, PageTextEndsAtZeroByte) {
 }
 
 }  // namespace
+
+TEST(CutProxyListTest, LoneLeadByteAtTheEndIsDropped) {
+  // The last character cut off after its first byte: only whole characters stay.
+  EXPECT_EQ(CutProxyList("主</h4>1.1.1.1:1<br>\xB1"), "1.1.1.1:1\r\n");
+  EXPECT_EQ(CutProxyList("主</h4>1.1.1.1:1<br>北\xB1"), "1.1.1.1:1\r\n北");
+  // A whole two-byte character at the end stays; so does a lone byte that is
+  // the second byte of the character before it.
+  EXPECT_EQ(CutProxyList("主</h4>a北"), "a北");
+  EXPECT_EQ(CutProxyList("主</h4>a\xB1\xB1\xB1"), "a\xB1\xB1");
+  EXPECT_EQ(CutProxyList("主</h4>\xB1\xB1\xB1\xB1"), "\xB1\xB1\xB1\xB1");
+}

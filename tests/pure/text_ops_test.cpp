@@ -111,3 +111,15 @@ TEST(ConversionTest, BytesStopAtZeroAndValuesAsText) {
 }
 
 }  // namespace
+
+TEST(DropLoneLeadByteTest, OnlyAFinalLeadByteWithoutItsSecondGoes) {
+  EXPECT_EQ(DropLoneLeadByte(""), "");
+  EXPECT_EQ(DropLoneLeadByte("\xB1"), "");
+  EXPECT_EQ(DropLoneLeadByte("ab\xB1"), "ab");
+  EXPECT_EQ(DropLoneLeadByte("北"), "北");
+  EXPECT_EQ(DropLoneLeadByte("\xB1\xB1\xB1"), "\xB1\xB1");
+  // 0x80 and 0xFF count as lead bytes too, as every scan takes them.
+  EXPECT_EQ(DropLoneLeadByte("a\x80"), "a");
+  EXPECT_EQ(DropLoneLeadByte("a\xFF"), "a");
+  EXPECT_EQ(DropLoneLeadByte("a\x7F"), "a\x7F");
+}

@@ -39,3 +39,17 @@ TEST(MarkerSearchTest, TextBetweenIgnoresCaseTextBeforeNeedsTheMarker) {
 }
 
 }  // namespace
+
+TEST(RedirectTargetTest, LocationsResolvedAgainstTheAnsweringUrl) {
+  const Text base = "http://h:81/a/b/c?q=1";
+  EXPECT_EQ(ResolveRedirect(base, "https://other/x"), "https://other/x");
+  EXPECT_EQ(ResolveRedirect(base, "HTTP://Other/x"), "HTTP://Other/x");
+  EXPECT_EQ(ResolveRedirect(base, "//other:9/x"), "http://other:9/x");
+  EXPECT_EQ(ResolveRedirect(base, "/root?z"), "http://h:81/root?z");
+  EXPECT_EQ(ResolveRedirect(base, "d"), "http://h:81/a/b/d");
+  EXPECT_EQ(ResolveRedirect(base, "?r=2"), "http://h:81/a/b/c?r=2");
+  EXPECT_EQ(ResolveRedirect("http://h", "d"), "http://h/d");
+  EXPECT_EQ(ResolveRedirect("http://h?x/y", "d"), "http://h/d");
+  EXPECT_EQ(ResolveRedirect(base, "  /s  "), "http://h:81/s");
+  EXPECT_EQ(ResolveRedirect(base, ""), "");
+}

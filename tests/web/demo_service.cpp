@@ -1,3 +1,5 @@
+#include <winsock2.h>
+
 #include "tests/web/demo_service.h"
 
 #include <tlhelp32.h>
@@ -56,6 +58,43 @@ bool SettlesTo(int threads, DWORD handles, DWORD milliseconds) {
     if (GetTickCount() - start >= milliseconds) return false;
     Sleep(50);
   }
+}
+
+int ProcessSocketCount() {
+  int count = 0;
+  for (ULONG_PTR value = 4; value < 0x4000; value += 4) {
+    int type = 0;
+    int size = sizeof(type);
+    if (getsockopt(static_cast<SOCKET>(value), SOL_SOCKET, SO_TYPE, reinterpret_cast<char*>(&type),
+                   &size) == 0)
+      ++count;
+  }
+  return count;
+}
+
+Holdings CurrentHoldings() {
+  return Holdings{ProcessThreadCount(), ProcessHandleCount(), ProcessSocketCount()};
+}
+
+bool SettlesTo(const Holdings& before, DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    ProcessPendingMessages();
+    const Holdings now = CurrentHoldings();
+    if (now.threads <= before.threads && now.handles <= before.handles &&
+        now.sockets <= before.sockets)
+      return true;
+    if (GetTickCount() - start >= milliseconds) return false;
+    Sleep(20);
+  }
+}
+
+Text HoldingsChange(const Holdings& before) {
+  const Holdings now = CurrentHoldings();
+  return "threads " + ValueToText(before.threads) + " -> " + ValueToText(now.threads) +
+         ", handles " + ValueToText(static_cast<long long>(before.handles)) + " -> " +
+         ValueToText(static_cast<long long>(now.handles)) + ", sockets " +
+         ValueToText(before.sockets) + " -> " + ValueToText(now.sockets);
 }
 
 Text EchoedHeaderBlock(const Text& echo) {

@@ -21,10 +21,24 @@ Text UniqueName(const char* stem);
 
 int ProcessThreadCount();
 DWORD ProcessHandleCount();
+int ProcessSocketCount();
 
 // Waits, dispatching messages, until the thread and handle counts are back
 // at most to the given ones or the time is up; true when they are.
 bool SettlesTo(int threads, DWORD handles, DWORD milliseconds);
+
+// What the process holds, to compare before and after a fetch.
+struct Holdings {
+  int threads;
+  DWORD handles;
+  int sockets;
+};
+Holdings CurrentHoldings();
+// Waits as SettlesTo until threads, handles and sockets are back at most to
+// before; true when they are within milliseconds.
+bool SettlesTo(const Holdings& before, DWORD milliseconds);
+// "threads a -> b, handles c -> d, sockets e -> f".
+Text HoldingsChange(const Holdings& before);
 
 // The header block of an /echo answer: the lines between the request line
 // and the blank line, each with its "\r\n".

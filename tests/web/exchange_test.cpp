@@ -79,6 +79,20 @@ TEST(RequestCancel, StopsReadingABodyStillArriving) {
   EXPECT_TRUE(cancel.open.empty());
 }
 
+TEST(RequestCancel, EndsACallBlockedOnTheServerWithoutACallLimit) {
+  // Silence, and bytes too few to fill a read: only ending the connection
+  // gets the blocked call back.
+  for (const char* path : {"/stall", "/trickle?ms=30"}) {
+    SCOPED_TRACE(path);
+    RequestCancel cancel;
+    RequestSlots slots = Request(DemoUrl(path));
+    EXPECT_LT(CancelAfterHalfASecond(cancel, slots), 500u);
+    EXPECT_TRUE(slots.slot[kSlotResponseBody].empty());
+    EXPECT_TRUE(cancel.open.empty());
+    EXPECT_TRUE(cancel.sockets.empty());
+  }
+}
+
 TEST(RequestCancel, CallLimitEndsACallBlockedOnASilentServer) {
   RequestCancel cancel;
   cancel.callLimitMs = 1500;

@@ -100,11 +100,10 @@ TEST(FetchTimeout, LateWorkerResultsReachNobody) {
   EXPECT_EQ(FetchText(DemoUrl("/needcookie")).find(name), Text::npos);
 }
 
-TEST(FetchWait, MessagesAreDispatchedWhileWaitingWmQuitIsKept) {
+TEST(FetchWait, MessagesAreDispatchedWhileWaiting) {
   ProbeWindow probe;
   ASSERT_TRUE(probe.window);
   std::thread poster = PostLater(probe.window, 300);
-  PostQuitMessage(3);  // stays queued for the message loop
   FetchOptions options;
   options.timeoutSeconds = 30;  // ends when the worker does, not at the limit
   const DWORD start = GetTickCount();
@@ -116,6 +115,15 @@ TEST(FetchWait, MessagesAreDispatchedWhileWaitingWmQuitIsKept) {
   // Handled soon after it arrived, not when the fetch was over.
   EXPECT_GT(end - g_log.probeTime, 700u);
   EXPECT_LT(end - start, 4000u);
+}
+
+TEST(FetchWait, QueuedWmQuitGivesUpAtOnceAndStaysQueued) {
+  PostQuitMessage(3);
+  FetchOptions options;
+  options.timeoutSeconds = 30;
+  const DWORD start = GetTickCount();
+  EXPECT_EQ(FetchText(DemoUrl("/slow?ms=1500"), options), "");
+  EXPECT_LT(GetTickCount() - start, 500u);
   MSG msg;
   ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
   EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));

@@ -3,9 +3,14 @@
 
     server.py PORT        listens on 127.0.0.1:PORT until killed
 
-/tiqu.php (GET or POST) answers the GBK page the program cuts its list from:
-some HTML, a navigation heading ending in "主</h4>", the list heading ending in
-"主</h4>" and then `sl` entries "a.b.c.d:port<br>", then closing tags.
+/tiqu.php answers the GBK page the program cuts its list from: some HTML, a
+navigation heading ending in "主</h4>", the list heading ending in "主</h4>"
+and then `sl` entries "a.b.c.d:port<br>", then closing tags.
+
+Like the real service, it takes only what the program sends: a POST with an
+empty body whose query ends in "&cf=4&tj=%CC%E1+%C8%A1" after dq, sl, dk and
+xl. Anything else gets status 400 and a plain page "refused: REASON" (no
+list marker), so a wrong request shows up as an empty list.
 
 The entries are predictable. The query value dq is percent-decoded to its GBK
 bytes; xl is taken as sent. With the 32-bit FNV-1a hash of dq + b"|" + xl as
@@ -30,7 +35,23 @@ Words recognised in dq (after percent-decoding) on /tiqu.php:
     utf8       the usual page encoded as UTF-8 (the marker's bytes differ)
     page:TEXT  answers the bytes of TEXT (as sent, GBK) as the whole page,
                e.g. dq=page:主</h4>1.2.3.4:80<br> percent-encoded
+    leadend    the usual page with a lone GBK lead byte as its last byte
 The word also seeds the entries like any other region.
+
+Misbehaving answers, as a dq word on /tiqu.php (checked before the request
+itself, as a broken server would not look at it) or as a path of their own:
+    trickle   /trickle?ms=N     the headers, then one body byte every N ms
+                                (default 100) for as long as the client stays
+    loop      /loop?code=N      a redirect (302, or N) to the very same URL,
+                                for ever
+    reset     /reset            half the promised body, then a reset
+    nothttp   /nothttp          bytes that are no HTTP answer, then close
+    hugeheader /hugeheader?bytes=N  one header line of N bytes (default
+                                100000) before the usual page
+    /hops?n=N[&code=C]  a chain of N redirects (302, or C) ending in
+                        "arrived METHOD BODY"
+    /requests           how many requests (of any path but this one) arrived
+                        so far
 
 Paths for the web client's tests:
     /echo              the request exactly as received: request line, header
@@ -54,6 +75,8 @@ served as a request for its path, so the service can act as a proxy in tests.
 """
 
 import select
+import socket
+import struct
 import sys
 import time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
@@ -135,6 +158,7 @@ def answer_page(items, marker=True, zero_after=None, encoding="gbk"):
 
 class Handler(BaseHTTPRequestHandler):
     server_version = "DemoTiqu/1.0"
+    requests_seen = 0  # counted for /requests
 
     # Records the header lines exactly as they arrive, for /echo.
     def parse_request(self):
@@ -196,6 +220,8 @@ class Handler(BaseHTTPRequestHandler):
             # Asked as a proxy: serve the path of the absolute URL.
             target = "/" + target[len("http://"):].partition("/")[2]
         path, _, query = target.partition("?")
+        if path != "/requests":
+            Handler.requests_seen += 1
         pairs = parse_query(query)
         body = self.read_body()
         route = {
@@ -205,13 +231,13 @@ class Handler(BaseHTTPRequestHandler):
             "/needcookie": self.needcookie, "/redirect": self.redirect,
             "/status": self.status, "/utf8": self.utf8, "/big5": self.big5,
             "/raw": self.raw, "/zero": self.zero, "/drip": self.drip,
-        }.get(path)
+        }.get(path) or self.hostile_route(path)
         if route is None:
             self.send(404, b"not found")
             return
         try:
             route(pairs, body)
-        except (BrokenPipeError, ConnectionResetError):
+        except (BrokenPipeError, ConnectionResetError, ConnectionAbortedError):
             pass
 
     def query_entries(self, pairs, default_count):
@@ -219,9 +245,17 @@ class Handler(BaseHTTPRequestHandler):
         count = number(first(pairs, "sl", b"%d" % default_count), 0)
         return dq, entries(dq, first(pairs, "xl"), first(pairs, "dk"), count)
 
-    def tiqu(self, pairs, _body):
+    def tiqu(self, pairs, body):
         dq, items = self.query_entries(pairs, 0)
         word = dq.decode("latin-1")
+        hostile = self.hostile_route("/" + word)
+        if hostile is not None:
+            hostile(pairs, body)
+            return
+        reason = self.refusal(body)
+        if reason:
+            self.send(400, b"refused: " + reason.encode(), content_type="text/plain")
+            return
         if word.startswith("slow"):
             time.sleep(number(word[4:], 0) / 1000.0)
         if word == "stall":
@@ -238,9 +272,95 @@ class Handler(BaseHTTPRequestHandler):
             page = answer_page(items, zero_after=3)
         elif word == "utf8":
             page = answer_page(items, encoding="utf-8")
+        elif word == "leadend":
+            page = answer_page(items) + b"\xb1"
         else:
             page = answer_page(items)
         self.send(status, page, content_type="text/html; charset=gb2312")
+
+    # --- what the real service would refuse ---------------------------------
+
+    TIQU_TAIL = "&cf=4&tj=%CC%E1+%C8%A1"
+    TIQU_KEYS = ["dq", "sl", "dk", "xl", "cf", "tj"]
+
+    def refusal(self, body):
+        """Why the real service would not take this /tiqu.php request, or ''."""
+        if self.command != "POST":
+            return "method %s, not POST" % self.command
+        if body or self.headers.get("Transfer-Encoding"):
+            return "a body of %d bytes, not an empty one" % len(body)
+        query = self.path.partition("?")[2]
+        names = [part.partition("=")[0] for part in query.split("&")]
+        if names != self.TIQU_KEYS:
+            return "query keys %s, not %s" % (" ".join(names), " ".join(self.TIQU_KEYS))
+        if not query.endswith(self.TIQU_TAIL):
+            return "query tail not %s" % self.TIQU_TAIL
+        if query.split("&")[3] not in ("xl=1", "xl=2", "xl=3"):
+            return "xl not 1, 2 or 3"
+        return ""
+
+    # --- misbehaving answers -------------------------------------------------
+
+    def hostile_route(self, path):
+        return {
+            "/trickle": self.trickle, "/loop": self.loop, "/reset": self.reset,
+            "/nothttp": self.nothttp, "/hugeheader": self.hugeheader,
+            "/hops": self.hops, "/requests": self.requests,
+        }.get(path)
+
+    def hops(self, pairs, body):
+        left = number(first(pairs, "n", b"0"), 0)
+        code = number(first(pairs, "code", b"302"), 302)
+        if left <= 0:
+            self.send(200, b"arrived " + self.command.encode() + b" " + body,
+                      content_type="text/plain")
+            return
+        target = "/hops?n=%d&code=%d" % (left - 1, code)
+        self.send(code, b"hop", headers=[("Location", target)], content_type="text/plain")
+
+    def requests(self, _pairs, _body):
+        self.send(200, b"%d" % Handler.requests_seen, content_type="text/plain")
+
+    def trickle(self, pairs, _body):
+        ms = number(first(pairs, "ms", b"100"), 100)
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html; charset=gb2312")
+        self.send_header("Content-Length", "100000000")
+        self.end_headers()
+        self.wfile.flush()
+        end = time.monotonic() + STALL_LIMIT_SECONDS
+        while time.monotonic() < end:
+            self.wfile.write(b"x")
+            self.wfile.flush()
+            time.sleep(ms / 1000.0)
+
+    def loop(self, pairs, _body):
+        code = number(first(pairs, "code", b"302"), 302)
+        self.send(code, b"again", headers=[("Location", self.path)], content_type="text/plain")
+
+    def reset(self, _pairs, _body):
+        page = answer_page(entries(b"reset", b"2", b"", 50))
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html; charset=gb2312")
+        self.send_header("Content-Length", str(len(page)))
+        self.end_headers()
+        self.wfile.write(page[: len(page) // 2])
+        self.wfile.flush()
+        # SO_LINGER with a zero time-out: closing sends a reset.
+        self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+        self.connection.close()
+        self.close_connection = True
+
+    def nothttp(self, _pairs, _body):
+        self.wfile.write(b"SSH-2.0-NotAWebServer\r\n\x00\x01\x02 garbage " * 20)
+        self.wfile.flush()
+        self.close_connection = True
+
+    def hugeheader(self, pairs, _body):
+        size = number(first(pairs, "bytes", b"100000"), 100000)
+        page = answer_page(entries(b"hugeheader", b"2", b"", 10))
+        self.send(200, page, headers=[("X-Huge", "h" * size)],
+                  content_type="text/html; charset=gb2312")
 
     def big(self, pairs, _body):
         _, items = self.query_entries(pairs, 100000)
