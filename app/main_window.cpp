@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include "app/busy_cursor.h"
 #include "app/commands.h"
+#include "app/full_list_store.h"
+#include "app/list_work.h"
 #include "app/window_created.h"
 
 const char* const kMainWindowCaption = "岚舟软件-dadavadavu";
@@ -135,6 +138,8 @@ bool CreateControl(HWND mainWindow, HINSTANCE instance, const ControlSpec& spec,
     // No length limit: a list of 100,000 entries must arrive whole.
     SendMessageA(control, EM_SETLIMITTEXT, 0, 0);
   }
+  // The full list lives in the program's store, not in the box.
+  if (spec.id == kEdit1 && !InstallFullListStore(control)) return false;
   if (spec.integerInput) SetWindowSubclass(control, IntegerInputProc, kIntegerFilterId, 0);
   if (spec.kind == ControlKind::GroupBox) {
     SetWindowSubclass(control, ForwardCommandsProc, kCommandForwardId, 0);
@@ -183,6 +188,13 @@ LRESULT OnCtlColorEdit(HDC dc) {
   return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
 }
 
+// The work still running for the window ends with it; then the loop ends.
+void OnDestroy(HWND window) {
+  CancelListWork(window);
+  ClearBusy(window);
+  PostQuitMessage(0);
+}
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
@@ -193,8 +205,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_CTLCOLOREDIT:
       return OnCtlColorEdit(reinterpret_cast<HDC>(wParam));
+    case WM_SETCURSOR:
+      if (SetBusyCursor(window)) return TRUE;
+      return DefWindowProcA(window, message, wParam, lParam);
+    case kListCutDoneMessage:
+      OnListCutDone(window, wParam);
+      return 0;
     case WM_DESTROY:
-      PostQuitMessage(0);
+      OnDestroy(window);
       return 0;
     default:
       return DefWindowProcA(window, message, wParam, lParam);

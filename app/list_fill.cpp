@@ -1,0 +1,141 @@
+#include "app/list_fill.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "app/edit_text.h"
+#include "app/prefix_filter.h"
+
+namespace {
+
+// Bytes of the full list looked at per slice at most: with few kept lines a
+// slice ends here, after a few milliseconds.
+constexpr std::size_t kFillScanBytes = std::size_t(2) << 20;
+
+struct ListFill {
+  HWND box = nullptr;
+  std::shared_ptr<const Text> fullList;
+  Text prefix;
+  std::size_t next = 0;  // byte offset of the first line not yet filtered
+  UINT_PTR timer = 0;
+  std::function<void()> done;
+};
+
+// The fills running now, one per box.
+std::vector<ListFill> g_fills;
+
+ListFill* FindFill(HWND box) {
+  for (ListFill& fill : g_fills) {
+    if (fill.box == box) return &fill;
+  }
+  return nullptr;
+}
+
+ListFill* FindFillByTimer(UINT_PTR timer) {
+  for (ListFill& fill : g_fills) {
+    if (fill.timer == timer) return &fill;
+  }
+  return nullptr;
+}
+
+// Ends the fill's record; the done routine, if wanted, runs after the
+// record is gone, so it may start another fill.
+std::function<void()> RemoveFill(HWND box) {
+  std::function<void()> done;
+  for (auto it = g_fills.begin(); it != g_fills.end(); ++it) {
+    if (it->box != box) continue;
+    KillTimer(nullptr, it->timer);
+    done = std::move(it->done);
+    g_fills.erase(it);
+    break;
+  }
+  return done;
+}
+
+// Whole lines the box shows at a time.
+int VisibleLines(HWND box) {
+  RECT client = {};
+  GetClientRect(box, &client);
+  HDC dc = GetDC(box);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(box, WM_GETFONT, 0, 0)));
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(box, dc);
+  return metrics.tmHeight > 0 ? (client.bottom - client.top) / metrics.tmHeight + 1 : 1;
+}
+
+// Appends one slice as the append operation does. With keepView the box
+// is scrolled back to the line it showed at the top, and it repaints only
+// when the end of its text was in sight: a slice that lands below the
+// lines shown costs no painting. Without it the box ends scrolled to the
+// caret and repaints whole.
+void AppendSlice(HWND box, const Text& slice, bool keepView) {
+  const auto firstShown = static_cast<int>(SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0));
+  const auto lines = static_cast<int>(SendMessageA(box, EM_GETLINECOUNT, 0, 0));
+  const bool endInSight = lines <= firstShown + VisibleLines(box);
+  // Turning the redraw off drops what was waiting to be painted; it is
+  // asked for again afterwards.
+  const bool paintWaiting = GetUpdateRect(box, nullptr, FALSE) != FALSE;
+  SendMessageA(box, WM_SETREDRAW, FALSE, 0);
+  AppendEditText(box, slice);
+  if (keepView) {
+    const auto nowFirst = static_cast<int>(SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0));
+    if (nowFirst != firstShown) SendMessageA(box, EM_LINESCROLL, 0, firstShown - nowFirst);
+  }
+  SendMessageA(box, WM_SETREDRAW, TRUE, 0);
+  if (!keepView || endInSight || paintWaiting) InvalidateRect(box, nullptr, TRUE);
+}
+
+void CALLBACK OnFillTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+  ListFill* fill = FindFillByTimer(timer);
+  if (!fill) {
+    KillTimer(nullptr, timer);
+    return;
+  }
+  if (!IsWindow(fill->box)) {
+    RemoveFill(fill->box);
+    return;
+  }
+  Text slice;
+  const FilterPiece piece = FilterByPrefixPiece(*fill->fullList, fill->prefix, fill->next,
+                                                kFillSliceLines, kFillScanBytes, slice);
+  fill->next = piece.next;
+  HWND box = fill->box;
+  if (!piece.done) {
+    if (!slice.empty()) AppendSlice(box, slice, true);
+    return;
+  }
+  // The last slice leaves the caret at the end, scrolled into view, as one
+  // append of the whole list would; so does the end of a fill whose last
+  // kept lines came with an earlier slice.
+  if (!slice.empty()) {
+    AppendSlice(box, slice, false);
+  } else {
+    SendMessageA(box, EM_SCROLLCARET, 0, 0);
+    InvalidateRect(box, nullptr, TRUE);
+  }
+  std::function<void()> done = RemoveFill(box);
+  if (done) done();
+}
+
+}  // namespace
+
+bool StartListFill(HWND box, std::shared_ptr<const Text> fullList, const Text& prefix,
+                   std::function<void()> done) {
+  CancelListFill(box);
+  ListFill fill;
+  fill.box = box;
+  fill.fullList = fullList ? std::move(fullList) : std::make_shared<const Text>();
+  fill.prefix = prefix;
+  fill.done = std::move(done);
+  fill.timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, OnFillTimer);
+  if (fill.timer == 0) return false;
+  g_fills.push_back(std::move(fill));
+  return true;
+}
+
+void CancelListFill(HWND box) { RemoveFill(box); }
+
+bool ListFillRunning(HWND box) { return FindFill(box) != nullptr; }
