@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "app/clipboard_text.h"
 #include "app/edit_text.h"
@@ -20,6 +21,9 @@ struct FullListStore {
   std::size_t selectionStart = 0;
   std::size_t selectionEnd = 0;
   bool modified = false;
+  // Messages reach the store in their Unicode form (the subclass went onto
+  // a Unicode window); texts then cross as UTF-16.
+  bool wide = false;
 };
 
 LRESULT CALLBACK FullListStoreProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
@@ -78,30 +82,73 @@ Text ClipboardText() {
   return text;
 }
 
-// --- message handlers ---------------------------------------------------------
-
-LRESULT OnSetText(FullListStore& store, LPARAM lParam) {
-  const char* text = reinterpret_cast<const char*>(lParam);
-  Replace(store, text ? Text(text) : Text());
-  return TRUE;
+std::wstring ToWide(const char* text, std::size_t size) {
+  if (size == 0) return std::wstring();
+  const int n = static_cast<int>(size);
+  std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text, n, nullptr, 0)), L'\0');
+  if (!wide.empty()) MultiByteToWideChar(CP_ACP, 0, text, n, &wide[0], static_cast<int>(wide.size()));
+  return wide;
 }
 
-// Copies the bytes [begin, end) as far as they fit (before the terminating
-// zero when terminate); the count copied. Like the edit box, a buffer that
-// ends inside a two-byte character gets its first byte.
-LRESULT CopyOut(const Text& text, std::size_t begin, std::size_t end, char* buffer,
+Text FromWide(const wchar_t* text) {
+  const int n = lstrlenW(text);
+  if (n == 0) return Text();
+  Text bytes(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, text, n, nullptr, 0, nullptr, nullptr)), '\0');
+  if (!bytes.empty()) {
+    WideCharToMultiByte(CP_ACP, 0, text, n, &bytes[0], static_cast<int>(bytes.size()), nullptr, nullptr);
+  }
+  return bytes;
+}
+
+// The text a message brings (lParam), in the store's bytes.
+Text TextOfMessage(const FullListStore& store, LPARAM lParam) {
+  if (!lParam) return Text();
+  return store.wide ? FromWide(reinterpret_cast<const wchar_t*>(lParam))
+                    : Text(reinterpret_cast<const char*>(lParam));
+}
+
+// Copies the bytes [begin, end) of the text into a caller's buffer of
+// capacity units (bytes, or UTF-16 units in the Unicode form) as far as they
+// fit, before the terminating zero when terminate; the count of units
+// copied. Like the edit box, a byte buffer that ends inside a two-byte
+// character gets its first byte.
+LRESULT CopyOut(const FullListStore& store, std::size_t begin, std::size_t end, LPARAM buffer,
                 std::size_t capacity, bool terminate) {
   if (!buffer || capacity == 0) return 0;
   const std::size_t room = terminate ? capacity - 1 : capacity;
+  const Text& text = *store.text;
+  if (store.wide) {
+    const std::wstring wide = ToWide(text.data() + begin, end - begin);
+    const std::size_t n = std::min(room, wide.size());
+    auto* out = reinterpret_cast<wchar_t*>(buffer);
+    std::memcpy(out, wide.data(), n * sizeof(wchar_t));
+    if (terminate) out[n] = L'\0';
+    return static_cast<LRESULT>(n);
+  }
   const std::size_t n = std::min(room, end - begin);
-  std::memcpy(buffer, text.data() + begin, n);
-  if (terminate) buffer[n] = '\0';
+  auto* out = reinterpret_cast<char*>(buffer);
+  std::memcpy(out, text.data() + begin, n);
+  if (terminate) out[n] = '\0';
   return static_cast<LRESULT>(n);
 }
 
+// --- message handlers ---------------------------------------------------------
+
+LRESULT OnSetText(FullListStore& store, LPARAM lParam) {
+  Replace(store, TextOfMessage(store, lParam));
+  return TRUE;
+}
+
 LRESULT OnGetText(const FullListStore& store, WPARAM wParam, LPARAM lParam) {
+  return CopyOut(store, 0, store.text->size(), lParam, wParam, true);
+}
+
+LRESULT OnGetTextLength(const FullListStore& store) {
   const Text& text = *store.text;
-  return CopyOut(text, 0, text.size(), reinterpret_cast<char*>(lParam), wParam, true);
+  if (!store.wide) return static_cast<LRESULT>(text.size());
+  return text.empty() ? 0
+                      : MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                            nullptr, 0);
 }
 
 LRESULT OnGetSelection(const FullListStore& store, WPARAM wParam, LPARAM lParam) {
@@ -160,15 +207,14 @@ LRESULT OnLineFromChar(const FullListStore& store, WPARAM wParam) {
   return static_cast<LRESULT>(StoredLineOfByte(text, ByteOffsetOfChar(text, charIndex), line));
 }
 
-// The line's bytes into the buffer whose first WORD gives its size; no
-// terminating zero, as the edit box does it.
+// The line into the buffer whose first WORD gives its size; no terminating
+// zero, as the edit box does it.
 LRESULT OnGetLine(const FullListStore& store, WPARAM wParam, LPARAM lParam) {
-  char* buffer = reinterpret_cast<char*>(lParam);
   StoredLine line;
-  if (!buffer || !StoredLineAt(*store.text, wParam, line)) return 0;
+  if (!lParam || !StoredLineAt(*store.text, wParam, line)) return 0;
   WORD capacity = 0;
-  std::memcpy(&capacity, buffer, sizeof(capacity));
-  return CopyOut(*store.text, line.begin, line.end, buffer, capacity, false);
+  std::memcpy(&capacity, reinterpret_cast<const void*>(lParam), sizeof(capacity));
+  return CopyOut(store, line.begin, line.end, lParam, capacity, false);
 }
 
 LRESULT CALLBACK FullListStoreProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
@@ -180,16 +226,14 @@ LRESULT CALLBACK FullListStoreProc(HWND box, UINT message, WPARAM wParam, LPARAM
     case WM_GETTEXT:
       return OnGetText(store, wParam, lParam);
     case WM_GETTEXTLENGTH:
-      return static_cast<LRESULT>(store.text->size());
+      return OnGetTextLength(store);
     case EM_GETSEL:
       return OnGetSelection(store, wParam, lParam);
     case EM_SETSEL:
       return OnSetSelection(store, wParam, lParam);
-    case EM_REPLACESEL: {
-      const char* text = reinterpret_cast<const char*>(lParam);
-      ReplaceSelection(store, text ? Text(text) : Text());
+    case EM_REPLACESEL:
+      ReplaceSelection(store, TextOfMessage(store, lParam));
       return 0;
-    }
     case WM_CLEAR:
       ReplaceSelection(store, Text());
       return 0;
@@ -237,9 +281,11 @@ LRESULT CALLBACK FullListStoreProc(HWND box, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 bool InstallFullListStore(HWND box) {
-  if (!box || IsWindowUnicode(box) || StoreOf(box)) return false;
+  if (!box || StoreOf(box)) return false;
   auto* store = new FullListStore;
   Replace(*store, GetEditText(box));
+  // The subclass takes the window's form as it is now.
+  store->wide = IsWindowUnicode(box) != FALSE;
   // The edit box keeps no text of its own from now on.
   SetEditText(box, Text());
   if (!SetWindowSubclass(box, FullListStoreProc, kFullListStoreId,

@@ -9,10 +9,12 @@
 // box lies outside the window and takes no input. There is no undo, and
 // EM_GETHANDLE gives no handle.
 //
-// The box is an ANSI window (made with CreateWindowExA), so every message
-// reaches the store in its ANSI form; the system converts those of Unicode
-// callers. Everything runs on the box's thread, as messages from other
-// threads are answered there.
+// The store answers each message in the form it arrives in: put onto an
+// ANSI window, ANSI (the bytes as they are); onto a Unicode window (the
+// edit class of common controls 6 is one), Unicode, converted through the
+// ANSI code page. The main window puts it on 编辑框1 after the skin has
+// made the box an ANSI window. Everything runs on the box's thread, as
+// messages from other threads are answered there.
 #pragma once
 
 #include <windows.h>
@@ -22,7 +24,7 @@
 #include "app/text_ops.h"
 
 // Puts the store under box; the box's current text becomes the stored text.
-// False when the box is a Unicode window or could not be subclassed.
+// False when the box already has one or could not be subclassed.
 bool InstallFullListStore(HWND box);
 
 // The stored text; it stays valid and unchanged for its holder when the box

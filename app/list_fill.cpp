@@ -19,6 +19,10 @@ struct ListFill {
   Text prefix;
   std::size_t next = 0;  // byte offset of the first line not yet filtered
   UINT_PTR timer = 0;
+  int visibleLines = 1;  // whole lines the box shows at a time
+  // Where the caret was left after the last slice; a caret elsewhere means
+  // the user has moved it or selected text since.
+  DWORD caretAfterSlice = static_cast<DWORD>(-1);
   std::function<void()> done;
 };
 
@@ -66,26 +70,47 @@ int VisibleLines(HWND box) {
   return metrics.tmHeight > 0 ? (client.bottom - client.top) / metrics.tmHeight + 1 : 1;
 }
 
+DWORD SelectionEnd(HWND box, DWORD* start = nullptr) {
+  DWORD first = 0, last = 0;
+  SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
+  if (start) *start = first;
+  return last;
+}
+
 // Appends one slice as the append operation does. With keepView the box
-// is scrolled back to the line it showed at the top, and it repaints only
-// when the end of its text was in sight: a slice that lands below the
-// lines shown costs no painting. Without it the box ends scrolled to the
-// caret and repaints whole.
-void AppendSlice(HWND box, const Text& slice, bool keepView) {
+// is scrolled back to the line it showed at the top, and a slice that
+// lands below the lines shown costs no painting: what the box shows has
+// not changed, so what the append invalidated is validated again. That
+// holds only when the end of the text was out of sight, nothing else was
+// waiting to be painted, the caret was where the last slice left it (no
+// selection of the user's had to be taken down) and the scroll there and
+// back went a whole box height or none (so no pixels were moved). Without
+// keepView the box ends scrolled to the caret and repaints whole.
+void AppendSlice(ListFill& fill, const Text& slice, bool keepView) {
+  HWND box = fill.box;
   const auto firstShown = static_cast<int>(SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0));
   const auto lines = static_cast<int>(SendMessageA(box, EM_GETLINECOUNT, 0, 0));
-  const bool endInSight = lines <= firstShown + VisibleLines(box);
-  // Turning the redraw off drops what was waiting to be painted; it is
-  // asked for again afterwards.
+  const bool endInSight = lines <= firstShown + fill.visibleLines;
   const bool paintWaiting = GetUpdateRect(box, nullptr, FALSE) != FALSE;
-  SendMessageA(box, WM_SETREDRAW, FALSE, 0);
+  DWORD selectionStart = 0;
+  const DWORD selectionEnd = SelectionEnd(box, &selectionStart);
+  const bool caretAsLeft = selectionStart == selectionEnd && selectionEnd == fill.caretAfterSlice;
+
   AppendEditText(box, slice);
+  fill.caretAfterSlice = SelectionEnd(box);
+  bool viewUnchanged = false;
   if (keepView) {
-    const auto nowFirst = static_cast<int>(SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0));
-    if (nowFirst != firstShown) SendMessageA(box, EM_LINESCROLL, 0, firstShown - nowFirst);
+    const auto scrolledTo = static_cast<int>(SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0));
+    const int distance = scrolledTo - firstShown;
+    if (distance != 0) SendMessageA(box, EM_LINESCROLL, 0, -distance);
+    const bool back = SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0) == firstShown;
+    viewUnchanged = back && (distance == 0 || distance >= fill.visibleLines);
   }
-  SendMessageA(box, WM_SETREDRAW, TRUE, 0);
-  if (!keepView || endInSight || paintWaiting) InvalidateRect(box, nullptr, TRUE);
+  if (viewUnchanged && !endInSight && !paintWaiting && caretAsLeft) {
+    ValidateRect(box, nullptr);
+  } else {
+    InvalidateRect(box, nullptr, TRUE);
+  }
 }
 
 void CALLBACK OnFillTimer(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -104,14 +129,14 @@ void CALLBACK OnFillTimer(HWND, UINT, UINT_PTR timer, DWORD) {
   fill->next = piece.next;
   HWND box = fill->box;
   if (!piece.done) {
-    if (!slice.empty()) AppendSlice(box, slice, true);
+    if (!slice.empty()) AppendSlice(*fill, slice, true);
     return;
   }
   // The last slice leaves the caret at the end, scrolled into view, as one
   // append of the whole list would; so does the end of a fill whose last
   // kept lines came with an earlier slice.
   if (!slice.empty()) {
-    AppendSlice(box, slice, false);
+    AppendSlice(*fill, slice, false);
   } else {
     SendMessageA(box, EM_SCROLLCARET, 0, 0);
     InvalidateRect(box, nullptr, TRUE);
@@ -130,6 +155,7 @@ bool StartListFill(HWND box, std::shared_ptr<const Text> fullList, const Text& p
   fill.fullList = fullList ? std::move(fullList) : std::make_shared<const Text>();
   fill.prefix = prefix;
   fill.done = std::move(done);
+  fill.visibleLines = VisibleLines(box);
   fill.timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, OnFillTimer);
   if (fill.timer == 0) return false;
   g_fills.push_back(std::move(fill));

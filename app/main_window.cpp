@@ -138,8 +138,6 @@ bool CreateControl(HWND mainWindow, HINSTANCE instance, const ControlSpec& spec,
     // No length limit: a list of 100,000 entries must arrive whole.
     SendMessageA(control, EM_SETLIMITTEXT, 0, 0);
   }
-  // The full list lives in the program's store, not in the box.
-  if (spec.id == kEdit1 && !InstallFullListStore(control)) return false;
   if (spec.integerInput) SetWindowSubclass(control, IntegerInputProc, kIntegerFilterId, 0);
   if (spec.kind == ControlKind::GroupBox) {
     SetWindowSubclass(control, ForwardCommandsProc, kCommandForwardId, 0);
@@ -258,6 +256,13 @@ HWND CreateMainWindow(HINSTANCE instance) {
   SendMessageA(MainControl(window, kRadio2), BM_SETCHECK, BST_CHECKED, 0);
 
   WindowCreated(window);
+  // The full list lives in the program's store, not in the box. Put on
+  // after the skin, the store sees the box's messages in their ANSI form,
+  // as bytes.
+  if (!InstallFullListStore(MainControl(window, kEdit1))) {
+    DestroyWindow(window);
+    return nullptr;
+  }
 
   CenterOnScreen(window);
   ShowWindow(window, SW_SHOW);

@@ -16,15 +16,19 @@
 
 namespace {
 
-// An edit box made as 编辑框1 is, with or without the store.
+// An edit box made as 编辑框1 is, with or without the store, as an ANSI or
+// a Unicode window (the form the messages reach the store in).
 class FullListBox {
  public:
-  explicit FullListBox(bool store) {
+  FullListBox(bool store, bool unicode) {
     const ControlSpec& spec = *FindControlSpec(kEdit1);
     parent_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr,
                               nullptr, nullptr);
-    box_ = CreateWindowExA(spec.exStyle, "EDIT", spec.text, WS_CHILD | WS_VISIBLE | spec.style, 0, 0,
-                           spec.width, spec.height, parent_, nullptr, nullptr, nullptr);
+    const DWORD style = WS_CHILD | WS_VISIBLE | spec.style;
+    box_ = unicode ? CreateWindowExW(spec.exStyle, L"EDIT", L"\r\n", style, 0, 0, spec.width,
+                                     spec.height, parent_, nullptr, nullptr, nullptr)
+                   : CreateWindowExA(spec.exStyle, "EDIT", spec.text, style, 0, 0, spec.width,
+                                     spec.height, parent_, nullptr, nullptr, nullptr);
     SendMessageA(box_, EM_SETLIMITTEXT, 0, 0);
     if (store) stored_ = InstallFullListStore(box_);
   }
@@ -46,16 +50,25 @@ LRESULT Send(HWND box, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
 
 // What a caller can learn of the text: its bytes through buffers of every
 // size, its lines, the line of every position.
+// A store reached in the Unicode form hands an ANSI caller's buffer through
+// the system's conversion, which leaves out a two-byte character that does
+// not fit whole, where the edit box itself puts in its first byte.
 void ExpectSameReadings(HWND plain, HWND stored, const char* what) {
   SCOPED_TRACE(what);
   const int length = GetWindowTextLengthA(stored);
   ASSERT_EQ(length, GetWindowTextLengthA(plain));
+  const bool wholeCharacters = IsWindowUnicode(stored) != FALSE;
   for (int size = 0; size <= length + 2; ++size) {
     char a[256] = {}, b[256] = {};
     std::memset(a, 'x', sizeof(a));
     std::memset(b, 'x', sizeof(b));
-    ASSERT_EQ(Send(stored, WM_GETTEXT, size, reinterpret_cast<LPARAM>(b)),
-              Send(plain, WM_GETTEXT, size, reinterpret_cast<LPARAM>(a))) << "size " << size;
+    const LRESULT got = Send(stored, WM_GETTEXT, size, reinterpret_cast<LPARAM>(b));
+    const LRESULT want = Send(plain, WM_GETTEXT, size, reinterpret_cast<LPARAM>(a));
+    if (wholeCharacters && got == want - 1 && static_cast<unsigned char>(a[got]) >= 0x81) {
+      ASSERT_EQ(Text(b, got + 1), Text(a, got) + '\0') << "size " << size;
+      continue;
+    }
+    ASSERT_EQ(got, want) << "size " << size;
     ASSERT_EQ(Text(b, size), Text(a, size)) << "size " << size;
   }
   const LRESULT lines = Send(plain, EM_GETLINECOUNT);
@@ -70,9 +83,12 @@ void ExpectSameReadings(HWND plain, HWND stored, const char* what) {
       char a[256] = {}, b[256] = {};
       std::memcpy(a, &size, sizeof(size));
       std::memcpy(b, &size, sizeof(size));
-      const LRESULT got = Send(plain, EM_GETLINE, line, reinterpret_cast<LPARAM>(a));
-      ASSERT_EQ(Send(stored, EM_GETLINE, line, reinterpret_cast<LPARAM>(b)), got) << "line " << line;
-      if (size == 200) whole = Text(a, got);
+      const LRESULT want = Send(plain, EM_GETLINE, line, reinterpret_cast<LPARAM>(a));
+      const LRESULT got = Send(stored, EM_GETLINE, line, reinterpret_cast<LPARAM>(b));
+      if (!(wholeCharacters && got == want - 1)) {
+        ASSERT_EQ(got, want) << "line " << line;
+      }
+      if (size == 200) whole = Text(a, want);
       // A short buffer gets the line's first bytes (the edit box leaves a
       // buffer that ends inside a two-byte character unwritten).
       ASSERT_EQ(Text(b, got), whole.substr(0, got)) << "line " << line;
@@ -92,9 +108,12 @@ void ExpectSameReadings(HWND plain, HWND stored, const char* what) {
 }  // namespace
 
 TEST(FullListStore, ReadsAndEditsAsTheEditBoxDoes) {
-  FullListBox plain(false), stored(true);
+ for (bool unicode : {false, true}) {
+  SCOPED_TRACE(unicode ? "Unicode window" : "ANSI window");
+  FullListBox plain(false, unicode), stored(true, unicode);
   ASSERT_TRUE(stored.Stored());
   HWND a = plain.Box(), b = stored.Box();
+  ASSERT_EQ(IsWindowUnicode(b) != FALSE, unicode);
   ExpectSameReadings(a, b, "the initial text");
 
   const Text text = "114.1.1.1:80\r\n北京\r\n\r\nbb\ncc\rdd\r\r\nee主</h4>\r\n";
@@ -127,10 +146,13 @@ TEST(FullListStore, ReadsAndEditsAsTheEditBoxDoes) {
   // The edit box itself holds nothing: the store answers.
   EXPECT_TRUE(StoredText(b)->size() > 0);
   EXPECT_EQ(*StoredText(b), GetEditText(b));
+ }
 }
 
 TEST(FullListStore, UnicodeCallersGetTheTextConverted) {
-  FullListBox plain(false), stored(true);
+ for (bool unicode : {false, true}) {
+  SCOPED_TRACE(unicode ? "Unicode window" : "ANSI window");
+  FullListBox plain(false, unicode), stored(true, unicode);
   HWND a = plain.Box(), b = stored.Box();
   const std::wstring wide = L"北京 1.2.3.4:80\r\n主机\r\n";
   for (HWND box : {a, b}) SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
@@ -143,6 +165,7 @@ TEST(FullListStore, UnicodeCallersGetTheTextConverted) {
   line[0] = 16;
   const LRESULT n = SendMessageW(b, EM_GETLINE, 1, reinterpret_cast<LPARAM>(line));
   EXPECT_EQ(std::wstring(line, n), L"主机");
+ }
 }
 
 TEST(FullListStore, AnotherThreadReadsAMillionLinesByteForByte) {
