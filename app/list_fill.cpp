@@ -96,7 +96,14 @@ void AppendSlice(ListFill& fill, const Text& slice, bool keepView) {
   const DWORD selectionEnd = SelectionEnd(box, &selectionStart);
   const bool caretAsLeft = selectionStart == selectionEnd && selectionEnd == fill.caretAfterSlice;
 
-  AppendEditText(box, slice);
+  if (caretAsLeft) {
+    // The caret is still at the end, where the append operation would put
+    // it and scroll to; both cost a pass over the box's lines, which at a
+    // million lines is as much as laying out the slice.
+    SendMessageA(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(slice.c_str()));
+  } else {
+    AppendEditText(box, slice);
+  }
   fill.caretAfterSlice = SelectionEnd(box);
   bool viewUnchanged = false;
   if (keepView) {
