@@ -54,8 +54,7 @@ struct ByteRange {
 ByteRange SelectedBytes(const FullListStore& store) {
   const std::size_t first = std::min(store.selectionStart, store.selectionEnd);
   const std::size_t last = std::max(store.selectionStart, store.selectionEnd);
-  const std::size_t begin = ByteOffsetOfChar(*store.text, first);
-  return ByteRange{begin, begin + ByteOffsetOfChar(store.text->substr(begin), last - first)};
+  return ByteRange{ByteOffsetOfChar(*store.text, first), ByteOffsetOfChar(*store.text, last)};
 }
 
 // Puts replacement in place of the selection; the caret follows it.

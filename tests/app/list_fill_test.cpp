@@ -155,6 +155,32 @@ TEST(ListFill, SlicesEndAsOneFillDoes) {
   }
 }
 
+TEST(ListFill, CaretMovedDuringAFillStillGetsEveryLineAtTheEnd) {
+  MainWindowTest test;
+  HWND window = test.Window();
+  HWND box = MainControl(window, kEdit20);
+  auto list = std::make_shared<const Text>(NumberedList(6 * kFillSliceLines));
+  SetEditText(box, "");
+  bool done = false;
+  ASSERT_TRUE(StartListFill(box, list, "11", [&] { done = true; }));
+  bool moved = false;
+  ASSERT_TRUE(PumpEachUntil(window, [&] {
+    // As a click on the first line would: the caret at the start, a
+    // selection of the first characters.
+    if (!moved && ShownLines(window) > 0) {
+      SendMessageA(box, EM_SETSEL, 0, 3);
+      moved = true;
+    }
+    return done;
+  }, 60000));
+  ASSERT_TRUE(moved);
+  EXPECT_TRUE(GetEditText(box) == FilterByPrefix(*list, "11"));
+  DWORD start = 0, end = 0;
+  SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, end);
+  EXPECT_EQ(end, static_cast<DWORD>(GetWindowTextLengthW(box)));
+}
+
 TEST(ListFill, NothingKeptLeavesTheBoxAsItWas) {
   MainWindowTest test;
   HWND window = test.Window();
@@ -192,15 +218,32 @@ TEST(ListFill, ClickReturnsBeforeTheFillAndTheLoopCompletesIt) {
   EXPECT_TRUE(ControlText(window, kEdit20) == kept);
 }
 
+// The most lines 编辑框20 showed while a click ran.
+struct LinesWatch {
+  HWND window = nullptr;
+  int most = 0;
+};
+LinesWatch g_watch;
+
+void CALLBACK WatchLines(HWND, UINT, UINT_PTR, DWORD) {
+  const int lines = ShownLines(g_watch.window);
+  if (lines > g_watch.most) g_watch.most = lines;
+}
+
 TEST(ListFill, NewerClickDuringAFillLeavesOnlyTheNewerResult) {
   MainWindowTest test;
   HWND window = test.Window();
   StartLargeExtract(window, "large", "100000");
-  SetControlText(window, kEdit4, "newer");
+  SetControlText(window, kEdit4, "slow300");
   SetControlText(window, kEdit2, "30");
+  g_watch = LinesWatch{window, ShownLines(window)};
+  const int atClick = g_watch.most;
+  const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, WatchLines);
   Click(window, kButton10);
+  KillTimer(nullptr, timer);
+  EXPECT_LE(g_watch.most, atClick) << "the older fill went on after the newer click";
   PumpFor(window, 500);  // nothing of the older fill may follow
-  const Text newer = ExpectedEntries("dq=newer&sl=30&dk=&xl=2");
+  const Text newer = ExpectedEntries("dq=slow300&sl=30&dk=&xl=2");
   EXPECT_EQ(ControlText(window, kEdit1), newer + kPageTail);
   EXPECT_EQ(ControlText(window, kEdit20), LinesWithKey(newer, "11"));
   EXPECT_FALSE(IsBusy(window));

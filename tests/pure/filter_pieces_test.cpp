@@ -73,6 +73,10 @@ TEST(FilterPiecesTest, PiecesEndAtTheKeptLimitOrAfterTheScanLimit) {
   piece = FilterByPrefixPiece(list, "11", 0, 100, 30, kept);
   EXPECT_EQ(piece.next, 40u) << "the line that crosses the limit is finished";
   EXPECT_EQ(kept, "114.1.1.1:80\r\n114.1.1.1:80\r\n");
+  kept.clear();
+  piece = FilterByPrefixPiece(list, "11", 0, 100, 26, kept);
+  EXPECT_EQ(piece.next, 26u) << "a line that ends on the limit ends the piece";
+  EXPECT_EQ(kept, "114.1.1.1:80\r\n");
 
   int pieces = 0;
   EXPECT_EQ(FilterInPieces(list, "11", 1, 1, &pieces), ReferenceFilter(list, "11"));

@@ -6,8 +6,9 @@
 # same kept lines. Each figure is the median of 5 runs (3 for a million
 # entries); every run is a fresh process.
 #   tools/bench/run.sh [COUNT...]     default: 10000 100000 1000000
-# Uses the build in ${PX_BUILD_DIR:-build} (built here when missing) and the
-# demo service on ${PX_BENCH_PORT:-28085}.
+# Uses the build in ${PX_BUILD_DIR:-build} (built here when missing), or the
+# px-bench.exe named by PX_BENCH_EXE (say, one built from older sources), and
+# the demo service on ${PX_BENCH_PORT:-28085}.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="${PX_BUILD_DIR:-$root/build}"
@@ -15,12 +16,12 @@ port="${PX_BENCH_PORT:-28085}"
 counts=("$@")
 [ ${#counts[@]} -gt 0 ] || counts=(10000 100000 1000000)
 
-if [ ! -f "$build/win/tools/bench/px-bench.exe" ]; then
+bench="${PX_BENCH_EXE:-$build/win/tools/bench/px-bench.exe}"
+if [ ! -f "$bench" ]; then
   cmake -S "$root" -B "$build/win" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
   cmake --build "$build/win" -j 2 --target px-bench
 fi
-bench="$build/win/tools/bench/px-bench.exe"
 
 export PX_BUILD_DIR="$build"
 # shellcheck source=../wine-env.sh
@@ -79,7 +80,8 @@ PY
       fi
       echo "$count $region $page_bytes $kept $curl_ms $(echo "$click" | value first_ms)" \
            "$(echo "$click" | value complete_ms) $(echo "$click" | value unanswered_ms)" \
-           "$(echo "$click" | value peak_bytes) $(echo "$floor" | value floor_ms)" >>"$results"
+           "$(echo "$click" | value peak_bytes) $(echo "$floor" | value floor_ms)" \
+           "$(echo "$click" | value complete_cpu_ms) $(echo "$floor" | value floor_cpu_ms)" >>"$results"
       echo "bench: $count entries, $region, run $run of $runs done" >&2
     done
   done
@@ -93,15 +95,17 @@ for line in open(sys.argv[1]):
     rows.setdefault((int(f[0]), f[1]), []).append([float(x) for x in f[2:]])
 head = ("entries", "kept", "page MB", "curl+grep ms", "first ms", "complete ms",
         "first/curl", "complete/curl", "floor ms", "complete/floor",
-        "unanswered ms", "peak MB", "peak/page")
+        "unanswered ms", "peak MB", "peak/page", "complete cpu/floor cpu")
 print("| " + " | ".join(head) + " |")
 print("|" + "---|" * len(head))
 for (count, region), runs in sorted(rows.items()):
     m = [statistics.median(col) for col in zip(*runs)]
-    page, kept, curl, first, complete, unanswered, peak, floor = m
+    page, kept, curl, first, complete, unanswered, peak, floor, complete_cpu, floor_cpu = m
     share = "1 %" if region == "eleven1" else "99 %"
-    print("| %s | %s (%d) | %.1f | %.0f | %.0f | %.0f | %.1f | %.1f | %.0f | %.2f | %.0f | %.1f | %.2f |" % (
+    cpu_ratio = "%.2f" % (complete_cpu / floor_cpu) if floor_cpu > 0 else "-"
+    print("| %s | %s (%d) | %.1f | %.0f | %.0f | %.0f | %.1f | %.1f | %.0f | %.2f | %.0f | %.1f | %.2f | %s |" % (
         f"{count:,}", share, kept, page / 1e6, curl, first, complete, first / curl,
-        complete / curl, floor, complete / floor, unanswered, peak / 1e6, peak / page))
-print("median of %s runs per row" % ", ".join(sorted({str(len(r)) for r in rows.values()})))
+        complete / curl, floor, complete / floor, unanswered, peak / 1e6, peak / page, cpu_ratio))
+print("median of %s runs per row; cpu: processor time of the window thread" %
+      ", ".join(sorted({str(len(r)) for r in rows.values()})))
 PY
