@@ -47,10 +47,6 @@ Text QueryUrl(HWND mainWindow) {
   return Text();
 }
 
-}  // namespace
-
-namespace {
-
 // One retrieval: the fetch, then the list work (cut, store and, with
 // fillShownList, the fill of the shown list), which goes on from the
 // message loop after this returns. False when a newer retrieval, started

@@ -6,6 +6,7 @@
 
 #include "app/edit_text.h"
 #include "app/prefix_filter.h"
+#include "skin/controls/painter_dcs.h"
 
 namespace {
 
@@ -61,12 +62,13 @@ std::function<void()> RemoveFill(HWND box) {
 int VisibleLines(HWND box) {
   RECT client = {};
   GetClientRect(box, &client);
-  HDC dc = GetDC(box);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(box, WM_GETFONT, 0, 0)));
+  WindowDcLease dc(box, WindowDcLease::kClient);
   TEXTMETRICA metrics = {};
-  GetTextMetricsA(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(box, dc);
+  if (dc.get()) {
+    HGDIOBJ old = SelectObject(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(box, WM_GETFONT, 0, 0)));
+    GetTextMetricsA(dc.get(), &metrics);
+    SelectObject(dc.get(), old);
+  }
   return metrics.tmHeight > 0 ? (client.bottom - client.top) / metrics.tmHeight + 1 : 1;
 }
 

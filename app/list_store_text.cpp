@@ -61,16 +61,6 @@ std::size_t ByteOffsetOfChar(const Text& text, std::size_t charIndex) {
   return i;
 }
 
-std::size_t WholeCharBytes(const Text& text, std::size_t begin, std::size_t maxBytes) {
-  std::size_t i = begin;
-  while (i < text.size()) {
-    const std::size_t next = i + UnitLength(text, i);
-    if (next - begin > maxBytes) break;
-    i = next;
-  }
-  return i - begin;
-}
-
 std::size_t StoredLineCount(const Text& text) {
   std::size_t lines = 1;
   for (std::size_t i = 0; i < text.size();) {

@@ -18,10 +18,6 @@ std::size_t CharCountBefore(const Text& text, std::size_t byteEnd);
 // text has no more characters.
 std::size_t ByteOffsetOfChar(const Text& text, std::size_t charIndex);
 
-// The most bytes, at most maxBytes, from begin on that end on a character
-// boundary.
-std::size_t WholeCharBytes(const Text& text, std::size_t begin, std::size_t maxBytes);
-
 // One line: its bytes [begin, end), breakEnd where the next line begins
 // (end when it is the last line).
 struct StoredLine {

@@ -186,6 +186,13 @@ LRESULT OnCtlColorEdit(HDC dc) {
   return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
 }
 
+// Over the window and its controls (which hand the message up) the busy
+// cursor shows while a fetch or a fill runs.
+LRESULT OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
+  if (SetBusyCursor(window)) return TRUE;
+  return DefWindowProcA(window, WM_SETCURSOR, wParam, lParam);
+}
+
 // The work still running for the window ends with it; then the loop ends.
 void OnDestroy(HWND window) {
   CancelListWork(window);
@@ -204,8 +211,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CTLCOLOREDIT:
       return OnCtlColorEdit(reinterpret_cast<HDC>(wParam));
     case WM_SETCURSOR:
-      if (SetBusyCursor(window)) return TRUE;
-      return DefWindowProcA(window, message, wParam, lParam);
+      return OnSetCursor(window, wParam, lParam);
     case kListCutDoneMessage:
       OnListCutDone(window, wParam);
       return 0;

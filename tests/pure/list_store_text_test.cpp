@@ -46,12 +46,6 @@ TEST(ListStoreTextTest, CharactersCountTwoByteUnitsOnce) {
   EXPECT_EQ(ByteOffsetOfChar(text, 9), 6u);
   EXPECT_EQ(CharCountBefore("\xB1", 1), 1u) << "a lone last lead byte is one character";
   EXPECT_EQ(CharCountBefore("\x80\x81\x7F\xFF\xB1", 5), 5u) << "no valid pair among them";
-  // A copy never ends between the two bytes of a character.
-  EXPECT_EQ(WholeCharBytes(text, 0, 2), 1u);
-  EXPECT_EQ(WholeCharBytes(text, 0, 3), 3u);
-  EXPECT_EQ(WholeCharBytes(text, 1, 5), 5u);
-  EXPECT_EQ(WholeCharBytes(text, 4, 1), 0u);
-  EXPECT_EQ(WholeCharBytes(text, 0, 999), 6u);
 }
 
 }  // namespace

@@ -19,8 +19,8 @@
 //   px-bench floor HOST[:PORT] REGION COUNT PREFIX
 //       Fetches and filters the same page, then times a bare multi-line edit
 //       box (the style and font of 编辑框20, no skin) laying out the kept
-//       lines in one piece. Prints floor_ms, floor_cpu_ms (processor time)
-//       and kept_lines.
+//       lines in one piece. Prints floor_ms, floor_cpu_ms (processor time),
+//       floor_bytes (the private memory the box took) and kept_lines.
 // run.sh runs both several times next to curl + grep and prints the table.
 #include <windows.h>
 
@@ -190,6 +190,7 @@ int RunFloor(const Text& host, const Text& region, const Text& count, const Text
   options.body = Bytes();
   const Text kept = FilterByPrefix(CutProxyList(BytesToText(TimedFetch(url, options))), prefix);
 
+  const Memory before = PrivateMemory();
   HWND frame = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, kMainWindowWidth,
                                kMainWindowHeight, nullptr, nullptr, nullptr, nullptr);
   const ControlSpec& spec = *FindControlSpec(kEdit20);
@@ -204,6 +205,7 @@ int RunFloor(const Text& host, const Text& region, const Text& count, const Text
   const double floorMs = NowMs() - start;
   std::printf("floor_ms %.1f\n", floorMs);
   std::printf("floor_cpu_ms %.1f\n", ThreadCpuMs() - startCpu);
+  std::printf("floor_bytes %lu\n", static_cast<unsigned long>(PrivateMemory().now - before.now));
   std::printf("kept_lines %d\n", static_cast<int>(SendMessageA(box, EM_GETLINECOUNT, 0, 0)) - 1);
   DestroyWindow(frame);
   return 0;

@@ -81,7 +81,8 @@ PY
       echo "$count $region $page_bytes $kept $curl_ms $(echo "$click" | value first_ms)" \
            "$(echo "$click" | value complete_ms) $(echo "$click" | value unanswered_ms)" \
            "$(echo "$click" | value peak_bytes) $(echo "$floor" | value floor_ms)" \
-           "$(echo "$click" | value complete_cpu_ms) $(echo "$floor" | value floor_cpu_ms)" >>"$results"
+           "$(echo "$click" | value complete_cpu_ms) $(echo "$floor" | value floor_cpu_ms)" \
+           "$(echo "$floor" | value floor_bytes)" >>"$results"
       echo "bench: $count entries, $region, run $run of $runs done" >&2
     done
   done
@@ -95,17 +96,19 @@ for line in open(sys.argv[1]):
     rows.setdefault((int(f[0]), f[1]), []).append([float(x) for x in f[2:]])
 head = ("entries", "kept", "page MB", "curl+grep ms", "first ms", "complete ms",
         "first/curl", "complete/curl", "floor ms", "complete/floor",
-        "unanswered ms", "peak MB", "peak/page", "complete cpu/floor cpu")
+        "unanswered ms", "peak MB", "peak/page", "floor box MB", "complete cpu/floor cpu")
 print("| " + " | ".join(head) + " |")
 print("|" + "---|" * len(head))
 for (count, region), runs in sorted(rows.items()):
     m = [statistics.median(col) for col in zip(*runs)]
-    page, kept, curl, first, complete, unanswered, peak, floor, complete_cpu, floor_cpu = m
+    page, kept, curl, first, complete, unanswered, peak, floor, complete_cpu, floor_cpu, floor_bytes = m
     share = "1 %" if region == "eleven1" else "99 %"
     cpu_ratio = "%.2f" % (complete_cpu / floor_cpu) if floor_cpu > 0 else "-"
-    print("| %s | %s (%d) | %.1f | %.0f | %.0f | %.0f | %.1f | %.1f | %.0f | %.2f | %.0f | %.1f | %.2f | %s |" % (
+    print("| %s | %s (%d) | %.1f | %.0f | %.0f | %.0f | %.1f | %.1f | %.0f | %.2f | %.0f | %.1f | %.2f | %.1f | %s |" % (
         f"{count:,}", share, kept, page / 1e6, curl, first, complete, first / curl,
-        complete / curl, floor, complete / floor, unanswered, peak / 1e6, peak / page, cpu_ratio))
-print("median of %s runs per row; cpu: processor time of the window thread" %
+        complete / curl, floor, complete / floor, unanswered, peak / 1e6, peak / page,
+        floor_bytes / 1e6, cpu_ratio))
+print("median of %s runs per row; floor box MB: the private memory the bare box took for the"
+      " kept lines; cpu: processor time of the window thread" %
       ", ".join(sorted({str(len(r)) for r in rows.values()})))
 PY
