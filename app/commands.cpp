@@ -1,11 +1,13 @@
 #include "app/commands.h"
 
 #include "app/build_settings.h"
+#include "app/busy_cursor.h"
 #include "app/clipboard_text.h"
 #include "app/edit_text.h"
+#include "app/full_list_store.h"
 #include "app/list_file.h"
+#include "app/list_work.h"
 #include "app/main_window.h"
-#include "app/prefix_filter.h"
 #include "app/proxy_query.h"
 #include "web/message_pump.h"
 #include "web/timed_fetch.h"
@@ -48,47 +50,51 @@ Text QueryUrl(HWND mainWindow) {
   return Text();
 }
 
-}  // namespace
-
-bool FetchProxyList(HWND mainWindow) {
+// One retrieval: the fetch, then the list work (cut, store and, with
+// fillShownList, the fill of the shown list), which goes on from the
+// message loop after this returns. False when a newer retrieval, started
+// while this one waited, has overtaken it: its page is then dropped.
+bool Retrieve(HWND mainWindow, bool fillShownList) {
   const unsigned generation = ++g_retrievalGeneration;
+  // The newest retrieval wins: a fetch still waiting below this one gives
+  // up at once, and the list work of an older one stops here.
   FetchAbort abort;
   FetchAbort* const overtaken = g_waitingRetrieval;
   if (overtaken) AbortFetch(*overtaken);
   g_waitingRetrieval = &abort;
+  CancelListWork(mainWindow);
+  BeginBusy(mainWindow);
   Text url = QueryUrl(mainWindow);
 
   FetchOptions options;
   options.method = 1;  // POST
   options.body = Bytes();
   options.abort = &abort;
-  const Bytes page = TimedFetch(url, options);
+  Bytes page = TimedFetch(url, options);
   g_waitingRetrieval = overtaken;
 
   // Overtaken while waiting, or the window went away (or the program is
   // ending) meanwhile.
-  if (generation != g_retrievalGeneration || !IsWindow(mainWindow) || QuitRequested()) return false;
-  SetEditText(MainControl(mainWindow, kEdit1), CutProxyList(BytesToText(page)));
-  return true;
+  const bool current =
+      generation == g_retrievalGeneration && IsWindow(mainWindow) && !QuitRequested();
+  if (current) StartListWork(mainWindow, std::move(page), fillShownList);
+  EndBusy(mainWindow);
+  return current;
 }
 
-void ExtractAndFilter(HWND mainWindow) {
-  // An overtaken retrieval leaves the newer one's list and filter result.
-  if (!FetchProxyList(mainWindow)) return;
-  HWND shown = MainControl(mainWindow, kEdit20);
-  SetEditText(shown, Text());
-  const Text kept = FilterByPrefix(GetEditText(MainControl(mainWindow, kEdit1)),
-                                   GetEditText(MainControl(mainWindow, kEdit30)));
-  if (!kept.empty()) AppendEditText(shown, kept);
-}
+}  // namespace
+
+bool FetchProxyList(HWND mainWindow) { return Retrieve(mainWindow, false); }
+
+void ExtractAndFilter(HWND mainWindow) { Retrieve(mainWindow, true); }
 
 void SaveList(HWND mainWindow) {
-  const Text content = ListFileContent(GetEditText(MainControl(mainWindow, kEdit1)), ContactLine());
+  const Text content = ListFileContent(*StoredText(MainControl(mainWindow, kEdit1)), ContactLine());
   const FileWriteResult result = WriteFileReplacing(kListFileName, content);
   Confirm(result.ok ? Text("保存代理ip成功") : "保存代理ip失败：" + result.reason);
 }
 
 void CopyList(HWND mainWindow) {
-  const bool copied = PutClipboardText(GetEditText(MainControl(mainWindow, kEdit1)));
+  const bool copied = PutClipboardText(*StoredText(MainControl(mainWindow, kEdit1)));
   Confirm(copied ? "复制代理ip成功" : "复制代理ip失败");
 }

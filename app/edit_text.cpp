@@ -1,5 +1,7 @@
 #include "app/edit_text.h"
 
+#include <climits>
+
 Text GetEditText(HWND edit) {
   // The length is an upper bound for double-byte texts; the copy tells the
   // real one.
@@ -16,9 +18,11 @@ void SetEditText(HWND edit, const Text& text) {
 }
 
 void AppendEditText(HWND edit, const Text& text) {
-  // Selection positions count characters, not GBK bytes.
-  const int end = GetWindowTextLengthW(edit);
-  SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
+  // The box puts a position past its text at the end of the text, which
+  // spares measuring the text (selection positions count characters, and
+  // counting them costs a pass over the whole text).
+  constexpr int kPastTheEnd = INT_MAX;
+  SendMessageA(edit, EM_SETSEL, kPastTheEnd, kPastTheEnd);
   SendMessageA(edit, EM_SCROLLCARET, 0, 0);
   SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
 }

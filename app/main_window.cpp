@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include "app/busy_cursor.h"
 #include "app/commands.h"
+#include "app/full_list_store.h"
+#include "app/list_work.h"
 #include "app/resource_ids.h"
 #include "app/window_created.h"
 #include "web/message_pump.h"
@@ -184,6 +187,20 @@ LRESULT OnCtlColorEdit(HDC dc) {
   return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
 }
 
+// Over the window and its controls (which hand the message up) the busy
+// cursor shows while a fetch or a fill runs.
+LRESULT OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
+  if (SetBusyCursor(window)) return TRUE;
+  return DefWindowProcA(window, WM_SETCURSOR, wParam, lParam);
+}
+
+// The work still running for the window ends with it; then the loop ends.
+void OnDestroy(HWND window) {
+  CancelListWork(window);
+  ClearBusy(window);
+  PostQuitMessage(0);
+}
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
@@ -194,8 +211,13 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_CTLCOLOREDIT:
       return OnCtlColorEdit(reinterpret_cast<HDC>(wParam));
+    case WM_SETCURSOR:
+      return OnSetCursor(window, wParam, lParam);
+    case kListCutDoneMessage:
+      OnListCutDone(window, wParam);
+      return 0;
     case WM_DESTROY:
-      PostQuitMessage(0);
+      OnDestroy(window);
       return 0;
     default:
       return DefWindowProcA(window, message, wParam, lParam);
@@ -241,6 +263,13 @@ HWND CreateMainWindow(HINSTANCE instance) {
   SendMessageA(MainControl(window, kRadio2), BM_SETCHECK, BST_CHECKED, 0);
 
   WindowCreated(window);
+  // The full list lives in the program's store, not in the box. Put on
+  // after the skin, the store sees the box's messages in their ANSI form,
+  // as bytes.
+  if (!InstallFullListStore(MainControl(window, kEdit1))) {
+    DestroyWindow(window);
+    return nullptr;
+  }
 
   CenterOnScreen(window);
   ShowWindow(window, SW_SHOW);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/build_settings.h"
+#include "app/list_work.h"
 #include "app/window_created.h"
 
 Text DemoServiceHost() {
@@ -45,6 +46,8 @@ void TypeText(HWND control, const Text& text) {
 
 void Click(HWND mainWindow, ControlId id) {
   SendMessageA(MainControl(mainWindow, id), BM_CLICK, 0, 0);
+  // The list work of a retrieval goes on from the message loop.
+  PumpUntil(mainWindow, [mainWindow] { return !ListWorkPending(mainWindow); }, kListWorkLimitMs);
 }
 
 Text ControlText(HWND mainWindow, ControlId id) {

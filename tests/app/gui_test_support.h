@@ -23,6 +23,9 @@ void PumpFor(HWND mainWindow, DWORD ms);
 
 void TypeText(HWND control, const Text& text);
 
+// Clicks the control; after a retrieval, pumps messages until its list work
+// (cut, store, fill of the shown list) is done, at most kListWorkLimitMs.
+constexpr DWORD kListWorkLimitMs = 120000;
 void Click(HWND mainWindow, ControlId id);
 
 Text ControlText(HWND mainWindow, ControlId id);

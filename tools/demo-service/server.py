@@ -36,6 +36,11 @@ Words recognised in dq (after percent-decoding) on /tiqu.php:
     page:TEXT  answers the bytes of TEXT (as sent, GBK) as the whole page,
                e.g. dq=page:主</h4>1.2.3.4:80<br> percent-encoded
     leadend    the usual page with a lone GBK lead byte as its last byte
+    elevenNN   NN per cent (0-100) of the entries start with "11" instead of
+               about half: the first octet is 11 when a number mod 100 is
+               below NN, else the next number mod 212 picks one of the
+               octets 1-223 that do not begin with "11" (neither 11 nor
+               110-119), in rising order; /expect follows the same rule
 The word also seeds the entries like any other region.
 
 Misbehaving answers, as a dq word on /tiqu.php (checked before the request
@@ -74,6 +79,7 @@ A request for an absolute URL (http://host/path, as sent to an HTTP proxy) is
 served as a request for its path, so the service can act as a proxy in tests.
 """
 
+import re
 import select
 import socket
 import struct
@@ -86,6 +92,8 @@ PORTS = [80, 8080, 3128, 8118, 1080, 8888, 9999, 53281]
 MAX_ENTRIES = 1000000
 STALL_LIMIT_SECONDS = 120
 DRIP_PIECE = 4096
+# First octets of the entries that an elevenNN region does not make 11.
+NOT_ELEVEN = [n for n in range(1, 224) if not str(n).startswith("11")]
 
 UTF8_PAGE = "<p>中文测试页</p>".encode("utf-8")
 BIG5_PAGE = "<p>繁體中文測試</p>".encode("big5")
@@ -123,9 +131,16 @@ def fnv1a(data):
     return h
 
 
+def eleven_share(dq):
+    """The per cent of "11" entries an elevenNN region asks for, else None."""
+    match = re.fullmatch(rb"eleven(\d{1,3})", dq)
+    return min(int(match.group(1)), 100) if match else None
+
+
 def entries(dq, xl, dk, count):
     """The predictable entries "a.b.c.d:port" for one query."""
     state = fnv1a(dq + b"|" + xl)
+    share = eleven_share(dq)
 
     def draw():
         nonlocal state
@@ -134,7 +149,12 @@ def entries(dq, xl, dk, count):
 
     result = []
     for _ in range(min(count, MAX_ENTRIES)):
-        a = 11 if draw() % 2 == 0 else 1 + draw() % 223
+        if share is None:
+            a = 11 if draw() % 2 == 0 else 1 + draw() % 223
+        elif draw() % 100 < share:
+            a = 11
+        else:
+            a = NOT_ELEVEN[draw() % len(NOT_ELEVEN)]
         b, c, d = draw() % 256, draw() % 256, 1 + draw() % 254
         port = dk if dk else str(PORTS[draw() % len(PORTS)]).encode()
         result.append(b"%d.%d.%d.%d:" % (a, b, c, d) + port)

@@ -1,0 +1,31 @@
+// What a retrieval does with its page once it has arrived: the list is cut
+// out of the page on a worker thread, so that a page of a million entries
+// does not hold up the window; back on the window thread it becomes the
+// full list (编辑框1) and, for an extract, the kept lines fill the shown
+// list (编辑框20) in slices. The window is busy until that is done.
+#pragma once
+
+#include <windows.h>
+
+#include "app/text_ops.h"
+
+// Posted to the main window when a cut is ready; wParam is its ticket.
+constexpr UINT kListCutDoneMessage = WM_APP + 1;
+
+// Starts the list work of page. With fillShownList, 编辑框20 is emptied and
+// filled with the lines whose key equals the prefix in 编辑框30 when the
+// list is stored. A list work still running for the window is cancelled
+// first.
+void StartListWork(HWND mainWindow, Bytes&& page, bool fillShownList);
+
+// The main window's kListCutDoneMessage: stores the cut list and starts the
+// fill, unless the work has been cancelled since.
+void OnListCutDone(HWND mainWindow, WPARAM ticket);
+
+// Stops the window's list work: a cut still running is dropped when it
+// ends, a fill stops where it is. For a newer retrieval and for the
+// window's end.
+void CancelListWork(HWND mainWindow);
+
+// A list work of the window has not finished yet.
+bool ListWorkPending(HWND mainWindow);
