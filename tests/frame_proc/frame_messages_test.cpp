@@ -5,13 +5,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstring>
 #include <vector>
 
 #include "skin/frame/frame_install.h"
 #include "skin/frame/frame_proc.h"
 #include "tests/control_host/control_host.h"
 #include "tests/frame_proc/frame_fixture.h"
+#include "tests/frame_proc/import_replacement.h"
 
 namespace {
 
@@ -124,50 +124,6 @@ BOOL WINAPI RecordingSetWorkingSet(HANDLE process, SIZE_T minimum, SIZE_T maximu
   workingSetRequests.push_back({GetProcessId(process), minimum, maximum});
   return systemSetWorkingSet(process, minimum, maximum);
 }
-
-// Replaces the executable's import of function from dll while it lives.
-class ImportReplacement {
- public:
-  ImportReplacement(const char* dll, const char* function, void* replacement) {
-    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& imports =
-        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-         imports.VirtualAddress != 0 && d->Name != 0; ++d) {
-      if (_stricmp(reinterpret_cast<const char*>(base + d->Name), dll) != 0) continue;
-      const auto* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk);
-      auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
-      for (int i = 0; names[i].u1.AddressOfData != 0; ++i) {
-        if (IMAGE_SNAP_BY_ORDINAL(names[i].u1.Ordinal)) continue;
-        const auto* byName =
-            reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names[i].u1.AddressOfData);
-        if (strcmp(reinterpret_cast<const char*>(byName->Name), function) != 0) continue;
-        slot_ = reinterpret_cast<void**>(&slots[i].u1.Function);
-        original_ = *slot_;
-        Write(replacement);
-        return;
-      }
-    }
-  }
-  ~ImportReplacement() {
-    if (slot_ != nullptr) Write(original_);
-  }
-  ImportReplacement(const ImportReplacement&) = delete;
-  ImportReplacement& operator=(const ImportReplacement&) = delete;
-  void* original() const { return original_; }
-
- private:
-  void Write(void* value) {
-    DWORD old = 0;
-    VirtualProtect(slot_, sizeof(void*), PAGE_READWRITE, &old);
-    *slot_ = value;
-    VirtualProtect(slot_, sizeof(void*), old, &old);
-  }
-  void** slot_ = nullptr;
-  void* original_ = nullptr;
-};
 
 // Deactivating the application empties the working set in-process: both
 // limits -1 for this process, once per deactivation, never on activation.
