@@ -69,19 +69,21 @@ void PaintContainer(int windowIndex, int containerIndex) {
   const int height = rc.bottom;
   {
     RegisteredDcOwner dc(ComposeControlBackground(container, rc));
-    if (dc.get() != nullptr) {
-      if (record->frameStyle == kFrameStyleGroupBox) {
-        PaintGroupBox(windowIndex, containerIndex, dc.get());
-      } else if (IsWindowClass(container, WC_TABCONTROLA)) {
-        PaintTabControl(container, dc.get());
-      } else if (record->drawBorder != 0) {
-        PaintGenericBorder(dc.get(), width, height);
-      }
-      PresentToComposite(container, dc.get(), false, false);
-      const WindowDc target =
-          WindowDc::Adopt(container, GetDcWithoutChildren(container, nullptr, false));
-      BitBlt(target.get(), 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
+    // Nothing behind it to paint over (no skinned window above it now): the
+    // flags stay, so that the next paint tries again instead of copying a
+    // composite that never received this container.
+    if (dc.get() == nullptr) return;
+    if (record->frameStyle == kFrameStyleGroupBox) {
+      PaintGroupBox(windowIndex, containerIndex, dc.get());
+    } else if (IsWindowClass(container, WC_TABCONTROLA)) {
+      PaintTabControl(container, dc.get());
+    } else if (record->drawBorder != 0) {
+      PaintGenericBorder(dc.get(), width, height);
     }
+    PresentToComposite(container, dc.get(), false, false);
+    const WindowDc target =
+        WindowDc::Adopt(container, GetDcWithoutChildren(container, nullptr, false));
+    BitBlt(target.get(), 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
   }
   // Painting runs no messages, but take the record afresh all the same.
   owner = WindowRecordAt(windowIndex);

@@ -46,7 +46,9 @@ void RemoveContainer(int windowIndex, int containerIndex);
 LRESULT CALLBACK ContainerSkinProc(HWND container, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Composes and paints the container completely: background, frame (and
-// caption), then into the composite and onto the screen.
+// caption), then into the composite and onto the screen; then clears its
+// redraw and backgroundStale. When no background can be composed (no
+// skinned window above it any more) nothing is drawn and both stay set.
 void PaintContainer(int windowIndex, int containerIndex);
 
 // The group-box look over dc (the container's client size): two rounded

@@ -1,11 +1,12 @@
 // The close effects: the window's picture captured once and shown through
-// UpdateLayeredWindow, ten frames of shrinking or pulsing while it fades.
+// UpdateLayered, ten frames of shrinking or pulsing while it fades.
 #include "skin/frame/close_effects.h"
 
 #include <algorithm>
 #include <cstdint>
 
 #include "graphics/paint/dib_section.h"
+#include "skin/frame/shadow_window.h"
 #include "skin/state/gdi_owners.h"
 
 namespace {
@@ -86,11 +87,7 @@ bool PlayCloseEffect(HWND window, int effect, RECT* originalBounds) {
       SetStretchBltMode(frame.dc(), COLORONCOLOR);
       StretchBlt(frame.dc(), 0, 0, fw, fh, capture.dc(), 0, 0, width, height, SRCCOPY);
       frame.MakeOpaque(fw, fh);
-      POINT at{f.left, f.top};
-      SIZE size{fw, fh};
-      POINT origin{0, 0};
-      BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(f.alpha), AC_SRC_ALPHA};
-      UpdateLayeredWindow(window, nullptr, &at, &size, frame.dc(), &origin, 0, &blend, ULW_ALPHA);
+      UpdateLayered(window, frame.dc(), f.alpha, f.left, f.top, fw, fh, 0, 0);
     }
     Sleep(static_cast<DWORD>(f.pauseMs));
   }

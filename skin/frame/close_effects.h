@@ -1,6 +1,6 @@
 // The two close effects: the window's picture shrinks while it fades out
 // (effect 1) or pulses while it fades out (effect 2), drawn through
-// UpdateLayeredWindow. Blocks the GUI thread for the effect's duration.
+// UpdateLayered. Blocks the GUI thread for the effect's duration.
 //
 // The frame procedure plays the effect only after the close callback (when
 // there is one) has agreed to the close: a close the callback declines

@@ -88,7 +88,9 @@ void PaintPlain(Graphics& g, int index, WindowRecord& rec, int b, int alpha) {
 
 bool AddCloseShape(GraphicsPath& path, float x, float y, float w, float h, float r) {
   bool ok = path.AddLine(x, y, x + w - r, y);
-  ok = path.AddArc(x + w - r, y, r, r, 270, 90) && ok;
+  // A quarter of the circle of radius r whose box is 2r wide: from the top
+  // edge at x + w - r round into the right edge at y + r.
+  ok = path.AddArc(x + w - 2 * r, y, 2 * r, 2 * r, 270, 90) && ok;
   ok = path.AddLine(x + w, y + r, x + w, y + h) && ok;
   ok = path.AddLine(x + w, y + h, x, y + h) && ok;
   return path.CloseFigure() && ok;

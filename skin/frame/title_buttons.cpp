@@ -163,14 +163,16 @@ void RunTitleButtonAction(int index, int b) {
       rec->minimized = 1;
       SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
       break;
+    // Each callback is called on a copy: one that closes the window drops
+    // the record, and with it the function that is running.
     case kHelpButtonKind:
-      if (rec->helpCallback) rec->helpCallback();
+      if (rec->helpCallback) SkinCallback(rec->helpCallback)();
       break;
     case kMenuButtonKind:
-      if (rec->menuCallback) rec->menuCallback();
+      if (rec->menuCallback) SkinCallback(rec->menuCallback)();
       break;
     case kCustomButtonKind:
-      if (button->callback) button->callback();
+      if (button->callback) SkinCallback(button->callback)();
       break;
     default:
       break;

@@ -1,11 +1,44 @@
 #include "container_fixture.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "graphics/paint/memory_dc_table.h"
 #include "graphics/paint/window_geometry.h"
 
 namespace {
+
+constexpr char kPanelClass[] = "PxTestPanel";
+struct PanelCount {
+  HWND window;
+  UINT message;
+  int count;
+};
+std::vector<PanelCount> panelCounts;
+
+LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto it = std::find_if(panelCounts.begin(), panelCounts.end(), [&](const PanelCount& c) {
+    return c.window == window && c.message == message;
+  });
+  if (it == panelCounts.end()) {
+    panelCounts.push_back({window, message, 1});
+  } else {
+    ++it->count;
+  }
+  if (message == WM_PAINT) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    RECT r{};
+    GetClientRect(window, &r);
+    HBRUSH brush = CreateSolidBrush(RGB((kPanelColour >> 16) & 0xFF, (kPanelColour >> 8) & 0xFF,
+                                        kPanelColour & 0xFF));
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+    EndPaint(window, &ps);
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
 
 int Channel(std::uint32_t rgb, int shift) { return static_cast<int>((rgb >> shift) & 0xFF); }
 
@@ -37,6 +70,30 @@ HWND ContainerSkinTest::Radio(const char* text, HWND parent, int x, int y, bool 
 HWND ContainerSkinTest::Label(const char* text, int x, int y, int width, int height, HWND parent) {
   return host->AddControl("STATIC", text, SS_LEFT, x, y, width, height, 0, parent);
 }
+
+HWND ContainerSkinTest::Panel(int x, int y, int width, int height, HWND parent) {
+  WNDCLASSEXA existing{};
+  if (!GetClassInfoExA(GetModuleHandleA(nullptr), kPanelClass, &existing)) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = PanelProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = kPanelClass;
+    RegisterClassExA(&wc);
+  }
+  return host->AddControl(kPanelClass, "", 0, x, y, width, height, 0, parent);
+}
+
+int PanelMessages(UINT message, HWND panel) {
+  int n = 0;
+  for (const PanelCount& c : panelCounts) {
+    if (c.message == message && (panel == nullptr || c.window == panel)) n += c.count;
+  }
+  return n;
+}
+
+void ClearPanelMessages() { panelCounts.clear(); }
 
 void ContainerSkinTest::Settle() {
   PumpMessages();

@@ -28,6 +28,9 @@ class ContainerSkinTest : public ::testing::Test {
   // An automatic radio button; first starts a group.
   HWND Radio(const char* text, HWND parent, int x, int y, bool first = false);
   HWND Label(const char* text, int x, int y, int width, int height, HWND parent = nullptr);
+  // A plain child window of a class of the test's own, whose procedure
+  // counts what reaches it and paints its client area kPanelColour.
+  HWND Panel(int x, int y, int width, int height, HWND parent = nullptr);
   // Invalidates and paints the host and all its children now.
   void Settle();
 
@@ -38,6 +41,12 @@ class ContainerSkinTest : public ::testing::Test {
 
   std::unique_ptr<HostWindow> host;
 };
+
+// What reached the own procedure of panel (of every panel when 0), counted
+// by message number.
+int PanelMessages(UINT message, HWND panel = nullptr);
+void ClearPanelMessages();
+inline constexpr std::uint32_t kPanelColour = 0x2040C0;  // 0x00RRGGBB
 
 PixelImage Screen(HWND control);  // the control's client area on screen
 PixelImage BehindClient(const HostWindow& host, HWND control);  // frame picture behind it

@@ -112,4 +112,32 @@ TEST_F(ContainerMessageTest, PushButtonInsideIsPaintedThroughTheContainer) {
   EXPECT_GT(CountDifferent(face, behind, 8), 100) << "no face was drawn";
 }
 
+// A container that has no skinned window above it cannot be composed: its
+// paint draws nothing and leaves the marks, so that it is painted in full
+// once it is back instead of being copied from a composite without it.
+TEST_F(ContainerMessageTest, APaintWithNothingBehindKeepsTheRedrawMarks) {
+  MakeHost();
+  HWND box = GroupBox("运营商", 0, 10, 10, 200, 80);
+  InstallContainerSkin(box);
+  Settle();
+  ContainerRecord* record = ContainerOf(box);
+  ASSERT_FALSE(record->redraw);
+  HWND plain = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 420, 40, 260, 160, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+  SetParent(box, plain);
+  PumpMessages();
+  record->redraw = 1;
+  record->backgroundStale = 1;
+  RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_TRUE(record->redraw);
+  EXPECT_TRUE(record->backgroundStale);
+
+  SetParent(box, host->get());
+  SetWindowPos(box, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_FALSE(record->redraw);
+  EXPECT_FALSE(record->backgroundStale);
+  DestroyWindow(plain);
+}
+
 }  // namespace

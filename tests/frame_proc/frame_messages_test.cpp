@@ -5,10 +5,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <vector>
+
 #include "skin/frame/frame_install.h"
 #include "skin/frame/frame_proc.h"
 #include "tests/control_host/control_host.h"
 #include "tests/frame_proc/frame_fixture.h"
+#include "tests/frame_proc/import_replacement.h"
 
 namespace {
 
@@ -106,26 +109,51 @@ TEST_F(FrameMessages, CloseCallbackDecidesAndARefusedCloseLeavesTheWindowWhole) 
   EXPECT_EQ(ListLength(WindowRecords), 0);
 }
 
-// Deactivating the application empties the working set in-process: no
-// helper program is written to the Windows folder.
+// The calls of SetProcessWorkingSetSize this program makes, seen through
+// its import table. Wine takes the request and leaves the working set as it
+// is, so the request itself is what the test can see.
+struct WorkingSetRequest {
+  DWORD processId = 0;
+  SIZE_T minimum = 0, maximum = 0;
+};
+std::vector<WorkingSetRequest> workingSetRequests;
+using SetWorkingSetFn = BOOL(WINAPI*)(HANDLE, SIZE_T, SIZE_T);
+SetWorkingSetFn systemSetWorkingSet = nullptr;
+
+BOOL WINAPI RecordingSetWorkingSet(HANDLE process, SIZE_T minimum, SIZE_T maximum) {
+  workingSetRequests.push_back({GetProcessId(process), minimum, maximum});
+  return systemSetWorkingSet(process, minimum, maximum);
+}
+
+// Deactivating the application empties the working set in-process: both
+// limits -1 for this process, once per deactivation, never on activation.
 TEST_F(FrameMessages, ActivationFlagsAndWorkingSetFlush) {
   TestFrame frame;
   frame.InstallLikeProgram();
   WindowRecord& r = frame.Record();
   SendMessageA(frame.get(), WM_ACTIVATE, WA_ACTIVE, 0);
-  EXPECT_EQ(r.active, 1);
+  EXPECT_TRUE(r.active);
   SendMessageA(frame.get(), WM_ACTIVATE, WA_INACTIVE, 0);
-  EXPECT_EQ(r.active, 0);
-  SendMessageA(frame.get(), WM_ACTIVATEAPP, 1, 0);
-  EXPECT_EQ(r.active, 1);
-  char windir[MAX_PATH] = {};
-  GetEnvironmentVariableA("windir", windir, MAX_PATH);
-  const std::string helper = std::string(windir) + "\\empty.exe";
-  DeleteFileA(helper.c_str());
-  SendMessageA(frame.get(), WM_ACTIVATEAPP, 0, 0);
-  EXPECT_EQ(r.active, 0);
-  EXPECT_EQ(GetFileAttributesA(helper.c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_GE(frame.Count(WM_ACTIVATEAPP), 2);
+  EXPECT_FALSE(r.active);
+
+  const ImportReplacement replaced("kernel32.dll", "SetProcessWorkingSetSize",
+                                   reinterpret_cast<void*>(RecordingSetWorkingSet));
+  ASSERT_NE(replaced.original(), nullptr) << "the program imports SetProcessWorkingSetSize";
+  systemSetWorkingSet = reinterpret_cast<SetWorkingSetFn>(replaced.original());
+  workingSetRequests.clear();
+  frame.ClearSeen();
+  SendMessageA(frame.get(), WM_ACTIVATEAPP, TRUE, 0);
+  EXPECT_TRUE(r.active);
+  EXPECT_TRUE(workingSetRequests.empty());
+  SendMessageA(frame.get(), WM_ACTIVATEAPP, FALSE, 0);
+  EXPECT_FALSE(r.active);
+  ASSERT_EQ(workingSetRequests.size(), 1u);
+  EXPECT_EQ(workingSetRequests[0].processId, GetCurrentProcessId());
+  EXPECT_EQ(workingSetRequests[0].minimum, static_cast<SIZE_T>(-1));
+  EXPECT_EQ(workingSetRequests[0].maximum, static_cast<SIZE_T>(-1));
+  SendMessageA(frame.get(), WM_ACTIVATEAPP, FALSE, 0);
+  EXPECT_EQ(workingSetRequests.size(), 2u);
+  EXPECT_EQ(frame.Count(WM_ACTIVATEAPP), 3) << "passed on every time";
 }
 
 class FrameControls : public FrameMessages {

@@ -5,6 +5,7 @@
 #include "graphics/gdiplus/gdiplus_lifetime.h"
 #include "graphics/paint/image_colour.h"
 #include "graphics/tooltip/tooltip.h"
+#include "skin/frame/frame_proc.h"
 #include "skin/frame/frame_render.h"
 #include "skin/frame/title_buttons.h"
 
@@ -46,6 +47,9 @@ void ResetFrameSkinState() {
   TitleButtonAction = RunTitleButtonAction;
   HotTitleButton = 0;
   if (ClassIcon == nullptr) ClassIcon = LoadIconA(nullptr, IDI_APPLICATION);
+  // Keeps the system's own mouse messages out of the frames.
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+  PumpMessages();
 }
 
 LPARAM PointParam(int x, int y) {
@@ -98,6 +102,7 @@ FrameWindow::FrameWindow(const FrameOptions& o) {
   const int i = AppendWindowRecord(std::move(rec));
   LayoutTitleButtons(i);
   WindowRecordAt(i)->needsFullRedraw = 1;
+  WindowRecordAt(i)->savedProc = ReplaceWindowProc(window_, FrameSkinProc);
   SetPropInt(window_, Hw_lbID, i);
   if (o.visible) {
     ShowWindow(window_, SW_SHOWNOACTIVATE);
@@ -107,11 +112,11 @@ FrameWindow::FrameWindow(const FrameOptions& o) {
 }
 
 FrameWindow::~FrameWindow() {
-  const int i = FindWindowRecord(window_);
+  if (!IsWindow(window_)) return;
   KillTimer(window_, reinterpret_cast<UINT_PTR>(window_));
   SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+  // The frame procedure removes the record on WM_NCDESTROY.
   DestroyWindow(window_);
-  if (i >= 1) RemoveWindowRecord(i);
   PumpMessages();
 }
 
@@ -121,27 +126,14 @@ WindowRecord& FrameWindow::record() const { return *WindowRecordAt(index()); }
 
 LRESULT CALLBACK FrameWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = reinterpret_cast<FrameWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  const int index = FindWindowRecord(window);
-  if (self == nullptr || index < 1) return DefWindowProcA(window, message, wParam, lParam);
+  if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(window, &ps);
-      if (WindowRecordAt(index)->needsFullRedraw != 0 || !WindowRecordAt(index)->frameDC) {
-        RenderFrame(index, dc, true);
-      } else {
-        BlitFrame(index, dc, true);
-      }
-      EndPaint(window, &ps);
-      return 0;
-    }
     case WM_TIMER:
       if (wParam == reinterpret_cast<WPARAM>(window)) {
         ++self->timerMessages;
-        const FadeActions actions = TitleButtonsFadeStep(index);
-        for (const ButtonPaint& p : actions.paints) self->timerPaints.push_back(p);
+        if (const WindowRecord* record = WindowRecordAt(FindWindowRecord(window))) {
+          self->timerFades.push_back({record->fadeIn, record->fadeOut});
+        }
         return 0;
       }
       break;

@@ -1,12 +1,12 @@
 // A skinned frame for the rendering and title-button tests: a real popup
 // window (326 x 393 like the program's) with a window record built as the
 // installer builds it (title band 50, buttons by style, the embedded
-// background picture stretched, title gloss).
+// background picture stretched, title gloss) and the frame procedure in
+// front of the window's own.
 //
-// Its procedure stands in for the frame procedure where these tests drive
-// it: WM_PAINT presents the back buffer, WM_TIMER with the window's own
-// identifier runs a fade step and logs what it painted, WM_SYSCOMMAND is
-// logged and not carried out.
+// The window's own procedure, behind the frame procedure, logs what reaches
+// it: the state of the fades after every fade-timer message, and the system
+// commands, which it does not carry out.
 #pragma once
 
 #include <windows.h>
@@ -37,7 +37,11 @@ class FrameWindow {
   int index() const;
   WindowRecord& record() const;
 
-  std::vector<ButtonPaint> timerPaints;  // fade steps run by the timer, in order
+  // The record's fades after each fade-timer message, in order.
+  struct FadeSnapshot {
+    FadeState fadeIn, fadeOut;
+  };
+  std::vector<FadeSnapshot> timerFades;
   int timerMessages = 0;
   std::vector<WPARAM> sysCommands;
 
@@ -46,6 +50,8 @@ class FrameWindow {
   HWND window_ = nullptr;
 };
 
+// Empty skin tables and start-up values; the cursor parked in a corner, away
+// from the test windows.
 void ResetFrameSkinState();
 LPARAM PointParam(int x, int y);
 PixelImage CaptureFrameDc(const FrameWindow& frame);

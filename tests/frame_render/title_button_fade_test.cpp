@@ -10,10 +10,15 @@
 
 namespace {
 
-std::vector<int> AlphasOf(const std::vector<ButtonPaint>& paints, int button) {
+// The steps a button went through, fading in or out, as the timer messages
+// left them: one entry per step that changed.
+std::vector<int> StepsOf(const std::vector<FrameWindow::FadeSnapshot>& fades, int button,
+                         bool fadingIn) {
   std::vector<int> out;
-  for (const ButtonPaint& p : paints) {
-    if (p.button == button) out.push_back(p.alpha);
+  for (const auto& f : fades) {
+    const FadeState& s = fadingIn ? f.fadeIn : f.fadeOut;
+    if (s.button != button) continue;
+    if (out.empty() || out.back() != s.step) out.push_back(s.step);
   }
   return out;
 }
@@ -28,8 +33,9 @@ bool PumpUntil(const std::function<bool()>& done) {
   return true;
 }
 
-const std::vector<int> kFadeIn{30, 60, 90, 120, 150, 180, 210, 240};
-const std::vector<int> kFadeOut{210, 180, 150, 120, 90, 60, 30, 0};
+// Eight steps each: the glow at step k has alpha 30 k fading in and
+// 240 - 30 k fading out.
+const std::vector<int> kAllSteps{1, 2, 3, 4, 5, 6, 7, 8};
 
 class TitleButtonFadeOnWindow : public ::testing::Test {
  protected:
@@ -55,27 +61,30 @@ class TitleButtonFadeOnWindow : public ::testing::Test {
     const WindowRecord& r = record();
     return CaptureDc(r.frameDC.get(), r.stripX - 2, 0, r.stripWidth + 1, 22);
   }
-  size_t PaintsOf(int button) { return AlphasOf(frame_->timerPaints, button).size(); }
+  size_t InSteps(int button) { return StepsOf(frame_->timerFades, button, true).size(); }
+  size_t OutSteps(int button) { return StepsOf(frame_->timerFades, button, false).size(); }
 
   std::unique_ptr<FrameWindow> frame_;
 };
 
+// The fades run on the frame procedure's WM_TIMER, driven by its
+// WM_MOUSEMOVE.
 TEST_F(TitleButtonFadeOnWindow, CrossFadeFromMinimiseToCloseThenTheTimerStops) {
   const PixelImage plain = Strip();
   const HWND w = frame_->get();
 
-  TitleButtonsMouseMove(index(), Over(1));
+  SendMessageA(w, WM_MOUSEMOVE, 0, Over(1));
   EXPECT_EQ(record().fadeTimerOn, 1);
   EXPECT_EQ(HotTitleButton, 1);
-  ASSERT_TRUE(PumpUntil([&] { return PaintsOf(1) >= 8; }));
-  EXPECT_EQ(AlphasOf(frame_->timerPaints, 1), kFadeIn);
+  ASSERT_TRUE(PumpUntil([&] { return InSteps(1) >= 8; }));
+  EXPECT_EQ(StepsOf(frame_->timerFades, 1, true), kAllSteps);
   EXPECT_GT(CountDifferent(plain, Strip(), 8), 100) << "the glow shows";
 
-  frame_->timerPaints.clear();
-  TitleButtonsMouseMove(index(), Over(2));
-  ASSERT_TRUE(PumpUntil([&] { return PaintsOf(1) >= 8 && PaintsOf(2) >= 8; }));
-  EXPECT_EQ(AlphasOf(frame_->timerPaints, 1), kFadeOut);
-  EXPECT_EQ(AlphasOf(frame_->timerPaints, 2), kFadeIn);
+  frame_->timerFades.clear();
+  SendMessageA(w, WM_MOUSEMOVE, 0, Over(2));
+  ASSERT_TRUE(PumpUntil([&] { return OutSteps(1) >= 8 && InSteps(2) >= 8; }));
+  EXPECT_EQ(StepsOf(frame_->timerFades, 1, false), kAllSteps);
+  EXPECT_EQ(StepsOf(frame_->timerFades, 2, true), kAllSteps);
 
   // Hot close: red glow at the button's top.
   const WindowRecord& r = record();
@@ -89,25 +98,28 @@ TEST_F(TitleButtonFadeOnWindow, CrossFadeFromMinimiseToCloseThenTheTimerStops) {
   EXPECT_EQ(CaptureClient(w).At(cx, 3), hot);
 
   // Out of the strip: the close button fades out, then the timer stops.
-  frame_->timerPaints.clear();
-  TitleButtonsMouseMove(index(), PointParam(100, 200));
+  frame_->timerFades.clear();
+  SendMessageA(w, WM_MOUSEMOVE, 0, PointParam(100, 200));
   EXPECT_EQ(record().fadeTimerOn, 0);
   EXPECT_EQ(HotTitleButton, 0);
-  ASSERT_TRUE(PumpUntil([&] { return PaintsOf(2) >= 8; }));
+  ASSERT_TRUE(PumpUntil([&] { return record().fadeOut.button == 0; }));
   PumpMessagesFor(150);
-  EXPECT_EQ(AlphasOf(frame_->timerPaints, 2), kFadeOut);
-  EXPECT_EQ(frame_->timerPaints.size(), 8u);
+  // The eighth step ends the fade and clears it in the same message.
+  EXPECT_EQ(StepsOf(frame_->timerFades, 2, false), std::vector<int>({1, 2, 3, 4, 5, 6, 7}));
+  EXPECT_EQ(frame_->timerFades.size(), 8u);
+  EXPECT_EQ(frame_->timerFades.back().fadeOut.button, 0);
   const int messages = frame_->timerMessages;
   PumpMessagesFor(150);
   EXPECT_EQ(frame_->timerMessages, messages) << "the timer was killed";
-  EXPECT_EQ(record().fadeOut.button, 0);
-  // Back to the rendered look: nothing piled up over the fades.
+  // Back to the rendered look: the last step painted alpha 0, and nothing
+  // piled up over the fades.
   EXPECT_EQ(CountDifferent(plain, Strip(), 2), 0);
 }
 
 TEST_F(TitleButtonFadeOnWindow, PressedCloseIsRedAtTheTopAndShowsOnScreen) {
   const WindowRecord& r = record();
-  EXPECT_EQ(TitleButtonsPress(index(), Over(2)), 2);
+  SendMessageA(frame_->get(), WM_LBUTTONDOWN, MK_LBUTTON, Over(2));
+  EXPECT_EQ(HotTitleButton, 2);
   const int x = static_cast<int>(r.titleButtons[1]->rect.x) + 4;
   const std::uint32_t top = CaptureDc(r.frameDC.get(), x, 2, 1, 1).At(0, 0);
   EXPECT_GT(static_cast<int>((top >> 16) & 0xFF), 200) << RgbText(top);
