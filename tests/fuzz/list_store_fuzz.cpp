@@ -1,16 +1,13 @@
-// libFuzzer target for the list logic: the prefix filter in pieces against
-// the filter's written rule, and the stored text's lines and positions
-// against each other. Built with -DPX_FUZZ=ON by clang on the host:
-//   cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DPX_FUZZ=ON
-//   cmake --build build/fuzz --target list_logic_fuzz
-//   build/fuzz/tests/pure/list_logic_fuzz -max_total_time=60
+// The list logic of the full-list store and the sliced fill: the prefix
+// filter in pieces against the filter's written rule, and the stored text's
+// lines and positions against each other.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 
 #include "app/list_store_text.h"
 #include "app/prefix_filter.h"
+#include "tests/fuzz/fuzz_input.h"
 
 namespace {
 
@@ -24,10 +21,6 @@ Text ReferenceFilter(const Text& list, const Text& prefix) {
   return kept;
 }
 
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -39,31 +32,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Text list(reinterpret_cast<const char*>(data + 3 + prefixLength), size - 3 - prefixLength);
 
   const Text expected = ReferenceFilter(list, prefix);
-  Check(FilterByPrefix(list, prefix) == expected);
+  FUZZ_CHECK(FilterByPrefix(list, prefix) == expected);
   Text pieces;
   std::size_t from = 0;
   for (;;) {
     const FilterPiece piece = FilterByPrefixPiece(list, prefix, from, maxKept, maxScan, pieces);
-    Check(piece.keptLines <= maxKept);
+    FUZZ_CHECK(piece.keptLines <= maxKept);
     if (piece.done) break;
-    Check(piece.next > from);
+    FUZZ_CHECK(piece.next > from);
     from = piece.next;
   }
-  Check(pieces == expected);
+  FUZZ_CHECK(pieces == expected);
 
   const std::size_t lines = StoredLineCount(list);
   std::size_t previousEnd = 0;
   for (std::size_t i = 0; i < lines; ++i) {
     StoredLine line, found;
-    Check(StoredLineAt(list, i, line));
-    Check(line.begin >= previousEnd && line.begin <= line.end && line.end <= line.breakEnd &&
+    FUZZ_CHECK(StoredLineAt(list, i, line));
+    FUZZ_CHECK(line.begin >= previousEnd && line.begin <= line.end && line.end <= line.breakEnd &&
           line.breakEnd <= list.size());
-    Check(StoredLineOfByte(list, line.begin, found) == i && found.begin == line.begin);
+    FUZZ_CHECK(StoredLineOfByte(list, line.begin, found) == i && found.begin == line.begin);
     previousEnd = line.breakEnd;
   }
   StoredLine none;
-  Check(!StoredLineAt(list, lines, none));
+  FUZZ_CHECK(!StoredLineAt(list, lines, none));
   const std::size_t characters = CharCountBefore(list, list.size());
-  for (std::size_t c = 0; c <= characters; ++c) Check(CharCountBefore(list, ByteOffsetOfChar(list, c)) == c);
+  for (std::size_t c = 0; c <= characters; ++c) FUZZ_CHECK(CharCountBefore(list, ByteOffsetOfChar(list, c)) == c);
   return 0;
 }
