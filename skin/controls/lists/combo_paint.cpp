@@ -3,7 +3,6 @@
 // on screen and in the composite with the colour key.
 #include <vector>
 
-#include "skin/controls/pictures/decoded_arrows.h"
 #include "graphics/gdiplus/gdiplus_objects.h"
 #include "graphics/paint/background_owner.h"
 #include "graphics/paint/colour_convert.h"
@@ -14,6 +13,7 @@
 #include "skin/controls/colour_key/keyed_present.h"
 #include "skin/controls/lists/list_combo_rules.h"
 #include "skin/controls/lists/list_skin.h"
+#include "skin/controls/pictures/decoded_arrows.h"
 #include "graphics/paint/control_background.h"
 #include "skin/state/gdi_owners.h"
 #include "skin/controls/buttons/push_button_skin.h"
