@@ -16,7 +16,7 @@ void BarSkinTest::TearDown() {
   ResetControlSkinState();
 }
 
-void BarSkinTest::MakeHost(int width, int height, bool keepPicture) {
+void BarSkinTest::MakeHost(int width, int height, bool keepPicture, COLORREF fill) {
   host = std::make_unique<HostWindow>(60, 60, width, height);
   host->hook = [this](HWND, UINT message, WPARAM, LPARAM lParam, LRESULT*) {
     if (message == WM_NOTIFY) notifyCodes.push_back(reinterpret_cast<const NMHDR*>(lParam)->code);
@@ -24,7 +24,7 @@ void BarSkinTest::MakeHost(int width, int height, bool keepPicture) {
     return false;
   };
   if (!keepPicture) {
-    HBRUSH brush = CreateSolidBrush(kGrey);
+    HBRUSH brush = CreateSolidBrush(fill);
     RECT all{0, 0, width, height};
     FillRect(host->Record().frameDC.get(), &all, brush);
     DeleteObject(brush);

@@ -27,8 +27,8 @@ class BarSkinTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // The host, its frame picture plain grey unless keepPicture.
-  void MakeHost(int width = 360, int height = 240, bool keepPicture = false);
+  // The host, its frame picture plain fill (grey) unless keepPicture.
+  void MakeHost(int width = 360, int height = 240, bool keepPicture = false, COLORREF fill = kGrey);
   HWND Add(const char* cls, DWORD style, int x, int y, int width, int height, int id = 0,
            const char* text = "");
   // The four installers on the host, then every child paints through its skin.

@@ -70,4 +70,44 @@ TEST_F(BarInstallTest, AListViewsHeaderIsRegisteredWithTheListViewsFont) {
   DeleteObject(font);
 }
 
+TEST(TrackbarTickPlacement, NoTicksThenTopThenBothElseBottom) {
+  EXPECT_EQ(TrackbarTickPlacement(TBS_NOTICKS | TBS_TOP | TBS_BOTH), kTicksNone);
+  EXPECT_EQ(TrackbarTickPlacement(TBS_TOP | TBS_BOTH), kTicksTop);
+  EXPECT_EQ(TrackbarTickPlacement(TBS_BOTH | TBS_VERT), kTicksBoth);
+  EXPECT_EQ(TrackbarTickPlacement(TBS_AUTOTICKS), kTicksBottom);
+  EXPECT_EQ(TrackbarTickPlacement(0), kTicksBottom);
+}
+
+TEST_F(BarInstallTest, TheRecordsTakeTheirFieldsFromTheStyles) {
+  MakeHost(400, 300);
+  HWND verticalTrack = Add(TRACKBAR_CLASSA, TBS_VERT | TBS_ENABLESELRANGE | TBS_BOTH, 10, 10, 30, 120);
+  HWND topTrack = Add(TRACKBAR_CLASSA, TBS_TOP, 50, 10, 120, 30);
+  HWND bareTrack = Add(TRACKBAR_CLASSA, TBS_NOTICKS, 50, 50, 120, 30);
+  HWND verticalBar = Add(PROGRESS_CLASSA, PBS_VERTICAL, 190, 10, 16, 100);
+  HWND bar = Add(PROGRESS_CLASSA, 0, 220, 10, 100, 16);
+  HWND across = Add(UPDOWN_CLASSA, UDS_HORZ, 220, 40, 36, 18);
+  HWND upright = Add(UPDOWN_CLASSA, 0, 270, 40, 18, 36);
+  HWND buttons = Add(WC_HEADERA, HDS_BUTTONS, 10, 150, 200, 22);
+  HWND flat = Add(WC_HEADERA, 0, 10, 190, 200, 22);
+  Install();
+  WindowRecord& r = Record();
+  auto track = [&](HWND w) { return r.trackbars[GetPropInt(w, Hw_lbID) - 1].get(); };
+  EXPECT_TRUE(track(verticalTrack)->vertical);
+  EXPECT_TRUE(track(verticalTrack)->selectionRange);
+  EXPECT_EQ(track(verticalTrack)->tickPlacement, kTicksBoth);
+  EXPECT_FALSE(track(topTrack)->vertical);
+  EXPECT_FALSE(track(topTrack)->selectionRange);
+  EXPECT_EQ(track(topTrack)->tickPlacement, kTicksTop);
+  EXPECT_EQ(track(bareTrack)->tickPlacement, kTicksNone);
+  EXPECT_TRUE(r.progressBars[GetPropInt(verticalBar, Hw_lbID) - 1]->vertical);
+  EXPECT_FALSE(r.progressBars[GetPropInt(bar, Hw_lbID) - 1]->vertical);
+  EXPECT_TRUE(r.upDowns[GetPropInt(across, Hw_lbID) - 1]->horizontal);
+  EXPECT_FALSE(r.upDowns[GetPropInt(upright, Hw_lbID) - 1]->horizontal);
+  EXPECT_TRUE(r.headers[GetPropInt(buttons, Hw_lbID) - 1]->clickable);
+  EXPECT_FALSE(r.headers[GetPropInt(flat, Hw_lbID) - 1]->clickable);
+  for (HWND w : {verticalTrack, topTrack, bareTrack, verticalBar, bar, across, upright, buttons, flat}) {
+    EXPECT_EQ(GetPropInt(w, Hw_FuID), Index());
+  }
+}
+
 }  // namespace

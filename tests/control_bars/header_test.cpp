@@ -100,4 +100,42 @@ TEST_F(HeaderTest, AnItemIconIsDrawnAndTheImageListOutlivesTheHeader) {
   EXPECT_TRUE(ImageList_Destroy(images));
 }
 
+TEST_F(HeaderTest, TheLastItemOfAListViewsHeaderReachesTheListViewsRightEdge) {
+  MakeHost(360, 240);
+  HWND list = Add(WC_LISTVIEWA, LVS_REPORT, 20, 20, 300, 150);
+  for (int i = 0; i < 2; ++i) {
+    LVCOLUMNA column{};
+    column.mask = LVCF_WIDTH | LVCF_TEXT;
+    column.cx = 80;
+    column.pszText = const_cast<char*>("列");
+    SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
+  }
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  ASSERT_NE(header, nullptr);
+  Install();
+  InvalidateRect(header, nullptr, FALSE);
+  PumpMessages();
+  RECT client{};
+  GetClientRect(list, &client);
+  RECT item{};
+  SendMessageA(header, HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+  ASSERT_EQ(item.right, 160);
+  ASSERT_GT(client.right, 220);
+  const PixelImage shot = CaptureClient(header);
+  const int h = item.bottom - item.top;
+  // Past the columns the last item's face goes on to the edge: white 80 to
+  // accent 120 downwards over the grey, not the grey behind the header.
+  for (int x : {170, 200, static_cast<int>(client.right) - 4}) {
+    const std::uint32_t face = Over(0x808080, Between({kWhiteRgb, 80}, {kAccentRgb, 120}, (h - 3.5) / h));
+    EXPECT_TRUE(NearRgb(shot.At(x, h - 4), face, 10)) << x << " " << RgbText(shot.At(x, h - 4)) << " face " << RgbText(face);
+  }
+  // Its divider is at the list view's edge, not where the column ends.
+  const int row = h / 2;
+  const std::uint32_t faceAtRow = shot.At(200, row);
+  EXPECT_TRUE(NearRgb(shot.At(159, row), faceAtRow, 4)) << RgbText(shot.At(159, row));
+  EXPECT_FALSE(NearRgb(shot.At(79, row), faceAtRow, 4)) << "no divider after the first item";
+  EXPECT_FALSE(NearRgb(shot.At(client.right - 1, row), faceAtRow, 4)) << "no divider at the edge";
+  DestroyWindow(list);
+}
+
 }  // namespace

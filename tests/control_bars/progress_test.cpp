@@ -45,4 +45,35 @@ TEST_F(ProgressTest, TheFillFollowsThePositionAcrossTheTrough) {
   }
 }
 
+TEST_F(ProgressTest, AVerticalBarGrowsFromTheBottomWithItsGradientsAcross) {
+  constexpr int kW = 20, kH = 200;
+  MakeHost(300, 260);
+  HWND bar = Add(PROGRESS_CLASSA, PBS_VERTICAL, 40, 20, kW, kH, 5);
+  Install();
+  EXPECT_TRUE(Record().progressBars[0]->vertical);
+  const PixelImage bg = CaptureBackground(*host, bar);
+  for (int percent : {0, 50, 100}) {
+    SendMessageA(bar, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+    PumpMessages();
+    const PixelImage shot = Screen(bar);
+    const int top = kH - kH * percent / 100;  // the bar fills from here down
+    int wrong = 0;
+    std::string first;
+    for (int x = 3; x <= kW - 5; ++x) {
+      const double f = (x + 0.5) / (kW - 1);
+      for (int y = 3; y <= kH - 5; ++y) {
+        if (y > top - 2 && y < top + 6) continue;  // the bar's rounded end and outline
+        std::uint32_t expected = Over(bg.At(x, y), Between({kWhiteRgb, 160}, {kBlackRgb, 30}, f));
+        if (y >= top + 6) expected = Over(expected, Between({kWhiteRgb, 90}, {kAccentRgb, 255}, f));
+        if (!NearRgb(shot.At(x, y), expected, 10) && wrong++ == 0) {
+          first = std::to_string(x) + "," + std::to_string(y) + " " + RgbText(shot.At(x, y)) +
+                  " expected " + RgbText(expected);
+        }
+      }
+    }
+    EXPECT_EQ(wrong, 0) << percent << "%: " << first;
+    EXPECT_EQ(CountDifferent(CaptureComposite(*host, bar), shot, 2), 0) << percent << "%";
+  }
+}
+
 }  // namespace

@@ -116,8 +116,17 @@ TEST_F(ButtonBehaviourTest, AButtonWithoutAValidRecordPassesEverythingOn) {
   EXPECT_EQ(Clicks(b), 1);
   SendMessageA(radio, BM_CLICK, 0, 0);
   EXPECT_EQ(SendMessageA(radio, BM_GETCHECK, 0, 0), BST_CHECKED);
-  InvalidateRect(radio, nullptr, TRUE);
-  UpdateWindow(radio);  // paints without a record: must not crash
+  // Without a record the paint is passed on: the control shows the system's
+  // own look, as a radio button that was never skinned does.
+  HWND plain = Add("孤", BS_AUTORADIOBUTTON, 120, 60, 80, 20, 73);
+  SendMessageA(plain, BM_SETCHECK, BST_CHECKED, 0);
+  SetFocus(host->get());  // the click left the focus rectangle on it
+  for (HWND r : {radio, plain}) {
+    InvalidateRect(r, nullptr, TRUE);
+    UpdateWindow(r);
+  }
+  EXPECT_EQ(CountDifferent(Screen(radio), Screen(plain), 0), 0);
+  EXPECT_EQ(GetUpdateRect(radio, nullptr, FALSE), FALSE);
 }
 
 }  // namespace

@@ -2,9 +2,62 @@
 // hold, and that nothing is registered twice.
 #include "button_fixture.h"
 
+#include "skin/controls/buttons/button_styles.h"
+
 namespace {
 
 using ButtonInstallTest = ButtonSkinTest;
+
+// Every button type goes to one skin or to none; the other style bits do
+// not matter.
+TEST(ButtonStyles, EachButtonTypeGoesToOneSkinOrToNone) {
+  enum Skin { kNone, kPush, kCheck, kRadio };
+  const Skin skins[16] = {
+      kPush,   // 0x0 BS_PUSHBUTTON
+      kPush,   // 0x1 BS_DEFPUSHBUTTON
+      kCheck,  // 0x2 BS_CHECKBOX
+      kCheck,  // 0x3 BS_AUTOCHECKBOX
+      kNone,   // 0x4 BS_RADIOBUTTON: keeps the system look
+      kNone,   // 0x5 BS_3STATE
+      kNone,   // 0x6 BS_AUTO3STATE
+      kNone,   // 0x7 BS_GROUPBOX
+      kPush,   // 0x8 BS_USERBUTTON
+      kRadio,  // 0x9 BS_AUTORADIOBUTTON
+      kCheck,  // 0xA
+      kNone,   // 0xB BS_OWNERDRAW: its owner draws it
+      kNone,   kNone, kNone, kNone};
+  for (std::uint32_t type = 0; type < 16; ++type) {
+    for (std::uint32_t other : {0u, static_cast<std::uint32_t>(BS_LEFTTEXT | WS_TABSTOP | WS_GROUP)}) {
+      const std::uint32_t style = type | other;
+      const bool ownerDraw = IsOwnerDrawStyle(style);
+      EXPECT_EQ(IsPushButtonStyle(style), skins[type] == kPush) << "type " << type;
+      EXPECT_EQ(IsCheckBoxStyle(style) && !ownerDraw, skins[type] == kCheck) << "type " << type;
+      EXPECT_EQ(IsRadioStyle(style) && !ownerDraw, skins[type] == kRadio) << "type " << type;
+    }
+  }
+}
+
+TEST_F(ButtonInstallTest, PlainCheckBoxesAndType0xAAreCheckBoxesAndAPlainRadioButtonKeepsItsLook) {
+  MakeHost();
+  HWND check = Add("勾选", BS_CHECKBOX, 10, 10, 80, 20);
+  HWND box = Add("方框", 0xA, 10, 40, 80, 20);
+  HWND radio = Add("单选", BS_RADIOBUTTON, 10, 70, 80, 20);
+  const LONG_PTR radioProc = GetWindowLongPtrA(radio, GWLP_WNDPROC);
+  const LONG checkStyle = GetWindowLongA(check, GWL_STYLE);
+  Install();
+  ASSERT_NE(RecordOf(check), nullptr);
+  ASSERT_NE(RecordOf(box), nullptr);
+  EXPECT_EQ(RecordOf(check)->kind, kButtonKindCheck);
+  EXPECT_EQ(RecordOf(box)->kind, kButtonKindCheck);
+  EXPECT_EQ(GetWindowLongA(check, GWL_STYLE), checkStyle) << "check boxes are not made owner-drawn";
+  EXPECT_EQ(FindButtonRecord(Index(), radio), 0);
+  EXPECT_EQ(GetWindowLongPtrA(radio, GWLP_WNDPROC), radioProc);
+  EXPECT_EQ(GetPropA(radio, Hw_lbID), nullptr);
+  // A check box of the plain kind is painted by the skin with its check state.
+  const PixelImage unchecked = Screen(check);
+  SendMessageA(check, BM_SETCHECK, BST_CHECKED, 0);
+  EXPECT_GT(CountDifferent(unchecked, Screen(check), 10), 20) << "no check mark painted at once";
+}
 
 TEST_F(ButtonInstallTest, PlainAndDefaultPushButtonsRadiosAndCheckBoxesAreSkinned) {
   MakeHost();

@@ -88,4 +88,29 @@ TEST_F(CheckRadioLookTest, CheckMarkIsTheTintedTickDrawnTwice) {
   EXPECT_EQ(nearerTwice, edgePixels);
 }
 
+TEST_F(CheckRadioLookTest, CheckBoxHoverRingsTheBoxWithAHaloAndTintsTheBox) {
+  const PixelImage background = CaptureBackground(*host, check);
+  const PixelImage plain = Check(0);
+  const PixelImage hot = Check(kPaintHot);
+  // The box is (2, 4, 12, 12); the halo the rounded square (-1, 1, 18, 18).
+  // Between the two the halo glows; outside it nothing changes.
+  for (auto [x, y] : {std::pair{8, 2}, {0, 10}, {15, 10}, {8, 16}}) {
+    EXPECT_FALSE(NearRgb(hot.At(x, y), plain.At(x, y), 10)) << x << "," << y << " " << RgbText(hot.At(x, y));
+  }
+  for (auto [x, y] : {std::pair{8, 0}, {18, 10}, {40, 10}}) {
+    EXPECT_TRUE(NearRgb(hot.At(x, y), background.At(x, y), 1)) << x << "," << y;
+  }
+  // The box itself is tinted with the accent, most at its top-left corner
+  // (accent at 90 there, white at 30 at the bottom right).
+  EXPECT_GT(MeanBlueMinusRed(hot, 5, 7, 7, 9), MeanBlueMinusRed(plain, 5, 7, 7, 9) + 15);
+  EXPECT_GT(MeanBlueMinusRed(hot, 5, 7, 7, 9) - MeanBlueMinusRed(plain, 5, 7, 7, 9),
+            MeanBlueMinusRed(hot, 10, 12, 12, 14) - MeanBlueMinusRed(plain, 10, 12, 12, 14) + 5);
+  EXPECT_EQ(CountDifferent(hot, CaptureComposite(*host, check), 2), 0);
+  // The mouse over the control shows the same look, leaving it the plain one.
+  SendMessageA(check, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+  EXPECT_EQ(CountDifferent(hot, Screen(check), 2), 0);
+  SendMessageA(check, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(CountDifferent(plain, Screen(check), 2), 0);
+}
+
 }  // namespace

@@ -2,7 +2,11 @@
 // the background behind the button and with a model of the layers.
 #include "button_fixture.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+
+#include "graphics/gdiplus/gdiplus_objects.h"
 
 namespace {
 
@@ -133,6 +137,169 @@ TEST_F(PushButtonLookTest, DisabledFaceIsSilverToTheRectangularEdges) {
   PumpMessages();
   EXPECT_NE(host->lastDrawItem.itemState & ODS_DISABLED, 0u);
   EXPECT_EQ(CountDifferent(disabled, Screen(button), 2), 0);
+}
+
+}  // namespace
+
+// The caption: laid out centred in the button 2 pixels below the centre
+// line, in the colour of Kj_Ztys (black without it) and the control's font,
+// and replaced by WM_SETTEXT.
+namespace {
+
+constexpr int kCaptionW = 120, kCaptionH = 36;
+
+// The bounding box of the pixels where a and b differ by more than
+// tolerance; empty (right <= left) when they do not.
+RECT DifferenceBox(const PixelImage& a, const PixelImage& b, int tolerance) {
+  RECT box{a.width, a.height, 0, 0};
+  for (int y = 0; y < a.height; ++y) {
+    for (int x = 0; x < a.width; ++x) {
+      if (NearRgb(a.At(x, y), b.At(x, y), tolerance)) continue;
+      box.left = std::min<LONG>(box.left, x);
+      box.top = std::min<LONG>(box.top, y);
+      box.right = std::max<LONG>(box.right, x + 1);
+      box.bottom = std::max<LONG>(box.bottom, y + 1);
+    }
+  }
+  return box;
+}
+
+class PushButtonCaptionTest : public ButtonSkinTest {
+ protected:
+  void SetUp() override {
+    ButtonSkinTest::SetUp();
+    MakeHost(360, 220);
+  }
+  HWND AddButton(const char* caption, int y, HFONT font = nullptr) {
+    HWND b = Add(caption, BS_PUSHBUTTON, 30, y, kCaptionW, kCaptionH);
+    if (font != nullptr) SendMessageA(b, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return b;
+  }
+  PixelImage Look(HWND button, int state = 0) {
+    Canvas canvas(kCaptionW, kCaptionH, RGB(255, 0, 255));
+    PaintPushButton(button, canvas.dc(), state, RECT{0, 0, kCaptionW, kCaptionH});
+    return canvas.Pixels();
+  }
+  // The same face without its caption.
+  PixelImage Bare(HWND button, int state = 0) {
+    ButtonRecord* record = RecordOf(button);
+    const Text caption = record->caption;
+    record->caption.clear();
+    PixelImage bare = Look(button, state);
+    RecordOf(button)->caption = caption;
+    return bare;
+  }
+  RECT CaptionBox(HWND button, int state = 0) { return DifferenceBox(Look(button, state), Bare(button, state), 24); }
+
+  // Where GDI+ puts text in the record's font, centred in (0, 0, W, H).
+  RECT CentredTextBox(HWND button) {
+    const ButtonRecord* record = RecordOf(button);
+    Canvas canvas(kCaptionW, kCaptionH, RGB(255, 255, 255));
+    const PixelImage blank = canvas.Pixels();
+    {
+      Graphics g;
+      Font font;
+      StringFormat format;
+      SolidBrush black;
+      EXPECT_TRUE(g.CreateFromHDC(canvas.dc()));
+      EXPECT_TRUE(font.Create(record->fontFace, static_cast<float>(record->fontSize), record->fontStyle, UnitWorld));
+      EXPECT_TRUE(format.Create());
+      format.SetAlign(StringAlignmentCenter);
+      format.SetLineAlign(StringAlignmentCenter);
+      EXPECT_TRUE(black.Create(0xFF000000u));
+      g.DrawString(record->caption, font, black, RectF{0, 0, kCaptionW, kCaptionH}, &format);
+      g.Flush(true);
+    }
+    return DifferenceBox(canvas.Pixels(), blank, 24);
+  }
+};
+
+// The most saturated pixel of the caption: the one farthest from the bare face.
+std::uint32_t StrongestCaptionPixel(const PixelImage& look, const PixelImage& bare) {
+  std::uint32_t strongest = 0;
+  int best = -1;
+  for (int i = 0; i < look.width * look.height; ++i) {
+    const std::uint32_t a = look.pixels[i] & 0xFFFFFF, b = bare.pixels[i] & 0xFFFFFF;
+    int d = 0;
+    for (int s = 0; s <= 16; s += 8) d += std::abs(int((a >> s) & 0xFF) - int((b >> s) & 0xFF));
+    if (d > best) {
+      best = d;
+      strongest = a;
+    }
+  }
+  return strongest;
+}
+
+TEST_F(PushButtonCaptionTest, CaptionIsCentredTwoPixelsBelowTheCentreLine) {
+  HWND b = AddButton("提取ip", 20);
+  Install();
+  const RECT seen = CaptionBox(b);
+  const RECT model = CentredTextBox(b);
+  ASSERT_LT(seen.left, seen.right) << "no caption drawn";
+  ASSERT_LT(model.left, model.right);
+  EXPECT_NEAR(seen.left, model.left, 1);
+  EXPECT_NEAR(seen.right, model.right, 1);
+  EXPECT_NEAR(seen.top, model.top + 2, 1);
+  EXPECT_NEAR(seen.bottom, model.bottom + 2, 1);
+  // What the owner draw put on screen is this look.
+  EXPECT_EQ(CountDifferent(Look(b), Screen(b), 2), 0);
+}
+
+TEST_F(PushButtonCaptionTest, CaptionIsInTheColourOfKjZtysAndBlackWithoutIt) {
+  HWND black = AddButton("提取ip", 20);
+  HWND red = AddButton("提取ip", 70);
+  Install();
+  ASSERT_EQ(GetPropA(black, Kj_Ztys), nullptr);
+  SetPropInt(red, Kj_Ztys, static_cast<int>(RGB(200, 0, 0)));
+  const std::uint32_t plain = StrongestCaptionPixel(Look(black), Bare(black));
+  EXPECT_TRUE(NearRgb(plain, 0x000000, 40)) << RgbText(plain);
+  const std::uint32_t tinted = StrongestCaptionPixel(Look(red), Bare(red));
+  EXPECT_TRUE(NearRgb(tinted, 0xC80000, 40)) << RgbText(tinted);
+  // The hot face keeps the caption's colour.
+  EXPECT_TRUE(NearRgb(StrongestCaptionPixel(Look(red, kPaintHot), Bare(red, kPaintHot)), 0xC80000, 40));
+}
+
+TEST_F(PushButtonCaptionTest, CaptionIsDrawnInTheControlsFont) {
+  HFONT large = CreateFontA(-24, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "宋体");
+  HWND plain = AddButton("提取", 20);
+  HWND big = AddButton("提取", 70, large);
+  Install();
+  EXPECT_EQ(RecordOf(plain)->fontFace, DefaultControlFontFace()) << "no font of its own";
+  EXPECT_EQ(RecordOf(plain)->fontSize, kDefaultControlFontSize);
+  EXPECT_EQ(RecordOf(plain)->fontStyle, 0);
+  const ControlFont read = ReadControlFont(big);
+  EXPECT_EQ(RecordOf(big)->fontFace, read.face);
+  EXPECT_GE(RecordOf(big)->fontSize, 23);  // the 24-pixel font, as GDI+ sizes it
+  EXPECT_EQ(RecordOf(big)->fontStyle & FontStyleBold, FontStyleBold);
+  const RECT small = CaptionBox(plain);
+  const RECT wide = CaptionBox(big);
+  ASSERT_LT(small.left, small.right);
+  EXPECT_GE(wide.bottom - wide.top, small.bottom - small.top + 8);
+  EXPECT_GE(wide.right - wide.left, (small.right - small.left) * 3 / 2);
+  const RECT model = CentredTextBox(big);
+  EXPECT_NEAR(wide.left, model.left, 1);
+  EXPECT_NEAR(wide.right, model.right, 1);
+  DestroyWindow(big);
+  DeleteObject(large);
+}
+
+TEST_F(PushButtonCaptionTest, SetTextReplacesTheCaptionThatIsDrawn) {
+  HWND b = AddButton("提取ip", 20);
+  Install();
+  const RECT before = CaptionBox(b);
+  SendMessageA(b, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("复制"));
+  PumpMessages();
+  EXPECT_EQ(RecordOf(b)->caption, Text("复制"));
+  char text[16] = {};
+  GetWindowTextA(b, text, sizeof(text));
+  EXPECT_STREQ(text, "复制") << "the button's own text changes too";
+  const RECT after = CaptionBox(b);
+  EXPECT_LT(after.right - after.left, before.right - before.left);
+  const RECT model = CentredTextBox(b);
+  EXPECT_NEAR(after.left, model.left, 1);
+  EXPECT_NEAR(after.top, model.top + 2, 1);
+  EXPECT_EQ(CountDifferent(Look(b), Screen(b), 2), 0) << "the screen shows the new caption";
+  SavePng(Screen(b), "push_button_caption.png");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Drawn scroll-bar windows: the painted bar (pixels on a uniform
 // background), its highlights and the hit tests in screen coordinates.
+#include "skin/controls/pictures/decoded_arrows.h"
 #include "tests/control_edit/edit_fixture.h"
 
 namespace {
@@ -99,10 +100,114 @@ TEST_F(ScrollBars, HitTestsUseTheStoredPartsInScreenCoordinates) {
   EXPECT_EQ(HitTestHorizontalBar(edit, MAKELPARAM(h.right - 4, h.top + 5)), kScrollPartSecondArrow);
   EXPECT_EQ(HitTestHorizontalBar(edit, MAKELPARAM(h.right - 3, h.top + 5)), kScrollPartNone);
 
-  // A box without a record hits and paints nothing.
+  // A box without a record hits nothing and paints nothing: neither on the
+  // screen nor into the composite, nor into another box's parts.
   HWND stranger = AddEdit(kMultiLineStyle, 0, 300, 100, 80, 80);
+  PumpMessages();
+  const PixelImage composite = CaptureDc(host->Record().frameCopy.get(), 0, 0, host->width(), host->height());
+  const PixelImage screen = CaptureClient(host->get());
+  const RECT thumb = RecordOf(edit).verticalParts[2];
   EXPECT_EQ(HitTestVerticalBar(stranger, MAKELPARAM(r.left + 1, r.top + 1)), kScrollPartNone);
+  EXPECT_EQ(HitTestHorizontalBar(stranger, MAKELPARAM(h.right - 4, h.top + 5)), kScrollPartNone);
   PaintVerticalScrollBar(stranger, kScrollPartThumb);
+  PaintHorizontalScrollBar(stranger, kScrollPartThumb);
+  EXPECT_EQ(CountDifferent(composite, CaptureDc(host->Record().frameCopy.get(), 0, 0, host->width(), host->height()), 0), 0);
+  EXPECT_EQ(CountDifferent(screen, CaptureClient(host->get()), 0), 0);
+  EXPECT_TRUE(EqualRect(&thumb, &RecordOf(edit).verticalParts[2]));
+}
+
+TEST_F(ScrollBars, TheBarWindowPaintsTheDrawnBarOnItsOwnPaint) {
+  HWND edit = MakeBox();
+  HWND bar = VerticalBar(edit);
+  EXPECT_EQ(GetPropHandle<HWND>(bar, Mngd_zct), edit);
+  EXPECT_FALSE(IsWindowEnabled(bar)) << "the mouse must reach the standard bar below";
+  PaintVerticalScrollBar(edit, kScrollPartThumb);
+  const PixelImage hot = CaptureClient(bar);
+  PaintVerticalScrollBar(edit, kScrollPartNone);
+  const PixelImage plain = CaptureClient(bar);
+  // Something else drew over the bar window; its own paint puts the plain
+  // drawn bar back.
+  HDC dc = GetDC(bar);
+  RECT all = {0, 0, plain.width, plain.height};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  ReleaseDC(bar, dc);
+  PaintVerticalScrollBar(edit, kScrollPartThumb);
+  InvalidateRect(bar, nullptr, TRUE);
+  UpdateWindow(bar);
+  EXPECT_EQ(CountDifferent(CaptureClient(bar), plain, 2), 0);
+  EXPECT_GT(CountDifferent(hot, plain, 2), 20);
+  EXPECT_EQ(GetUpdateRect(bar, nullptr, FALSE), FALSE);
+  EXPECT_EQ(CountDifferent(CaptureComposite(*host, bar), plain, 2), 0);
+}
+
+// A disabled standard bar (the text fits the box): track and arrow
+// buttons, but no thumb and no highlight.
+TEST_F(ScrollBars, ADisabledStandardBarGetsNoThumbAndNoHighlight) {
+  HWND edit = MakeBox();
+  HWND bar = VerticalBar(edit);
+  PaintVerticalScrollBar(edit, kScrollPartNone);
+  const PixelImage enabled = CaptureClient(bar);
+  // With nothing left to scroll the standard bar is disabled as a whole.
+  SetWindowTextA(edit, "x");
+  PumpMessages();
+  ASSERT_EQ(ReadStandardBar(edit, ScrollBarOrientation::Vertical).rgstate[0] & STATE_SYSTEM_UNAVAILABLE,
+            static_cast<DWORD>(STATE_SYSTEM_UNAVAILABLE));
+  PaintVerticalScrollBar(edit, kScrollPartNone);
+  const PixelImage disabled = CaptureClient(bar);
+  const int mid = disabled.width / 2;
+  const RowSpan thumb =
+      DifferingSpan(disabled, true, mid, 18, disabled.height - 18, disabled.At(mid, disabled.height - 20), 3);
+  EXPECT_EQ(thumb.first, -1) << "a thumb from " << thumb.first << " to " << thumb.last;
+  EXPECT_GT(CountDifferent(enabled, disabled, 3), 20);
+  for (int part : {kScrollPartThumb, kScrollPartFirstArrow, kScrollPartSecondArrow}) {
+    PaintVerticalScrollBar(edit, part);
+    EXPECT_EQ(CountDifferent(CaptureClient(bar), disabled, 0), 0) << "part " << part;
+  }
+  // The arrow buttons are still drawn: the enabled and disabled bars agree
+  // on both of them.
+  const RECT first = RecordOf(edit).verticalParts[0];
+  const RECT second = RecordOf(edit).verticalParts[1];
+  for (const RECT& button : {first, second}) {
+    for (int y = button.top; y < button.bottom; ++y) {
+      for (int x = button.left; x < button.right; ++x) {
+        EXPECT_TRUE(NearRgb(enabled.At(x, y), disabled.At(x, y), 2)) << x << "," << y;
+      }
+    }
+  }
+}
+
+// The arrow pictures are decoded once for every paint, kept until the
+// skin's exit routine, and decoded afresh after it.
+TEST_F(ScrollBars, ArrowPicturesAreDecodedOnceAndReleasedWithTheSkin) {
+  HWND edit = MakeBox();
+  PaintVerticalScrollBar(edit, kScrollPartNone);
+  PaintHorizontalScrollBar(edit, kScrollPartNone);
+  ASSERT_EQ(DecodedArrowCount(), 4) << "the painters decoded pictures of their own";
+  const Image* up = DecodedArrow(ArrowPicture::Up);
+  ASSERT_NE(up, nullptr);
+  void* native = up->GetHandle();
+  EXPECT_EQ(up->Width(), 7u);
+  EXPECT_EQ(up->Height(), 4u);
+  EXPECT_EQ(DecodedArrow(ArrowPicture::Right)->Width(), 4u);
+  // The up arrow sits in the top button: x = (b - 7) / 2, y = (15 - 4) / 2 + 2.
+  const PixelImage bar = CaptureClient(VerticalBar(edit));
+  const int ax = (bar.width - 7) / 2, ay = 7;
+  int dark = 0;
+  for (int y = ay; y < ay + 4; ++y) {
+    for (int x = ax; x < ax + 7; ++x) dark += (bar.At(x, y) & 0xFF) < 80 ? 1 : 0;
+  }
+  EXPECT_GE(dark, 6) << "no arrow in the top button";
+  for (int i = 0; i < 3; ++i) PaintVerticalScrollBar(edit, kScrollPartFirstArrow);
+  EXPECT_EQ(DecodedArrow(ArrowPicture::Up), up);
+  EXPECT_EQ(up->GetHandle(), native);
+
+  host.reset();
+  ReleaseSkinState();
+  EXPECT_EQ(DecodedArrowCount(), 0);
+  ASSERT_NE(DecodedArrow(ArrowPicture::Down), nullptr);
+  EXPECT_EQ(DecodedArrowCount(), 1);
+  ReleaseSkinState();
+  EXPECT_EQ(DecodedArrowCount(), 0) << "the second use did not queue its release";
 }
 
 }  // namespace

@@ -2,13 +2,30 @@
 // the drawn bars over the standard bars, with the thumb where the standard
 // bar reports it; and a picture of a focused box with its drawn bars.
 #include <cstring>
+#include <functional>
 
+#include "skin/containers/child_control_answers.h"
 #include "tests/control_edit/edit_fixture.h"
 
 namespace {
 
 constexpr ScrollBarOrientation Vertical = ScrollBarOrientation::Vertical;
 constexpr ScrollBarOrientation Horizontal = ScrollBarOrientation::Horizontal;
+constexpr COLORREF kMarker = RGB(0x12, 0x34, 0x56);
+
+// The box's saved procedure while a test stands in for it, and whether the
+// drawn bar's place in the composite still held the marker when the
+// standard procedure got WM_NCLBUTTONDOWN.
+WNDPROC standardProc = nullptr;
+std::function<void()> onStandardPress;
+
+LRESULT CALLBACK PressWithoutTracking(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCLBUTTONDOWN) {
+    if (onStandardPress) onStandardPress();
+    return 0;  // the standard bar's tracking loop would wait for a release
+  }
+  return CallWindowProcA(standardProc, window, message, wParam, lParam);
+}
 
 class ScrollKeeping : public EditFixture {
  protected:
@@ -53,6 +70,25 @@ class ScrollKeeping : public EditFixture {
     EXPECT_NEAR(span.first, info.xyThumbTop, 1);
     EXPECT_NEAR(span.last, info.xyThumbBottom - 1, 1);
     return info.xyThumbTop;
+  }
+
+  // Fills control's place in the host's composite with the marker; what
+  // paints the control afterwards replaces it.
+  void MarkComposite(HWND control) {
+    RECT r = {}, origin = {};
+    GetWindowRect(control, &r);
+    GetWindowRect(host->get(), &origin);
+    OffsetRect(&r, -origin.left, -origin.top);
+    HBRUSH brush = CreateSolidBrush(kMarker);
+    FillRect(host->Record().frameCopy.get(), &r, brush);
+    DeleteObject(brush);
+  }
+  bool CompositeMarked(HWND control) {
+    const PixelImage p = CaptureComposite(*host, control);
+    for (std::uint32_t c : p.pixels) {
+      if ((c & 0xFFFFFF) != 0x123456) return false;
+    }
+    return !p.Empty();
   }
 
   static void Type(HWND edit, const char* keys) {
@@ -139,6 +175,60 @@ TEST_F(ScrollKeeping, MouseWheelKeepsTheThumbWhereTheStandardBarHasIt) {
     else EXPECT_LT(now, last);
     last = now;
   }
+}
+
+// Appending as the application does (EM_SETSEL, EM_REPLACESEL): the change
+// notification to the window holding the box repaints the drawn bars, and
+// nothing paints them again after it.
+TEST_F(ScrollKeeping, AppendedLinesMoveTheThumbThroughTheChangeNotificationAlone) {
+  HWND edit = MakeBox(NumberedLines(8));
+  HWND bar = RecordOf(edit).verticalBar;
+  int changes = 0;
+  bool markAfterChange = false;
+  host->hook = [&](HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT*) {
+    if (message != WM_COMMAND || HIWORD(wParam) != EN_CHANGE) return false;
+    if (reinterpret_cast<HWND>(lParam) != edit) return false;
+    ++changes;
+    if (!markAfterChange) return false;  // the host answers as the frame does
+    RepaintOnChildCommand(wParam, lParam);
+    MarkComposite(bar);
+    return true;
+  };
+  const int before = Thumb(edit, Vertical, "start");
+  const std::string lines = "\r\n" + NumberedLines(40);
+  SendMessageA(edit, EM_SETSEL, 1000000, 1000000);
+  SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(lines.c_str()));
+  EXPECT_EQ(changes, 1);
+  const int appended = Thumb(edit, Vertical, "appended");
+  EXPECT_GT(appended, before);
+
+  markAfterChange = true;
+  SendMessageA(edit, EM_SETSEL, 1000000, 1000000);
+  SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(lines.c_str()));
+  EXPECT_EQ(changes, 2);
+  EXPECT_TRUE(CompositeMarked(bar)) << "the drawn bar was painted again after the change notification";
+  host->hook = nullptr;
+  PumpMessages();
+}
+
+// A press on the standard bar: the drawn bars are painted once, after the
+// standard procedure has handled it (its tracking loop draws over them).
+TEST_F(ScrollKeeping, APressOnTheStandardBarRepaintsTheDrawnBarsOnceItIsHandled) {
+  HWND edit = MakeBox(NumberedLines(80, 80));
+  HWND bar = RecordOf(edit).verticalBar;
+  standardProc = reinterpret_cast<WNDPROC>(GetPropA(edit, Hw_hProc));
+  SetPropA(edit, Hw_hProc, reinterpret_cast<HANDLE>(&PressWithoutTracking));
+  bool markedAtPress = false;
+  onStandardPress = [&] { markedAtPress = CompositeMarked(bar); };
+  MarkComposite(bar);
+  RECT r = {};
+  GetWindowRect(bar, &r);
+  SendMessageA(edit, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(r.left + 8, r.bottom - 8));
+  SetPropA(edit, Hw_hProc, reinterpret_cast<HANDLE>(standardProc));
+  onStandardPress = nullptr;
+  EXPECT_TRUE(markedAtPress) << "the drawn bar was painted before the press was handled";
+  EXPECT_FALSE(CompositeMarked(bar)) << "the drawn bar was not painted after the press";
+  Thumb(edit, Vertical, "after the press");
 }
 
 // A focused multi-line box over the host's known picture, saved to look at.

@@ -9,8 +9,9 @@
 //    HostPixel and whose frameCopy (the composite) starts as a copy of it.
 //    Its procedure acts as the skinned frame does for its controls: it
 //    answers WM_DRAWITEM through DispatchOwnerDraw, WM_CTLCOLOR* with the
-//    hollow brush or a background brush, invalidates edit boxes on their
-//    WM_COMMAND notifications, and paints itself from the composite.
+//    hollow brush or a background brush, repaints its controls on their
+//    WM_COMMAND notifications with the frame's own RepaintOnChildCommand,
+//    and paints itself from the composite.
 //  - PixelImage and the Capture* helpers: pixels of a DC, of a window's
 //    client area on screen, or of a control's place in the composite, read
 //    from 32-bpp DIBs as 0x00RRGGBB; NearRgb / Blend / RgbText for

@@ -7,6 +7,7 @@
 
 #include "graphics/gdiplus/gdiplus_lifetime.h"
 #include "graphics/paint/memory_dc_table.h"
+#include "skin/containers/child_control_answers.h"
 #include "skin/controls/buttons/push_button_skin.h"
 
 namespace {
@@ -179,16 +180,9 @@ LRESULT HostWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
       return OnCtlColor(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_COMMAND: {
-      HWND control = reinterpret_cast<HWND>(lParam);
-      const WORD code = HIWORD(wParam);
-      if (control != nullptr && SkinChildControls == 1 && ControlBackdropSet == 1 &&
-          IsClass(control, "Edit") &&
-          (code == EN_CHANGE || code == EN_VSCROLL || code == EN_HSCROLL || code == EN_UPDATE)) {
-        InvalidateRect(control, nullptr, TRUE);
-      }
+    case WM_COMMAND:
+      RepaintOnChildCommand(wParam, lParam);
       return 0;
-    }
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT:

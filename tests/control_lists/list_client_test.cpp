@@ -3,6 +3,8 @@
 // composition while stale and the copy from the composite while not.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "skin/controls/scroll_bars/scroll_bar_windows.h"
 #include "tests/control_lists/list_fixture.h"
 
@@ -92,6 +94,57 @@ TEST_F(ListClient, StaleClientIsComposedAndFreshClientIsCopiedFromTheComposite) 
   EXPECT_EQ(CountDifferent(screen, composite, 4), 0);
   EXPECT_GT(CountNear(screen, kBlackRgb, 60), 20);  // the items' text
   EXPECT_EQ(ListOf(box).stale, 0);
+}
+
+TEST_F(ListClient, ATreeViewWithNothingSkinnedBehindItPaintsItsItemsItselfAndStaysStale) {
+  HWND tree = AddControl(WC_TREEVIEWA, TVS_HASLINES, WS_EX_CLIENTEDGE, 30, 30, 200, 150);
+  for (const char* text : {"tree one", "tree two", "tree three"}) {
+    TVINSERTSTRUCTA insert = {};
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = const_cast<char*>(text);
+    SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
+  }
+  Install();
+  // Moved onto a plain window: its record stays, but no background can be
+  // composed behind it any more.
+  HWND plain = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 600, 100, 300, 240, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(plain, nullptr);
+  SetParent(tree, plain);
+  SetWindowPos(tree, nullptr, 10, 10, 200, 150, SWP_NOZORDER);
+  PumpMessages();
+  ListRecord& record = ListOf(tree);
+  record.stale = 1;
+  RECT client = {};
+  GetClientRect(tree, &client);
+  HDC dc = GetDC(tree);
+  HBRUSH marker = CreateSolidBrush(RGB(0x12, 0x34, 0x56));
+  FillRect(dc, &client, marker);
+  DeleteObject(marker);
+  ReleaseDC(tree, dc);
+
+  Repaint(tree);
+  const PixelImage screen = CaptureClient(tree);
+  // Its own painting: the items on the key colour it was given as their
+  // background, with their text. The erase stays the skin's (nothing), so
+  // below the items the old picture remains.
+  int keyed = 0, text = 0;
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 40; ++x) {
+      const std::uint32_t c = screen.At(x, y);
+      if (c == 0xFF00FF) {
+        ++keyed;
+      } else if (c != kMarker) {
+        ++text;
+      }
+    }
+  }
+  EXPECT_GT(keyed, 200) << "the tree view did not paint its items";
+  EXPECT_GT(text, 20);
+  EXPECT_FALSE(HasUpdateRegion(tree));
+  EXPECT_TRUE(record.stale) << "nothing was composed";
+  DestroyWindow(plain);
 }
 
 }  // namespace

@@ -31,21 +31,30 @@ struct TrackbarLayout {
   FloatBox knob;    // square around the knob
 };
 
+// The channel rectangle as a horizontal trackbar has it: left and right
+// along the channel, top and bottom across it. Windows reports a vertical
+// trackbar's channel that way too, but not every implementation does (Wine
+// reports it as it lies); a rectangle taller than wide is turned.
+RECT ChannelAsIfHorizontal(HWND window, bool vertical) {
+  RECT c{};
+  SendMessageA(window, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&c));
+  if (vertical && c.bottom - c.top > c.right - c.left) c = RECT{c.top, c.left, c.bottom, c.right};
+  return c;
+}
+
 TrackbarLayout LayOutTrackbar(HWND window, const TrackbarRecord& record) {
   TrackbarLayout layout;
   const bool vertical = record.vertical != 0;
   const bool selection = record.selectionRange != 0;
   const int pos = static_cast<int>(SendMessageA(window, TBM_GETPOS, 0, 0));
   const int max = static_cast<int>(SendMessageA(window, TBM_GETRANGEMAX, 0, 0));
-  RECT c{};
-  SendMessageA(window, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&c));
+  const RECT c = ChannelAsIfHorizontal(window, vertical);
   RECT t{};
   SendMessageA(window, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&t));
   const float cl = static_cast<float>(c.left), ct = static_cast<float>(c.top);
   const float cw = static_cast<float>(c.right - c.left), ch = static_cast<float>(c.bottom - c.top);
 
-  // The channel rectangle is reported as for a horizontal trackbar; a
-  // vertical one uses it with its axes exchanged.
+  // The channel of a vertical trackbar is drawn with the axes exchanged.
   const float along = cl;  // where the channel starts along the control
   float across = ct;
   float thickness = ch;

@@ -4,9 +4,9 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "graphics/assets/skin_pictures.h"
 #include "graphics/paint/composite_present.h"
 #include "skin/controls/bars/bar_skin_support.h"
+#include "skin/controls/pictures/decoded_arrows.h"
 #include "graphics/paint/control_background.h"
 #include "skin/state/gdi_owners.h"
 
@@ -71,13 +71,12 @@ void PaintHalf(Graphics& g, const Half& half, bool second, bool active, bool pre
     FillGradient(g, face, from, to, Colour(kWhite, gloss), AccentAt(100));
   }
 
-  const PictureBytes picture =
-      horizontal ? (second ? ArrowRight() : ArrowLeft()) : (second ? ArrowDown() : ArrowUp());
-  Bitmap arrow;
-  if (arrow.LoadFromBytes(CopyPictureBytes(picture))) {
-    const int x = half.x + (halves.k - static_cast<int>(arrow.Width())) / 2;
-    const int y = half.y + (halves.l - static_cast<int>(arrow.Height())) / 2;
-    g.DrawImageI(arrow, x, y);
+  const ArrowPicture picture = horizontal ? (second ? ArrowPicture::Right : ArrowPicture::Left)
+                                          : (second ? ArrowPicture::Down : ArrowPicture::Up);
+  if (const Image* arrow = DecodedArrow(picture)) {
+    const int x = half.x + (halves.k - static_cast<int>(arrow->Width())) / 2;
+    const int y = half.y + (halves.l - static_cast<int>(arrow->Height())) / 2;
+    g.DrawImageI(*arrow, x, y);
   }
   OutlinePath(g, face, pen);
 }

@@ -27,7 +27,9 @@ void PaintFrameAndBars(HWND box, std::optional<bool> focus, std::optional<bool> 
 
 // The standard control may redraw its scroll bars (over the drawn ones)
 // while it handles a message that changes its text or scroll position, so
-// the drawn bars are painted after it.
+// the drawn bars are painted after it. Painted before, they would also show
+// the thumb where it was before the step (a wheel notch, a key, a click on
+// an arrow) until the next repaint.
 LRESULT PassOnThenRepaintBars(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = PassOn(box, message, wParam, lParam);
   RepaintScrollBars(box);
@@ -146,10 +148,10 @@ LRESULT OnNcMouseMove(HWND box, WPARAM wParam, LPARAM lParam) {
   return result;
 }
 
+// A press on a standard bar runs its tracking loop inside the pass-on,
+// which draws the pressed and released arrows over the drawn bar; the drawn
+// bars are painted once, when it is over.
 LRESULT OnNcLeftButtonDown(HWND box, WPARAM wParam, LPARAM lParam) {
-  RepaintScrollBars(box);
-  // A press on a standard bar runs its tracking loop inside the pass-on,
-  // which draws the pressed and released arrows over the drawn bar.
   return PassOnThenRepaintBars(box, WM_NCLBUTTONDOWN, wParam, lParam);
 }
 
@@ -250,7 +252,9 @@ LRESULT CALLBACK EditSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       return OnWindowPosChanging(window, wParam, lParam);
     case WM_DESTROY:
       return OnDestroy(window, wParam, lParam);
-    // Messages that change the text or its scroll position.
+    // Messages that change the text or its scroll position. EM_REPLACESEL
+    // is not among them: the EN_CHANGE it sends makes the window holding the
+    // box repaint the drawn bars once the new text is shown.
     case WM_SETTEXT:
     case WM_MOUSEWHEEL:
     case WM_CHAR:
@@ -258,7 +262,6 @@ LRESULT CALLBACK EditSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_CUT:
     case WM_CLEAR:
     case WM_UNDO:
-    case EM_REPLACESEL:
     case EM_UNDO:
     case EM_SCROLL:
     case EM_LINESCROLL:

@@ -3,7 +3,6 @@
 // on screen and in the composite with the colour key.
 #include <vector>
 
-#include "graphics/assets/skin_pictures.h"
 #include "graphics/gdiplus/gdiplus_objects.h"
 #include "graphics/paint/background_owner.h"
 #include "graphics/paint/colour_convert.h"
@@ -14,6 +13,7 @@
 #include "skin/controls/colour_key/keyed_present.h"
 #include "skin/controls/lists/list_combo_rules.h"
 #include "skin/controls/lists/list_skin.h"
+#include "skin/controls/pictures/decoded_arrows.h"
 #include "graphics/paint/control_background.h"
 #include "skin/state/gdi_owners.h"
 #include "skin/controls/buttons/push_button_skin.h"
@@ -57,11 +57,11 @@ void OutlineRectangle(Graphics& g, const FloatBox& r, Argb colour) {
 }
 
 void DrawButton(Graphics& g, const RECT& button, bool hot) {
-  Image arrow;
-  const bool haveArrow = arrow.LoadFromBytes(CopyPictureBytes(ArrowDown()));
+  const Image* arrow = DecodedArrow(ArrowPicture::Down);
   const ComboButtonLook look = ComboButtonGeometry(
       button.left, button.top, button.right - button.left, button.bottom - button.top,
-      haveArrow ? static_cast<int>(arrow.Width()) : 0, haveArrow ? static_cast<int>(arrow.Height()) : 0);
+      arrow != nullptr ? static_cast<int>(arrow->Width()) : 0,
+      arrow != nullptr ? static_cast<int>(arrow->Height()) : 0);
 
   GraphicsPath outline;
   Pen pen;
@@ -80,7 +80,7 @@ void DrawButton(Graphics& g, const RECT& button, bool hot) {
                    StopColour(gradient.from), StopColour(gradient.to))) {
     g.FillPath(brush, face);
   }
-  if (haveArrow) g.DrawImage(arrow, look.arrowX, look.arrowY);
+  if (arrow != nullptr) g.DrawImage(*arrow, look.arrowX, look.arrowY);
 }
 
 void DrawComboText(Graphics& g, HWND combo, int w, int h) {

@@ -106,19 +106,21 @@ void PaintListFrame(int windowIndex, int controlIndex, std::optional<bool> hot,
   PresentKeyedToComposite(control, dc);
 }
 
-void ComposeTreeViewClient(HWND control, LPARAM lParam) {
+bool ComposeTreeViewClient(HWND control, LPARAM lParam) {
   RECT c = {};
   GetClientRect(control, &c);
   const int w = c.right - c.left, h = c.bottom - c.top;
+  // Both pictures are made before the control paints: once it has painted
+  // into the first, the paint can no longer be handed back to it.
   const RegisteredDcOwner items(ComposeControlBackground(control, c));
-  if (items.get() == nullptr) return;
+  const RegisteredDcOwner picture(items ? ListClientBackground(control) : nullptr);
+  if (!items || !picture) return false;
   CallSavedPaint(control, items.get(), lParam);
-  const RegisteredDcOwner picture(ListClientBackground(control));
-  if (picture.get() == nullptr) return;
   const WindowDc screen = WindowDc::Adopt(control, GetDcWithoutChildren(control, nullptr, false));
   TransparentBlt(picture.get(), 0, 0, w, h, items.get(), 0, 0, w, h, kCompositeColourKey);
   BitBlt(screen.get(), 0, 0, w, h, picture.get(), 0, 0, SRCCOPY);
   PresentToComposite(control, picture.get(), false, false);
+  return true;
 }
 
 bool ComposeListClient(HWND control, LPARAM lParam) {

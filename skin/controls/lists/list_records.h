@@ -17,7 +17,9 @@ ListKind ListKindOf(HWND control);
 // Tree view: the control paints into the background (its own background
 // being the key colour), the key colour is dropped onto the overlaid
 // background, and the result goes to the screen and the composite.
-void ComposeTreeViewClient(HWND control, LPARAM lParam);
+// False (nothing done, the control has not painted) when nothing skinned
+// lies behind the control.
+bool ComposeTreeViewClient(HWND control, LPARAM lParam);
 
 // List box, list view, date-time picker: the control paints over the
 // overlaid background inside a BeginPaint of its own window; the result goes

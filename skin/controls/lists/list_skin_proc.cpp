@@ -137,7 +137,8 @@ LRESULT OnPaint(HWND control, WPARAM wParam, LPARAM lParam) {
   const ListKind kind = ListKindOf(control);
   switch (ClientPaintFor(kind, ControlBackdropSet == 1)) {
     case ClientPaint::KeyedTree:
-      ComposeTreeViewClient(control, lParam);
+      // Without a background to paint over, the tree view paints itself.
+      if (!ComposeTreeViewClient(control, lParam)) return PassOn(control, WM_PAINT, wParam, lParam);
       if (ListRecord* r = ListRecordOf(control)) r->stale = 0;
       return DefWindowProcA(control, WM_PAINT, wParam, lParam);
     case ClientPaint::OverBackground: {

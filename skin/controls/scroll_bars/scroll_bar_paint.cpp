@@ -3,7 +3,6 @@
 // vertical and the horizontal bar.
 #include <cmath>
 
-#include "graphics/assets/skin_pictures.h"
 #include "graphics/gdiplus/brushes.h"
 #include "graphics/gdiplus/graphics.h"
 #include "graphics/gdiplus/graphics_path.h"
@@ -15,6 +14,7 @@
 #include "graphics/paint/round_shapes.h"
 #include "graphics/paint/control_background.h"
 #include "skin/state/gdi_owners.h"
+#include "skin/controls/pictures/decoded_arrows.h"
 #include "skin/controls/scroll_bars/scroll_bar_windows.h"
 
 namespace {
@@ -35,7 +35,7 @@ struct ArrowButton {
   RoundBox outer;
   PointF hotFrom, hotTo;  // gradient of the highlighted button
   RoundBox inner;         // white inner outline
-  PictureBytes (*picture)() = nullptr;
+  ArrowPicture picture = ArrowPicture::Up;
 };
 
 // Everything the shared painter needs to know about one bar.
@@ -59,9 +59,9 @@ BarLook VerticalLook(int w, int h, const StandardBarState& s) {
   look.thumbFrom = {1, top};
   look.thumbTo = {b - 2, top};
   look.first = {{1, 1, b - 3, 15, kButtonCorner}, {1, 1}, {b - 2, 1},
-                {2, 2, b - 5, 12, kInnerCorner}, &ArrowUp};
+                {2, 2, b - 5, 12, kInnerCorner}, ArrowPicture::Up};
   look.second = {{1, fh - 17, b - 3, 15, kButtonCorner}, {1, fh - 17}, {b - 2, fh - 17},
-                 {2, fh - 15, b - 5, 12, kInnerCorner}, &ArrowDown};
+                 {2, fh - 15, b - 5, 12, kInnerCorner}, ArrowPicture::Down};
   look.parts = VerticalBarParts(w, h, s);
   return look;
 }
@@ -78,9 +78,9 @@ BarLook HorizontalLook(int w, int h, const StandardBarState& s) {
   look.thumbFrom = {left, 1};
   look.thumbTo = {left, b - 2};
   look.first = {{1, 1, 15, b - 3, kButtonCorner}, {1, 1}, {1, b - 2},
-                {2, 2, 12, b - 5, kInnerCorner}, &ArrowLeft};
+                {2, 2, 12, b - 5, kInnerCorner}, ArrowPicture::Left};
   look.second = {{fw - 17, 1, 15, b - 3, kButtonCorner}, {fw - 17, 1}, {fw - 17, b - 2},
-                 {fw - 15, 2, 12, b - 5, kInnerCorner}, &ArrowRight};
+                 {fw - 15, 2, 12, b - 5, kInnerCorner}, ArrowPicture::Right};
   look.parts = HorizontalBarParts(w, h, s);
   return look;
 }
@@ -115,11 +115,10 @@ void DrawArrowButton(Graphics& graphics, const ArrowButton& button, bool hot, bo
   GraphicsPath inner;
   if (MakeRoundPath(inner, button.inner)) OutlinePath(graphics, inner, Colour(kWhite, 150));
 
-  Image arrow;
-  if (arrow.LoadFromBytes(CopyPictureBytes(button.picture()))) {
-    const PointI at = ArrowPosition(vertical, first, w, h, b, static_cast<int>(arrow.Width()),
-                                    static_cast<int>(arrow.Height()));
-    graphics.DrawImage(arrow, static_cast<float>(at.x), static_cast<float>(at.y));
+  if (const Image* arrow = DecodedArrow(button.picture)) {
+    const PointI at = ArrowPosition(vertical, first, w, h, b, static_cast<int>(arrow->Width()),
+                                    static_cast<int>(arrow->Height()));
+    graphics.DrawImage(*arrow, static_cast<float>(at.x), static_cast<float>(at.y));
   }
 }
 
