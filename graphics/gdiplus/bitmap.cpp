@@ -76,12 +76,7 @@ HBITMAP Bitmap::GetHBITMAP(Argb background) const {
   return result;
 }
 
-HICON Bitmap::GetHICON() const {
-  HICON result = nullptr;
-  if (IsEmpty()) return RecordEmpty(), nullptr;
-  if (!Record(flat::GdipCreateHICONFromBitmap(BitmapOf(*this), &result))) return nullptr;
-  return result;
-}
+HICON Bitmap::GetHICON() const { return ReadValue<HICON>(*this, flat::GdipCreateHICONFromBitmap); }
 
 bool Bitmap::CloneArea(float x, float y, float width, float height, int pixelFormat, Bitmap& target) const {
   if (&target == this) return false;
@@ -130,21 +125,14 @@ bool Bitmap::UnlockBits(LockedPixels& locked) {
   return ok;
 }
 
-Argb Bitmap::GetPixel(int x, int y) const {
-  Gdiplus::ARGB colour = 0;
-  if (IsEmpty()) return RecordEmpty(), 0;
-  if (!Record(flat::GdipBitmapGetPixel(BitmapOf(*this), x, y, &colour))) return 0;
-  return colour;
-}
+Argb Bitmap::GetPixel(int x, int y) const { return ReadValue<Argb>(*this, flat::GdipBitmapGetPixel, x, y); }
 
 bool Bitmap::SetPixel(int x, int y, Argb colour) {
-  if (IsEmpty()) return RecordEmpty();
-  return Record(flat::GdipBitmapSetPixel(BitmapOf(*this), x, y, colour));
+  return CallOn(*this, flat::GdipBitmapSetPixel, x, y, colour);
 }
 
 bool Bitmap::SetResolution(float dpiX, float dpiY) {
-  if (IsEmpty()) return RecordEmpty();
-  return Record(flat::GdipBitmapSetResolution(BitmapOf(*this), dpiX, dpiY));
+  return CallOn(*this, flat::GdipBitmapSetResolution, dpiX, dpiY);
 }
 
 SizeF Bitmap::RotatedSize(float width, float height, float angle) {

@@ -179,49 +179,18 @@ int Image::GetType() const {
   return type;
 }
 
-unsigned Image::Width() const {
-  UINT w = 0;
-  if (IsEmpty()) return RecordEmpty(), 0;
-  if (!Record(flat::GdipGetImageWidth(ImageOf(*this), &w))) return 0;
-  return w;
-}
+unsigned Image::Width() const { return ReadValue<unsigned>(*this, flat::GdipGetImageWidth); }
 
-unsigned Image::Height() const {
-  UINT h = 0;
-  if (IsEmpty()) return RecordEmpty(), 0;
-  if (!Record(flat::GdipGetImageHeight(ImageOf(*this), &h))) return 0;
-  return h;
-}
+unsigned Image::Height() const { return ReadValue<unsigned>(*this, flat::GdipGetImageHeight); }
 
-float Image::GetHorizontalResolution() const {
-  Gdiplus::REAL r = 0;
-  if (IsEmpty()) return RecordEmpty(), 0.0f;
-  if (!Record(flat::GdipGetImageHorizontalResolution(ImageOf(*this), &r))) return 0;
-  return r;
-}
+float Image::GetHorizontalResolution() const { return ReadValue<float>(*this, flat::GdipGetImageHorizontalResolution); }
 
-float Image::GetVerticalResolution() const {
-  Gdiplus::REAL r = 0;
-  if (IsEmpty()) return RecordEmpty(), 0.0f;
-  if (!Record(flat::GdipGetImageVerticalResolution(ImageOf(*this), &r))) return 0;
-  return r;
-}
+float Image::GetVerticalResolution() const { return ReadValue<float>(*this, flat::GdipGetImageVerticalResolution); }
 
-unsigned Image::GetFlags() const {
-  UINT flags = 0;
-  if (IsEmpty()) return RecordEmpty(), 0;
-  if (!Record(flat::GdipGetImageFlags(ImageOf(*this), &flags))) return 0;
-  return flags;
-}
+unsigned Image::GetFlags() const { return ReadValue<unsigned>(*this, flat::GdipGetImageFlags); }
 
-int Image::GetPixelFormat() const {
-  Gdiplus::PixelFormat format = 0;
-  if (IsEmpty()) return RecordEmpty(), 0;
-  if (!Record(flat::GdipGetImagePixelFormat(ImageOf(*this), &format))) return 0;
-  return static_cast<int>(format);
-}
+int Image::GetPixelFormat() const { return ReadValue<int>(*this, flat::GdipGetImagePixelFormat); }
 
 bool Image::RotateFlip(int rotateFlipType) {
-  if (IsEmpty()) return RecordEmpty();
-  return Record(flat::GdipImageRotateFlip(ImageOf(*this), static_cast<Gdiplus::RotateFlipType>(rotateFlipType)));
+  return CallOn(*this, flat::GdipImageRotateFlip, static_cast<Gdiplus::RotateFlipType>(rotateFlipType));
 }
