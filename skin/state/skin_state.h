@@ -467,6 +467,27 @@ WindowRecord* MouseEntersControl(HWND control, RecordList<T> WindowRecord::*list
   return owner;
 }
 
+// The hover step of a skinned control's WM_MOUSEMOVE once the control is
+// recorded as the one under the mouse (owner->controlUnderMouse): unless it
+// is the hot control already (hotControlIndex and hotControlClass, and with
+// parent given also hotControlParent), paintHot draws its hot look and it
+// becomes the hot control. paintHot may run nested messages, so the owning
+// record is taken afresh from control before it is written.
+template <class PaintHot>
+void TakeHotControl(HWND control, WindowRecord* owner, HotControlClass hotClass, PaintHot paintHot,
+                    std::optional<HWND> parent = std::nullopt) {
+  if (owner->hotControlIndex == owner->controlUnderMouse && owner->hotControlClass == hotClass &&
+      (!parent || owner->hotControlParent == *parent)) {
+    return;
+  }
+  paintHot();
+  owner = OwnerRecordOf(control);
+  if (owner == nullptr) return;
+  owner->hotControlIndex = owner->controlUnderMouse;
+  owner->hotControlClass = hotClass;
+  if (parent) owner->hotControlParent = *parent;
+}
+
 // ControlRecordOf, and only when that record is control's own (the index
 // properties may be left over from a record that has since moved).
 template <class T>

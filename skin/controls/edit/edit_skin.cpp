@@ -41,19 +41,9 @@ LRESULT OnMouseMove(HWND box, WPARAM wParam, LPARAM lParam) {
   const EditRecord* record = EditRecordOf(box);
   if (owner == nullptr || record == nullptr) return PassOn(box, WM_MOUSEMOVE, wParam, lParam);
   owner->controlUnderMouse = GetPropInt(box, Hw_lbID);
-  HWND parent = GetParent(box);
-  const bool alreadyHot = owner->hotControlIndex == owner->controlUnderMouse &&
-                          owner->hotControlClass == kHotClassEdit &&
-                          owner->hotControlParent == parent;
-  if (!alreadyHot) {
-    PaintFrameAndBars(box, std::nullopt, true);
-    owner = OwnerRecordOf(box);
-    if (owner != nullptr) {
-      owner->hotControlIndex = owner->controlUnderMouse;
-      owner->hotControlClass = kHotClassEdit;
-      owner->hotControlParent = parent;
-    }
-  }
+  // Edit boxes also compare the parent of the box last painted hot.
+  TakeHotControl(
+      box, owner, kHotClassEdit, [box] { PaintFrameAndBars(box, std::nullopt, true); }, GetParent(box));
   record = EditRecordOf(box);
   if (record == nullptr || record->buttonDown != 1) return PassOn(box, WM_MOUSEMOVE, wParam, lParam);
   // Dragging a selection may scroll the text.

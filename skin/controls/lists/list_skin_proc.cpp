@@ -41,20 +41,15 @@ LRESULT OnMouseMove(HWND control, WPARAM wParam, LPARAM lParam) {
   ListRecord* record = ListRecordOf(control);
   WindowRecord* owner = OwnerRecordOf(control);
   if (record != nullptr && owner != nullptr) {
+    // Lists also ask for WM_MOUSEHOVER, and only until the first one came.
     if (record->hoverSeen == 0) {
       TrackMouseLeave(control, 0);
     }
-    const int index = GetPropInt(control, Hw_lbID);
-    owner->controlUnderMouse = index;
-    if ((index >= 1 && owner->controlUnderMouse != owner->hotControlIndex) ||
-        owner->hotControlClass != kHotClassList) {
+    owner->controlUnderMouse = GetPropInt(control, Hw_lbID);
+    TakeHotControl(control, owner, kHotClassList, [control, record] {
       record->hot = 1;
       PaintFrame(control, true);
-      if ((owner = OwnerRecordOf(control)) != nullptr) {
-        owner->hotControlIndex = owner->controlUnderMouse;
-        owner->hotControlClass = kHotClassList;
-      }
-    }
+    });
   }
   return PassOn(control, WM_MOUSEMOVE, wParam, lParam);
 }
