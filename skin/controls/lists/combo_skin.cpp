@@ -70,14 +70,14 @@ LRESULT OnMouseLeave(HWND combo, WPARAM wParam, LPARAM lParam) {
 
 LRESULT OnSetFocus(HWND combo, WPARAM wParam, LPARAM lParam) {
   if (ComboRecord* record = ComboRecordOf(combo)) {
-    record->hasFocus = 1;
+    record->hasFocus = true;
     Repaint(combo, false, true);
   }
   return PassOn(combo, WM_SETFOCUS, wParam, lParam);
 }
 
 LRESULT OnKillFocus(HWND combo, WPARAM wParam, LPARAM lParam) {
-  if (ComboRecord* record = ComboRecordOf(combo)) record->hasFocus = 0;
+  if (ComboRecord* record = ComboRecordOf(combo)) record->hasFocus = false;
   return PassOn(combo, WM_KILLFOCUS, wParam, lParam);
 }
 
