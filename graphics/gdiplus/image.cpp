@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "graphics/gdiplus/flat_api.h"
+#include "graphics/gdiplus/image_making.h"
 #include "graphics/gdiplus/wide_text.h"
 
 namespace {
@@ -89,33 +90,16 @@ bool Image::LoadFromFile(const Text& path, bool useIcm) {
 }
 
 bool Image::LoadFromFileW(const wchar_t* path, bool useIcm) {
-  Dispose();
-  Gdiplus::GpImage* image = nullptr;
-  Gdiplus::GpStatus s = useIcm ? flat::GdipLoadImageFromFileICM(path, &image)
-                               : flat::GdipLoadImageFromFile(path, &image);
-  return Adopt(s, image, MemoryStream());
+  return ImageMaking::FromFile(*this, path, useIcm, flat::GdipLoadImageFromFile, flat::GdipLoadImageFromFileICM);
 }
 
 bool Image::LoadFromBytes(const Bytes& bytes, bool useIcm) {
-  Dispose();
-  MemoryStream backing;
-  IStream* stream = backing.Create(bytes);
-  if (!stream) return RecordStatus(OutOfMemory);
-  Gdiplus::GpImage* image = nullptr;
-  Gdiplus::GpStatus s = useIcm ? flat::GdipLoadImageFromStreamICM(stream, &image)
-                               : flat::GdipLoadImageFromStream(stream, &image);
-  return Adopt(s, image, std::move(backing));
+  return ImageMaking::FromBytes(*this, bytes, useIcm, flat::GdipLoadImageFromStream,
+                                flat::GdipLoadImageFromStreamICM);
 }
 
-bool Image::Clone(Image& target) const {
-  if (&target == this) return false;
-  target.Dispose();
-  if (IsEmpty()) return RecordEmpty();
-  Gdiplus::GpImage* copy = nullptr;
-  // The copy decodes eagerly and keeps no reference to this one's stream.
-  Gdiplus::GpStatus s = flat::GdipCloneImage(ImageOf(*this), &copy);
-  return target.Adopt(s, copy, MemoryStream());
-}
+// The copy decodes eagerly and keeps no reference to this one's stream.
+bool Image::Clone(Image& target) const { return ImageMaking::CopyInto(*this, target, flat::GdipCloneImage); }
 
 bool Image::SaveToFile(const Text& path, std::optional<Text> format,
                        const std::optional<EncoderParameterList>& parameters) const {
