@@ -5,6 +5,7 @@
 
 #include "graphics/gdiplus/flat_api.h"
 #include "graphics/gdiplus/graphics.h"
+#include "graphics/gdiplus/image_making.h"
 #include "graphics/gdiplus/wide_text.h"
 
 namespace {
@@ -18,30 +19,19 @@ bool Bitmap::CreateFromFile(const Text& path, bool useIcm) {
 }
 
 bool Bitmap::CreateFromFileW(const wchar_t* path, bool useIcm) {
-  Dispose();
-  Gdiplus::GpBitmap* bitmap = nullptr;
-  Gdiplus::GpStatus s = useIcm ? flat::GdipCreateBitmapFromFileICM(path, &bitmap)
-                               : flat::GdipCreateBitmapFromFile(path, &bitmap);
-  return Adopt(s, bitmap, MemoryStream());
+  return ImageMaking::FromFile(*this, path, useIcm, flat::GdipCreateBitmapFromFile,
+                               flat::GdipCreateBitmapFromFileICM);
 }
 
 bool Bitmap::CreateFromBytes(const Bytes& bytes, bool useIcm) {
-  Dispose();
-  MemoryStream backing;
-  IStream* stream = backing.Create(bytes);
-  if (!stream) return RecordStatus(OutOfMemory);
-  Gdiplus::GpBitmap* bitmap = nullptr;
-  Gdiplus::GpStatus s = useIcm ? flat::GdipCreateBitmapFromStreamICM(stream, &bitmap)
-                               : flat::GdipCreateBitmapFromStream(stream, &bitmap);
-  return Adopt(s, bitmap, std::move(backing));
+  return ImageMaking::FromBytes(*this, bytes, useIcm, flat::GdipCreateBitmapFromStream,
+                                flat::GdipCreateBitmapFromStreamICM);
 }
 
 bool Bitmap::CreateFromBuffer(int width, int height, int stride, int pixelFormat, void* pixels) {
   Dispose();
-  Gdiplus::GpBitmap* bitmap = nullptr;
-  Gdiplus::GpStatus s =
-      flat::GdipCreateBitmapFromScan0(width, height, stride, pixelFormat, static_cast<BYTE*>(pixels), &bitmap);
-  return Adopt(s, bitmap, MemoryStream());
+  return ImageMaking::Make(*this, MemoryStream(), flat::GdipCreateBitmapFromScan0, width, height, stride,
+                           pixelFormat, static_cast<BYTE*>(pixels));
 }
 
 bool Bitmap::CreateFromScan0(int width, int height, int pixelFormat) {
@@ -50,23 +40,17 @@ bool Bitmap::CreateFromScan0(int width, int height, int pixelFormat) {
 
 bool Bitmap::CreateFromGdiDib(const BITMAPINFO* info, void* bits) {
   Dispose();
-  Gdiplus::GpBitmap* bitmap = nullptr;
-  Gdiplus::GpStatus s = flat::GdipCreateBitmapFromGdiDib(info, bits, &bitmap);
-  return Adopt(s, bitmap, MemoryStream());
+  return ImageMaking::Make(*this, MemoryStream(), flat::GdipCreateBitmapFromGdiDib, info, bits);
 }
 
 bool Bitmap::CreateFromHBITMAP(HBITMAP source, HPALETTE palette) {
   Dispose();
-  Gdiplus::GpBitmap* bitmap = nullptr;
-  Gdiplus::GpStatus s = flat::GdipCreateBitmapFromHBITMAP(source, palette, &bitmap);
-  return Adopt(s, bitmap, MemoryStream());
+  return ImageMaking::Make(*this, MemoryStream(), flat::GdipCreateBitmapFromHBITMAP, source, palette);
 }
 
 bool Bitmap::CreateFromHICON(HICON icon) {
   Dispose();
-  Gdiplus::GpBitmap* bitmap = nullptr;
-  Gdiplus::GpStatus s = flat::GdipCreateBitmapFromHICON(icon, &bitmap);
-  return Adopt(s, bitmap, MemoryStream());
+  return ImageMaking::Make(*this, MemoryStream(), flat::GdipCreateBitmapFromHICON, icon);
 }
 
 HBITMAP Bitmap::GetHBITMAP(Argb background) const {
@@ -76,29 +60,14 @@ HBITMAP Bitmap::GetHBITMAP(Argb background) const {
   return result;
 }
 
-HICON Bitmap::GetHICON() const {
-  HICON result = nullptr;
-  if (IsEmpty()) return RecordEmpty(), nullptr;
-  if (!Record(flat::GdipCreateHICONFromBitmap(BitmapOf(*this), &result))) return nullptr;
-  return result;
-}
+HICON Bitmap::GetHICON() const { return ReadValue<HICON>(*this, flat::GdipCreateHICONFromBitmap); }
 
 bool Bitmap::CloneArea(float x, float y, float width, float height, int pixelFormat, Bitmap& target) const {
-  if (&target == this) return false;
-  target.Dispose();
-  if (IsEmpty()) return RecordEmpty();
-  Gdiplus::GpBitmap* copy = nullptr;
-  Gdiplus::GpStatus s = flat::GdipCloneBitmapArea(x, y, width, height, pixelFormat, BitmapOf(*this), &copy);
-  return target.Adopt(s, copy, MemoryStream());
+  return ImageMaking::CopyInto(*this, target, flat::GdipCloneBitmapArea, x, y, width, height, pixelFormat);
 }
 
 bool Bitmap::CloneAreaI(int x, int y, int width, int height, int pixelFormat, Bitmap& target) const {
-  if (&target == this) return false;
-  target.Dispose();
-  if (IsEmpty()) return RecordEmpty();
-  Gdiplus::GpBitmap* copy = nullptr;
-  Gdiplus::GpStatus s = flat::GdipCloneBitmapAreaI(x, y, width, height, pixelFormat, BitmapOf(*this), &copy);
-  return target.Adopt(s, copy, MemoryStream());
+  return ImageMaking::CopyInto(*this, target, flat::GdipCloneBitmapAreaI, x, y, width, height, pixelFormat);
 }
 
 bool Bitmap::LockBits(const RectI& rect, int lockMode, int pixelFormat, LockedPixels& locked) {
@@ -130,21 +99,14 @@ bool Bitmap::UnlockBits(LockedPixels& locked) {
   return ok;
 }
 
-Argb Bitmap::GetPixel(int x, int y) const {
-  Gdiplus::ARGB colour = 0;
-  if (IsEmpty()) return RecordEmpty(), 0;
-  if (!Record(flat::GdipBitmapGetPixel(BitmapOf(*this), x, y, &colour))) return 0;
-  return colour;
-}
+Argb Bitmap::GetPixel(int x, int y) const { return ReadValue<Argb>(*this, flat::GdipBitmapGetPixel, x, y); }
 
 bool Bitmap::SetPixel(int x, int y, Argb colour) {
-  if (IsEmpty()) return RecordEmpty();
-  return Record(flat::GdipBitmapSetPixel(BitmapOf(*this), x, y, colour));
+  return CallOn(*this, flat::GdipBitmapSetPixel, x, y, colour);
 }
 
 bool Bitmap::SetResolution(float dpiX, float dpiY) {
-  if (IsEmpty()) return RecordEmpty();
-  return Record(flat::GdipBitmapSetResolution(BitmapOf(*this), dpiX, dpiY));
+  return CallOn(*this, flat::GdipBitmapSetResolution, dpiX, dpiY);
 }
 
 SizeF Bitmap::RotatedSize(float width, float height, float angle) {

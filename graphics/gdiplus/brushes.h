@@ -72,8 +72,8 @@ class PathGradientBrush : public WithTransform<BrushOf<PathGradientBrush>, PathG
  public:
   static const TransformCalls kTransformCalls;
 
-  bool Create(const std::vector<PointF>& points, int wrapMode = WrapModeClamp);
-  bool CreateI(const std::vector<PointI>& points, int wrapMode = WrapModeClamp);
+  bool Create(const std::vector<PointF>& points, int wrapMode = WrapModeTile);
+  bool CreateI(const std::vector<PointI>& points, int wrapMode = WrapModeTile);
   bool CreateFromPath(const GraphicsPath& path);
 
   Argb GetCenterColor() const;

@@ -7,6 +7,9 @@
 
 #include <gdiplus.h>
 
+#include <tuple>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "graphics/gdiplus/gdiplus_object.h"
@@ -24,6 +27,85 @@ inline bool RecordEmpty() { return RecordStatus(InvalidParameter); }
 #define PX_NEED_OBJECT(fail) \
   if (IsEmpty()) return RecordEmpty(), fail
 
+inline Gdiplus::PointF ToGp(PointF p) { return Gdiplus::PointF(p.x, p.y); }
+inline Gdiplus::Point ToGp(PointI p) { return Gdiplus::Point(p.x, p.y); }
+inline Gdiplus::RectF ToGp(const RectF& r) { return Gdiplus::RectF(r.x, r.y, r.width, r.height); }
+inline Gdiplus::Rect ToGp(const RectI& r) { return Gdiplus::Rect(r.x, r.y, r.width, r.height); }
+inline RectF FromGp(const Gdiplus::RectF& r) { return RectF{r.X, r.Y, r.Width, r.Height}; }
+inline RectI FromGp(const Gdiplus::Rect& r) { return RectI{r.X, r.Y, r.Width, r.Height}; }
+inline PointF FromGp(const Gdiplus::PointF& p) { return PointF{p.X, p.Y}; }
+inline PointI FromGp(const Gdiplus::Point& p) { return PointI{p.X, p.Y}; }
+
+// ---- the three shapes of a wrapper operation --------------------------------
+// Every operation is one of: make a native object into a wrapper (CreateInto,
+// CloneInto), act on the wrapper's object (CallOn), or read one value of it
+// (ReadValue). Each takes the flat call itself and the arguments that come
+// before the call's own handle or out parameter, so the status, the empty
+// object and the hand-over are written once, here.
+
+// The type a flat call writes through its last parameter.
+template <class... Params>
+using OutParamOf = std::remove_pointer_t<std::tuple_element_t<sizeof...(Params) - 1, std::tuple<Params...>>>;
+
+// Releases target's object, then makes a new one with call(args..., &made);
+// target holds it when GDI+ answers Ok.
+template <class Wrapper, class... Params, class... Args>
+bool CreateInto(Wrapper& target, Gdiplus::GpStatus(WINGDIPAPI* call)(Params...), Args&&... args) {
+  target.Delete();
+  OutParamOf<Params...> made = nullptr;
+  if (!Record(call(std::forward<Args>(args)..., &made))) return false;
+  target.SetHandle(made);
+  return true;
+}
+
+// A copy of source's object into target by clone(handle, &copy); false
+// without a call when target is source, and (target emptied) when source
+// holds nothing.
+template <class Wrapper, class Source, class Made>
+bool CloneInto(const Wrapper& source, Wrapper& target, Gdiplus::GpStatus(WINGDIPAPI* clone)(Source*, Made**)) {
+  if (&target == &source) return false;
+  target.Delete();
+  if (source.IsEmpty()) return RecordEmpty();
+  return CreateInto(target, clone, static_cast<Source*>(source.GetHandle()));
+}
+
+// call(handle, args...) on object's native object; an empty object records
+// RecordEmpty and fails without the call.
+template <class Native, class... Params, class... Args>
+bool CallOn(const GdiPlusObject& object, Gdiplus::GpStatus(WINGDIPAPI* call)(Native*, Params...), Args&&... args) {
+  if (object.IsEmpty()) return RecordEmpty();
+  return Record(call(static_cast<Native*>(object.GetHandle()), std::forward<Args>(args)...));
+}
+
+// The value call(handle, args..., &value) reads, as Result (GDI+ records
+// through FromGp, numbers, enumerations and handles by conversion); Result{}
+// when the object is empty or the call fails.
+template <class Result, class Native, class... Params, class... Args>
+Result ReadValue(const GdiPlusObject& object, Gdiplus::GpStatus(WINGDIPAPI* call)(Native*, Params...),
+                 Args&&... args) {
+  if (object.IsEmpty()) return RecordEmpty(), Result{};
+  OutParamOf<Params...> value{};
+  if (!Record(call(static_cast<Native*>(object.GetHandle()), std::forward<Args>(args)..., &value))) return Result{};
+  if constexpr (std::is_class_v<decltype(value)>) {
+    return FromGp(value);
+  } else {
+    return static_cast<Result>(value);
+  }
+}
+
+// The array getters: the count first (count(handle, &n)), then the n items
+// (fetch(handle, items, n)); empty when the object is empty, a call fails or
+// there are none.
+template <class Native, class Count, class FetchNative, class Item>
+std::vector<Item> ReadArray(const GdiPlusObject& object, Gdiplus::GpStatus(WINGDIPAPI* count)(Native*, Count*),
+                            Gdiplus::GpStatus(WINGDIPAPI* fetch)(FetchNative*, Item*, INT)) {
+  const INT n = ReadValue<INT>(object, count);
+  if (n <= 0) return {};
+  std::vector<Item> items(static_cast<size_t>(n));
+  if (!Record(fetch(static_cast<FetchNative*>(object.GetHandle()), items.data(), n))) return {};
+  return items;
+}
+
 template <class T>
 T* As(const GdiPlusObject& object) {
   return static_cast<T*>(object.GetHandle());
@@ -32,14 +114,6 @@ template <class T>
 T* AsOrNull(const GdiPlusObject* object) {
   return object ? static_cast<T*>(object->GetHandle()) : nullptr;
 }
-
-inline Gdiplus::PointF ToGp(PointF p) { return Gdiplus::PointF(p.x, p.y); }
-inline Gdiplus::Point ToGp(PointI p) { return Gdiplus::Point(p.x, p.y); }
-inline Gdiplus::RectF ToGp(const RectF& r) { return Gdiplus::RectF(r.x, r.y, r.width, r.height); }
-inline Gdiplus::Rect ToGp(const RectI& r) { return Gdiplus::Rect(r.x, r.y, r.width, r.height); }
-inline RectF FromGp(const Gdiplus::RectF& r) { return RectF{r.X, r.Y, r.Width, r.Height}; }
-inline RectI FromGp(const Gdiplus::Rect& r) { return RectI{r.X, r.Y, r.Width, r.Height}; }
-inline PointF FromGp(const Gdiplus::PointF& p) { return PointF{p.X, p.Y}; }
 
 template <class From>
 auto ToGpArray(const std::vector<From>& items) {
@@ -67,6 +141,14 @@ TransformCalls TransformCallsOf() {
       [](void* h, float angle, int o) {
         return static_cast<GdipStatus>(Rotate(static_cast<H*>(h), angle, static_cast<Order>(o)));
       }};
+}
+
+template <class From>
+auto FromGpArray(const std::vector<From>& items) {
+  std::vector<decltype(FromGp(From{}))> out;
+  out.reserve(items.size());
+  for (const From& item : items) out.push_back(FromGp(item));
+  return out;
 }
 
 inline INT CountOf(size_t n) { return static_cast<INT>(n); }

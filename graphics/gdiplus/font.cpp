@@ -9,6 +9,7 @@ using Gdiplus::GpFontFamily;
 namespace {
 GpFont* F(const Font& f) { return As<GpFont>(f); }
 GpFontFamily* FF(const FontFamily& f) { return As<GpFontFamily>(f); }
+Gdiplus::GpGraphics* G(const Graphics& g) { return As<Gdiplus::GpGraphics>(g); }
 }  // namespace
 
 // ---- FontFamily ------------------------------------------------------------
@@ -20,76 +21,31 @@ GdipStatus FontFamily::DeleteNative(void* handle) {
 bool FontFamily::CreateFromName(const Text& name) { return CreateFromNameW(ToWideText(name).c_str()); }
 
 bool FontFamily::CreateFromNameW(const wchar_t* name) {
-  Delete();
-  GpFontFamily* family = nullptr;
-  if (!Record(flat::GdipCreateFontFamilyFromName(name, nullptr, &family))) return false;
-  SetHandle(family);
-  return true;
+  return CreateInto(*this, flat::GdipCreateFontFamilyFromName, name, nullptr);
 }
 
-bool FontFamily::GenericSansSerif() {
-  Delete();
-  GpFontFamily* family = nullptr;
-  if (!Record(flat::GdipGetGenericFontFamilySansSerif(&family))) return false;
-  SetHandle(family);
-  return true;
-}
-
-bool FontFamily::GenericSerif() {
-  Delete();
-  GpFontFamily* family = nullptr;
-  if (!Record(flat::GdipGetGenericFontFamilySerif(&family))) return false;
-  SetHandle(family);
-  return true;
-}
-
-bool FontFamily::GenericMonospace() {
-  Delete();
-  GpFontFamily* family = nullptr;
-  if (!Record(flat::GdipGetGenericFontFamilyMonospace(&family))) return false;
-  SetHandle(family);
-  return true;
-}
-
-bool FontFamily::Clone(FontFamily& target) const {
-  if (&target == this) return false;
-  target.Delete();
-  PX_NEED_OBJECT(false);
-  GpFontFamily* copy = nullptr;
-  if (!Record(flat::GdipCloneFontFamily(FF(*this), &copy))) return false;
-  target.SetHandle(copy);
-  return true;
-}
+bool FontFamily::GenericSansSerif() { return CreateInto(*this, flat::GdipGetGenericFontFamilySansSerif); }
+bool FontFamily::GenericSerif() { return CreateInto(*this, flat::GdipGetGenericFontFamilySerif); }
+bool FontFamily::GenericMonospace() { return CreateInto(*this, flat::GdipGetGenericFontFamilyMonospace); }
+bool FontFamily::Clone(FontFamily& target) const { return CloneInto(*this, target, flat::GdipCloneFontFamily); }
 
 Text FontFamily::GetFamilyName(int language) const { return FromWideText(GetFamilyNameW(language).c_str()); }
 
 WideText FontFamily::GetFamilyNameW(int language) const {
   WCHAR name[LF_FACESIZE] = {};
-  PX_NEED_OBJECT(WideText());
-  if (!Record(flat::GdipGetFamilyName(FF(*this), name, static_cast<LANGID>(language)))) return WideText();
+  if (!CallOn(*this, flat::GdipGetFamilyName, name, static_cast<LANGID>(language))) return WideText();
   name[LF_FACESIZE - 1] = 0;
   return WideText(name);
 }
 
 bool FontFamily::IsStyleAvailable(int style) const {
-  BOOL available = FALSE;
-  PX_NEED_OBJECT(false);
-  if (!Record(flat::GdipIsStyleAvailable(FF(*this), style, &available))) return false;
-  return available != FALSE;
+  return ReadValue<bool>(*this, flat::GdipIsStyleAvailable, style);
 }
 
-#define PX_FAMILY_METRIC(Method, Function)              \
-  int FontFamily::Method(int style) const {             \
-    UINT16 value = 0;                                   \
-    PX_NEED_OBJECT(0);                                  \
-    if (!Record(flat::Function(FF(*this), style, &value))) return 0; \
-    return value;                                       \
-  }
-PX_FAMILY_METRIC(GetEmHeight, GdipGetEmHeight)
-PX_FAMILY_METRIC(GetCellAscent, GdipGetCellAscent)
-PX_FAMILY_METRIC(GetCellDescent, GdipGetCellDescent)
-PX_FAMILY_METRIC(GetLineSpacing, GdipGetLineSpacing)
-#undef PX_FAMILY_METRIC
+int FontFamily::GetEmHeight(int style) const { return ReadValue<int>(*this, flat::GdipGetEmHeight, style); }
+int FontFamily::GetCellAscent(int style) const { return ReadValue<int>(*this, flat::GdipGetCellAscent, style); }
+int FontFamily::GetCellDescent(int style) const { return ReadValue<int>(*this, flat::GdipGetCellDescent, style); }
+int FontFamily::GetLineSpacing(int style) const { return ReadValue<int>(*this, flat::GdipGetLineSpacing, style); }
 
 // ---- Font ------------------------------------------------------------------
 
@@ -98,11 +54,7 @@ GdipStatus Font::DeleteNative(void* handle) {
 }
 
 bool Font::CreateFromFamily(const FontFamily& family, float size, int style, int unit) {
-  Delete();
-  GpFont* font = nullptr;
-  if (!Record(flat::GdipCreateFont(FF(family), size, style, static_cast<Gdiplus::Unit>(unit), &font))) return false;
-  SetHandle(font);
-  return true;
+  return CreateInto(*this, flat::GdipCreateFont, FF(family), size, style, static_cast<Gdiplus::Unit>(unit));
 }
 
 bool Font::CreateDefault() {
@@ -110,10 +62,8 @@ bool Font::CreateDefault() {
   LOGFONTA logFont = {};
   if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof logFont, &logFont) == 0) return RecordStatus(Win32Error);
   HDC screen = ::GetDC(nullptr);
-  GpFont* font = nullptr;
-  bool ok = Record(flat::GdipCreateFontFromLogfontA(screen, &logFont, &font));
+  const bool ok = CreateInto(*this, flat::GdipCreateFontFromLogfontA, screen, &logFont);
   ::ReleaseDC(nullptr, screen);
-  if (ok) SetHandle(font);
   return ok;
 }
 
@@ -133,13 +83,7 @@ bool Font::CreateW(const wchar_t* familyName, float size, int style, int unit) {
   return ok;
 }
 
-bool Font::CreateFromDC(HDC hdc) {
-  Delete();
-  GpFont* font = nullptr;
-  if (!Record(flat::GdipCreateFontFromDC(hdc, &font))) return false;
-  SetHandle(font);
-  return true;
-}
+bool Font::CreateFromDC(HDC hdc) { return CreateInto(*this, flat::GdipCreateFontFromDC, hdc); }
 
 bool Font::CreateFromDCAndFont(HDC hdc, HFONT hfont) {
   if (hfont) {
@@ -150,85 +94,37 @@ bool Font::CreateFromDCAndFont(HDC hdc, HFONT hfont) {
 }
 
 bool Font::CreateFromLogFontA(HDC hdc, const LOGFONTA& logFont) {
-  Delete();
-  GpFont* font = nullptr;
   LOGFONTA copy = logFont;
-  if (!Record(flat::GdipCreateFontFromLogfontA(hdc, &copy, &font))) return false;
-  SetHandle(font);
-  return true;
+  return CreateInto(*this, flat::GdipCreateFontFromLogfontA, hdc, &copy);
 }
 
 bool Font::CreateFromLogFontW(HDC hdc, const LOGFONTW& logFont) {
-  Delete();
-  GpFont* font = nullptr;
   LOGFONTW copy = logFont;
-  if (!Record(flat::GdipCreateFontFromLogfontW(hdc, &copy, &font))) return false;
-  SetHandle(font);
-  return true;
+  return CreateInto(*this, flat::GdipCreateFontFromLogfontW, hdc, &copy);
 }
 
-bool Font::Clone(Font& target) const {
-  if (&target == this) return false;
-  target.Delete();
-  PX_NEED_OBJECT(false);
-  GpFont* copy = nullptr;
-  if (!Record(flat::GdipCloneFont(F(*this), &copy))) return false;
-  target.SetHandle(copy);
-  return true;
-}
+bool Font::Clone(Font& target) const { return CloneInto(*this, target, flat::GdipCloneFont); }
 
 bool Font::GetLogFontA(const Graphics& graphics, LOGFONTA& logFont) const {
   logFont = LOGFONTA{};
-  PX_NEED_OBJECT(false);
-  return Record(flat::GdipGetLogFontA(F(*this), As<Gdiplus::GpGraphics>(graphics), &logFont));
+  return CallOn(*this, flat::GdipGetLogFontA, G(graphics), &logFont);
 }
 
 bool Font::GetLogFontW(const Graphics& graphics, LOGFONTW& logFont) const {
   logFont = LOGFONTW{};
-  PX_NEED_OBJECT(false);
-  return Record(flat::GdipGetLogFontW(F(*this), As<Gdiplus::GpGraphics>(graphics), &logFont));
+  return CallOn(*this, flat::GdipGetLogFontW, G(graphics), &logFont);
 }
 
 bool Font::GetFamily(FontFamily& family) const {
   family.Delete();
-  PX_NEED_OBJECT(false);
-  GpFontFamily* result = nullptr;
-  if (!Record(flat::GdipGetFamily(F(*this), &result))) return false;
-  family.SetHandle(result);
-  return true;
+  if (IsEmpty()) return RecordEmpty();
+  return CreateInto(family, flat::GdipGetFamily, F(*this));
 }
 
-int Font::GetStyle() const {
-  INT style = 0;
-  PX_NEED_OBJECT(0);
-  if (!Record(flat::GdipGetFontStyle(F(*this), &style))) return 0;
-  return style;
-}
-
-float Font::GetSize() const {
-  Gdiplus::REAL size = 0;
-  PX_NEED_OBJECT(0.0f);
-  if (!Record(flat::GdipGetFontSize(F(*this), &size))) return 0;
-  return size;
-}
-
-int Font::GetUnit() const {
-  Gdiplus::Unit unit = Gdiplus::UnitWorld;
-  PX_NEED_OBJECT(0);
-  if (!Record(flat::GdipGetFontUnit(F(*this), &unit))) return 0;
-  return unit;
-}
-
+int Font::GetStyle() const { return ReadValue<int>(*this, flat::GdipGetFontStyle); }
+float Font::GetSize() const { return ReadValue<float>(*this, flat::GdipGetFontSize); }
+int Font::GetUnit() const { return ReadValue<int>(*this, flat::GdipGetFontUnit); }
 float Font::GetHeight(const Graphics& graphics) const {
-  Gdiplus::REAL height = 0;
-  PX_NEED_OBJECT(0.0f);
-  if (!Record(flat::GdipGetFontHeight(F(*this), As<Gdiplus::GpGraphics>(graphics), &height))) return 0;
-  return height;
+  return ReadValue<float>(*this, flat::GdipGetFontHeight, G(graphics));
 }
-
-float Font::GetHeightGivenDpi(float dpi) const {
-  Gdiplus::REAL height = 0;
-  PX_NEED_OBJECT(0.0f);
-  if (!Record(flat::GdipGetFontHeightGivenDPI(F(*this), dpi, &height))) return 0;
-  return height;
-}
+float Font::GetHeightGivenDpi(float dpi) const { return ReadValue<float>(*this, flat::GdipGetFontHeightGivenDPI, dpi); }

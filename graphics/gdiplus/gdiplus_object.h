@@ -59,6 +59,18 @@ class GdiPlusObject {
 // Records a GDI+ status in LastStatus; true when it is Ok.
 bool RecordStatus(GdipStatus status);
 
+// ScaleAt and RotateAt, for every object with a transform: step (the scale
+// or the rotation, given the order) about centre. Appended, the centre is
+// moved to the origin first and back last; prepended, the same steps apply
+// in the reverse order. translate is the object's own translation.
+template <class Object, class Step>
+bool TransformAbout(Object& object, bool (Object::*translate)(float, float, int), PointF centre, int order,
+                    Step step) {
+  const float s = order != MatrixOrderPrepend ? -1.0f : 1.0f;
+  return (object.*translate)(s * centre.x, s * centre.y, order) && step(order) &&
+         (object.*translate)(-s * centre.x, -s * centre.y, order);
+}
+
 // The GDI+ calls on the local transform of one kind of object (a pen, a
 // gradient or texture brush), over its native handle.
 struct TransformCalls {
@@ -83,17 +95,14 @@ class WithTransform : public Base {
   bool RotateTransform(float angle, int order = MatrixOrderPrepend) {
     return Apply(Self::kTransformCalls.rotate, angle, order);
   }
-  // About a centre, as Graphics::ScaleAt / RotateAt do on the world
-  // transform: moved there, scaled or rotated, moved back.
+  // About a centre, as Graphics::ScaleAt / RotateAt on the world transform.
   bool ScaleAt(float sx, float sy, PointF centre, int order = MatrixOrderPrepend) {
-    const float s = order != MatrixOrderPrepend ? -1.0f : 1.0f;
-    return TranslateTransform(s * centre.x, s * centre.y, order) && ScaleTransform(sx, sy, order) &&
-           TranslateTransform(-s * centre.x, -s * centre.y, order);
+    return TransformAbout(*this, &WithTransform::TranslateTransform, centre, order,
+                          [&](int o) { return ScaleTransform(sx, sy, o); });
   }
   bool RotateAt(float angle, PointF centre, int order = MatrixOrderPrepend) {
-    const float s = order != MatrixOrderPrepend ? -1.0f : 1.0f;
-    return TranslateTransform(s * centre.x, s * centre.y, order) && RotateTransform(angle, order) &&
-           TranslateTransform(-s * centre.x, -s * centre.y, order);
+    return TransformAbout(*this, &WithTransform::TranslateTransform, centre, order,
+                          [&](int o) { return RotateTransform(angle, o); });
   }
 
  private:

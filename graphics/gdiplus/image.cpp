@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "graphics/gdiplus/flat_api.h"
+#include "graphics/gdiplus/image_making.h"
 #include "graphics/gdiplus/wide_text.h"
 
 namespace {
@@ -89,33 +90,16 @@ bool Image::LoadFromFile(const Text& path, bool useIcm) {
 }
 
 bool Image::LoadFromFileW(const wchar_t* path, bool useIcm) {
-  Dispose();
-  Gdiplus::GpImage* image = nullptr;
-  Gdiplus::GpStatus s = useIcm ? flat::GdipLoadImageFromFileICM(path, &image)
-                               : flat::GdipLoadImageFromFile(path, &image);
-  return Adopt(s, image, MemoryStream());
+  return ImageMaking::FromFile(*this, path, useIcm, flat::GdipLoadImageFromFile, flat::GdipLoadImageFromFileICM);
 }
 
 bool Image::LoadFromBytes(const Bytes& bytes, bool useIcm) {
-  Dispose();
-  MemoryStream backing;
-  IStream* stream = backing.Create(bytes);
-  if (!stream) return RecordStatus(OutOfMemory);
-  Gdiplus::GpImage* image = nullptr;
-  Gdiplus::GpStatus s = useIcm ? flat::GdipLoadImageFromStreamICM(stream, &image)
-                               : flat::GdipLoadImageFromStream(stream, &image);
-  return Adopt(s, image, std::move(backing));
+  return ImageMaking::FromBytes(*this, bytes, useIcm, flat::GdipLoadImageFromStream,
+                                flat::GdipLoadImageFromStreamICM);
 }
 
-bool Image::Clone(Image& target) const {
-  if (&target == this) return false;
-  target.Dispose();
-  if (IsEmpty()) return RecordEmpty();
-  Gdiplus::GpImage* copy = nullptr;
-  // The copy decodes eagerly and keeps no reference to this one's stream.
-  Gdiplus::GpStatus s = flat::GdipCloneImage(ImageOf(*this), &copy);
-  return target.Adopt(s, copy, MemoryStream());
-}
+// The copy decodes eagerly and keeps no reference to this one's stream.
+bool Image::Clone(Image& target) const { return ImageMaking::CopyInto(*this, target, flat::GdipCloneImage); }
 
 bool Image::SaveToFile(const Text& path, std::optional<Text> format,
                        const std::optional<EncoderParameterList>& parameters) const {
@@ -179,49 +163,18 @@ int Image::GetType() const {
   return type;
 }
 
-unsigned Image::Width() const {
-  UINT w = 0;
-  if (IsEmpty()) return RecordEmpty(), 0;
-  if (!Record(flat::GdipGetImageWidth(ImageOf(*this), &w))) return 0;
-  return w;
-}
+unsigned Image::Width() const { return ReadValue<unsigned>(*this, flat::GdipGetImageWidth); }
 
-unsigned Image::Height() const {
-  UINT h = 0;
-  if (IsEmpty()) return RecordEmpty(), 0;
-  if (!Record(flat::GdipGetImageHeight(ImageOf(*this), &h))) return 0;
-  return h;
-}
+unsigned Image::Height() const { return ReadValue<unsigned>(*this, flat::GdipGetImageHeight); }
 
-float Image::GetHorizontalResolution() const {
-  Gdiplus::REAL r = 0;
-  if (IsEmpty()) return RecordEmpty(), 0.0f;
-  if (!Record(flat::GdipGetImageHorizontalResolution(ImageOf(*this), &r))) return 0;
-  return r;
-}
+float Image::GetHorizontalResolution() const { return ReadValue<float>(*this, flat::GdipGetImageHorizontalResolution); }
 
-float Image::GetVerticalResolution() const {
-  Gdiplus::REAL r = 0;
-  if (IsEmpty()) return RecordEmpty(), 0.0f;
-  if (!Record(flat::GdipGetImageVerticalResolution(ImageOf(*this), &r))) return 0;
-  return r;
-}
+float Image::GetVerticalResolution() const { return ReadValue<float>(*this, flat::GdipGetImageVerticalResolution); }
 
-unsigned Image::GetFlags() const {
-  UINT flags = 0;
-  if (IsEmpty()) return RecordEmpty(), 0;
-  if (!Record(flat::GdipGetImageFlags(ImageOf(*this), &flags))) return 0;
-  return flags;
-}
+unsigned Image::GetFlags() const { return ReadValue<unsigned>(*this, flat::GdipGetImageFlags); }
 
-int Image::GetPixelFormat() const {
-  Gdiplus::PixelFormat format = 0;
-  if (IsEmpty()) return RecordEmpty(), 0;
-  if (!Record(flat::GdipGetImagePixelFormat(ImageOf(*this), &format))) return 0;
-  return static_cast<int>(format);
-}
+int Image::GetPixelFormat() const { return ReadValue<int>(*this, flat::GdipGetImagePixelFormat); }
 
 bool Image::RotateFlip(int rotateFlipType) {
-  if (IsEmpty()) return RecordEmpty();
-  return Record(flat::GdipImageRotateFlip(ImageOf(*this), static_cast<Gdiplus::RotateFlipType>(rotateFlipType)));
+  return CallOn(*this, flat::GdipImageRotateFlip, static_cast<Gdiplus::RotateFlipType>(rotateFlipType));
 }

@@ -69,6 +69,8 @@ class Image : public GdiPlusObject {
   bool RotateFlip(int rotateFlipType);
 
  protected:
+  // The picture sources make pictures through it (image_making.h).
+  friend struct ImageMaking;
   // Replaces the native image and its backing stream after a create/load;
   // used by Image and Bitmap alike.
   bool Adopt(GdipStatus status, void* image, MemoryStream&& backing);

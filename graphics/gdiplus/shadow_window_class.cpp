@@ -17,7 +17,7 @@ void OnShadowLeftButtonDown(HWND hwnd) {
   HWND owner = GetPropHandle<HWND>(hwnd, Yyck_Glck);
   if (!owner) return;
   WindowRecord* record = WindowRecordAt(GetPropInt(owner, Hw_lbID));
-  if (record && record->shadowDragMoves != 0) SendMessageA(owner, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  if (record && record->shadowDragMoves) SendMessageA(owner, WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
 }  // namespace

@@ -2,10 +2,19 @@
 
 #include "graphics/gdiplus/flat_api.h"
 
-using Gdiplus::GpStringFormat;
-
 namespace {
-GpStringFormat* SF(const StringFormat& f) { return As<GpStringFormat>(f); }
+
+Gdiplus::StringAlignment Alignment(int alignment) { return static_cast<Gdiplus::StringAlignment>(alignment); }
+
+// The generic formats are copies this object owns, so Delete is always right.
+template <class Generic>
+bool CopyGeneric(StringFormat& format, Generic generic) {
+  format.Delete();
+  Gdiplus::GpStringFormat* shared = nullptr;
+  if (!Record(generic(&shared))) return false;
+  return CreateInto(format, flat::GdipCloneStringFormat, shared);
+}
+
 }  // namespace
 
 GdipStatus StringFormat::DeleteNative(void* handle) {
@@ -13,133 +22,61 @@ GdipStatus StringFormat::DeleteNative(void* handle) {
 }
 
 bool StringFormat::Create(int flags, int language) {
-  Delete();
-  GpStringFormat* format = nullptr;
-  if (!Record(flat::GdipCreateStringFormat(flags, static_cast<LANGID>(language), &format))) return false;
-  SetHandle(format);
-  return true;
+  return CreateInto(*this, flat::GdipCreateStringFormat, flags, static_cast<LANGID>(language));
 }
 
-// The generic formats are copies this object owns, so Delete is always right.
-bool StringFormat::GenericDefault() {
-  Delete();
-  GpStringFormat* generic = nullptr;
-  GpStringFormat* copy = nullptr;
-  if (!Record(flat::GdipStringFormatGetGenericDefault(&generic))) return false;
-  if (!Record(flat::GdipCloneStringFormat(generic, &copy))) return false;
-  SetHandle(copy);
-  return true;
-}
+bool StringFormat::GenericDefault() { return CopyGeneric(*this, flat::GdipStringFormatGetGenericDefault); }
+bool StringFormat::GenericTypographic() { return CopyGeneric(*this, flat::GdipStringFormatGetGenericTypographic); }
 
-bool StringFormat::GenericTypographic() {
-  Delete();
-  GpStringFormat* generic = nullptr;
-  GpStringFormat* copy = nullptr;
-  if (!Record(flat::GdipStringFormatGetGenericTypographic(&generic))) return false;
-  if (!Record(flat::GdipCloneStringFormat(generic, &copy))) return false;
-  SetHandle(copy);
-  return true;
-}
+bool StringFormat::Clone(StringFormat& target) const { return CloneInto(*this, target, flat::GdipCloneStringFormat); }
 
-bool StringFormat::Clone(StringFormat& target) const {
-  if (&target == this) return false;
-  target.Delete();
-  PX_NEED_OBJECT(false);
-  GpStringFormat* copy = nullptr;
-  if (!Record(flat::GdipCloneStringFormat(SF(*this), &copy))) return false;
-  target.SetHandle(copy);
-  return true;
-}
-
-bool StringFormat::SetFlags(int flags) {
-  PX_NEED_OBJECT(false);
-  return Record(flat::GdipSetStringFormatFlags(SF(*this), flags));
-}
-
-int StringFormat::GetFlags() const {
-  INT flags = 0;
-  PX_NEED_OBJECT(0);
-  if (!Record(flat::GdipGetStringFormatFlags(SF(*this), &flags))) return 0;
-  return flags;
-}
+bool StringFormat::SetFlags(int flags) { return CallOn(*this, flat::GdipSetStringFormatFlags, flags); }
+int StringFormat::GetFlags() const { return ReadValue<int>(*this, flat::GdipGetStringFormatFlags); }
 
 bool StringFormat::SetAlign(int alignment) {
-  PX_NEED_OBJECT(false);
-  return Record(flat::GdipSetStringFormatAlign(SF(*this), static_cast<Gdiplus::StringAlignment>(alignment)));
+  return CallOn(*this, flat::GdipSetStringFormatAlign, Alignment(alignment));
 }
-
-int StringFormat::GetAlign() const {
-  Gdiplus::StringAlignment alignment = Gdiplus::StringAlignmentNear;
-  PX_NEED_OBJECT(0);
-  if (!Record(flat::GdipGetStringFormatAlign(SF(*this), &alignment))) return 0;
-  return alignment;
-}
+int StringFormat::GetAlign() const { return ReadValue<int>(*this, flat::GdipGetStringFormatAlign); }
 
 bool StringFormat::SetLineAlign(int alignment) {
-  PX_NEED_OBJECT(false);
-  return Record(flat::GdipSetStringFormatLineAlign(SF(*this), static_cast<Gdiplus::StringAlignment>(alignment)));
+  return CallOn(*this, flat::GdipSetStringFormatLineAlign, Alignment(alignment));
 }
-
-int StringFormat::GetLineAlign() const {
-  Gdiplus::StringAlignment alignment = Gdiplus::StringAlignmentNear;
-  PX_NEED_OBJECT(0);
-  if (!Record(flat::GdipGetStringFormatLineAlign(SF(*this), &alignment))) return 0;
-  return alignment;
-}
+int StringFormat::GetLineAlign() const { return ReadValue<int>(*this, flat::GdipGetStringFormatLineAlign); }
 
 bool StringFormat::SetTrimming(int trimming) {
-  PX_NEED_OBJECT(false);
-  return Record(flat::GdipSetStringFormatTrimming(SF(*this), static_cast<Gdiplus::StringTrimming>(trimming)));
+  return CallOn(*this, flat::GdipSetStringFormatTrimming, static_cast<Gdiplus::StringTrimming>(trimming));
 }
+int StringFormat::GetTrimming() const { return ReadValue<int>(*this, flat::GdipGetStringFormatTrimming); }
 
-int StringFormat::GetTrimming() const {
-  Gdiplus::StringTrimming trimming = Gdiplus::StringTrimmingNone;
-  PX_NEED_OBJECT(0);
-  if (!Record(flat::GdipGetStringFormatTrimming(SF(*this), &trimming))) return 0;
-  return trimming;
-}
-
-bool StringFormat::SetHotkeyPrefix(int prefix) {
-  PX_NEED_OBJECT(false);
-  return Record(flat::GdipSetStringFormatHotkeyPrefix(SF(*this), prefix));
-}
-
-int StringFormat::GetHotkeyPrefix() const {
-  INT prefix = 0;
-  PX_NEED_OBJECT(0);
-  if (!Record(flat::GdipGetStringFormatHotkeyPrefix(SF(*this), &prefix))) return 0;
-  return prefix;
-}
+bool StringFormat::SetHotkeyPrefix(int prefix) { return CallOn(*this, flat::GdipSetStringFormatHotkeyPrefix, prefix); }
+int StringFormat::GetHotkeyPrefix() const { return ReadValue<int>(*this, flat::GdipGetStringFormatHotkeyPrefix); }
 
 bool StringFormat::SetTabStops(float firstOffset, const std::vector<float>& stops) {
-  PX_NEED_OBJECT(false);
-  return Record(flat::GdipSetStringFormatTabStops(SF(*this), firstOffset, CountOf(stops.size()), stops.data()));
+  return CallOn(*this, flat::GdipSetStringFormatTabStops, firstOffset, CountOf(stops.size()), stops.data());
 }
 
+// GDI+ hands the first offset and the stops back together, after the count.
 std::vector<float> StringFormat::GetTabStops(float* firstOffset) const {
-  INT count = 0;
   if (firstOffset) *firstOffset = 0;
-  PX_NEED_OBJECT(std::vector<float>{});
-  if (!Record(flat::GdipGetStringFormatTabStopCount(SF(*this), &count)) || count <= 0) return {};
+  const int count = ReadValue<int>(*this, flat::GdipGetStringFormatTabStopCount);
+  if (count <= 0) return {};
   std::vector<float> stops(static_cast<size_t>(count), 0.0f);
   Gdiplus::REAL first = 0;
-  if (!Record(flat::GdipGetStringFormatTabStops(SF(*this), count, &first, stops.data()))) return {};
+  if (!CallOn(*this, flat::GdipGetStringFormatTabStops, count, &first, stops.data())) return {};
   if (firstOffset) *firstOffset = first;
   return stops;
 }
 
 bool StringFormat::SetDigitSubstitution(int language, int substitute) {
-  PX_NEED_OBJECT(false);
-  return Record(flat::GdipSetStringFormatDigitSubstitution(SF(*this), static_cast<LANGID>(language),
-                                                           static_cast<Gdiplus::StringDigitSubstitute>(substitute)));
+  return CallOn(*this, flat::GdipSetStringFormatDigitSubstitution, static_cast<LANGID>(language),
+                static_cast<Gdiplus::StringDigitSubstitute>(substitute));
 }
 
 int StringFormat::GetDigitSubstitution(int* language) const {
   LANGID lang = 0;
   Gdiplus::StringDigitSubstitute substitute = Gdiplus::StringDigitSubstituteUser;
   if (language) *language = 0;
-  PX_NEED_OBJECT(0);
-  if (!Record(flat::GdipGetStringFormatDigitSubstitution(SF(*this), &lang, &substitute))) return 0;
+  if (!CallOn(*this, flat::GdipGetStringFormatDigitSubstitution, &lang, &substitute)) return 0;
   if (language) *language = lang;
   return substitute;
 }

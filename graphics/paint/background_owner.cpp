@@ -25,7 +25,7 @@ int FindFramedAncestorContainer(int recordIndex, HWND window, HWND stopWindow) {
   for (HWND a = GetParent(window); a != nullptr; a = GetParent(a)) {
     if (stopWindow != nullptr && a == stopWindow) return 0;
     const int c = FindContainerRecord(recordIndex, a);
-    if (c >= 1 && record->containers[c - 1]->drawFrame != 0) return c;
+    if (c >= 1 && record->containers[c - 1]->drawFrame) return c;
   }
   return 0;
 }

@@ -5,6 +5,9 @@
 namespace {
 
 constexpr int kDefaultMaxTipWidth = 600;
+// The standard tooltip class under the name this program gives it (class
+// names compare without case; the SDK spells it in lower case).
+constexpr char kToolTipClass[] = "ToolTips_class32";
 
 }  // namespace
 
@@ -38,7 +41,7 @@ HWND ToolTip::Create(HWND owner, bool balloon) {
   owner_ = owner;
   DWORD style = TTS_ALWAYSTIP;
   if (balloon) style |= TTS_BALLOON;
-  tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, "", style, CW_USEDEFAULT, CW_USEDEFAULT,
+  tooltip_ = CreateWindowExA(0, kToolTipClass, "", style, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                              GetModuleHandleA(nullptr), nullptr);
   SetMaxWidth(kDefaultMaxTipWidth);

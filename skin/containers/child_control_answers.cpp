@@ -32,7 +32,7 @@ void Invalidate(HWND control) { InvalidateRect(control, nullptr, TRUE); }
 // Sets redraw of the container record that tab (a tab control) has.
 void MarkTabRedraw(HWND tab) {
   if (ContainerRecord* container = ControlRecordOf(tab, &WindowRecord::containers)) {
-    container->redraw = 1;
+    container->redraw = true;
   }
 }
 

@@ -39,8 +39,8 @@ void InstallContainerSkin(HWND container, const ContainerSkinOptions& options) {
                     options.drawBorder.value_or(false));
 }
 
-void RegisterContainer(HWND container, int drawFrame, int fillColour, int fillAlpha,
-                       int drawBorder) {
+void RegisterContainer(HWND container, bool drawFrame, int fillColour, int fillAlpha,
+                       bool drawBorder) {
   const int w = FindOwningWindowRecord(container);
   WindowRecord* owner = WindowRecordAt(w);
   if (owner == nullptr || FindContainerRecord(w, container) >= 1) return;
@@ -60,7 +60,7 @@ void RegisterContainer(HWND container, int drawFrame, int fillColour, int fillAl
     record.height = client.bottom;
     const bool tab = IsTabControl(container);
     if (tab || IsGroupBox(container)) {
-      record.drawFrame = 1;
+      record.drawFrame = true;
       record.frameStyle = tab ? kFrameStyleTabControl : kFrameStyleGroupBox;
       ControlFont font = ReadControlFont(container);
       record.fontFace = font.face;
@@ -73,7 +73,7 @@ void RegisterContainer(HWND container, int drawFrame, int fillColour, int fillAl
 
   // The installers only touch the control lists, but take the record afresh.
   ContainerRecord* record = RecordAt(WindowRecordAt(w)->containers, index);
-  record->redraw = 1;
+  record->redraw = true;
   record->savedProc = ReplaceWindowProc(container, &ContainerSkinProc);
   SetPropInt(container, Hw_lbID, index);
   SetPropInt(container, Hw_FuID, w);

@@ -77,7 +77,7 @@ void PaintContainer(int windowIndex, int containerIndex) {
       PaintGroupBox(windowIndex, containerIndex, dc.get());
     } else if (IsWindowClass(container, WC_TABCONTROLA)) {
       PaintTabControl(container, dc.get());
-    } else if (record->drawBorder != 0) {
+    } else if (record->drawBorder) {
       PaintGenericBorder(dc.get(), width, height);
     }
     PresentToComposite(container, dc.get(), false, false);
@@ -89,8 +89,8 @@ void PaintContainer(int windowIndex, int containerIndex) {
   owner = WindowRecordAt(windowIndex);
   ContainerRecord* done = owner != nullptr ? RecordAt(owner->containers, containerIndex) : nullptr;
   if (done == nullptr || done->hwnd != container) return;
-  done->redraw = 0;
-  done->backgroundStale = 0;
+  done->redraw = false;
+  done->backgroundStale = false;
   done->width = width;
   done->height = height;
 }

@@ -35,8 +35,8 @@ void InvalidateTransparentChildren(HWND container) {
 
 LRESULT OnMove(HWND container, WPARAM wParam, LPARAM lParam) {
   ContainerRef ref = RefOf(container);
-  if (ref.record != nullptr && ref.record->drawFrame != 0) {
-    ref.record->redraw = 1;
+  if (ref.record != nullptr && ref.record->drawFrame) {
+    ref.record->redraw = true;
     MarkChildrenStale(ref.owner->hwnd, false);
     InvalidateRect(container, nullptr, FALSE);
   }
@@ -46,7 +46,7 @@ LRESULT OnMove(HWND container, WPARAM wParam, LPARAM lParam) {
 LRESULT OnSize(HWND container, WPARAM wParam, LPARAM lParam) {
   ContainerRef ref = RefOf(container);
   if (ref.record != nullptr) {
-    ref.record->redraw = 1;
+    ref.record->redraw = true;
     LayoutContainerParts(ref.windowIndex, ref.containerIndex, LOWORD(lParam), HIWORD(lParam));
   }
   return PassOn(container, WM_SIZE, wParam, lParam);
@@ -54,12 +54,12 @@ LRESULT OnSize(HWND container, WPARAM wParam, LPARAM lParam) {
 
 LRESULT OnPaint(HWND container, WPARAM wParam, LPARAM lParam) {
   ContainerRef ref = RefOf(container);
-  if (ref.record == nullptr || ref.record->drawFrame == 0) {
+  if (ref.record == nullptr || !ref.record->drawFrame) {
     return PassOn(container, WM_PAINT, wParam, lParam);
   }
   {
     PaintDc paint(container);
-    if (ref.record->redraw != 0 || ref.record->backgroundStale != 0) {
+    if (ref.record->redraw || ref.record->backgroundStale) {
       PaintContainer(ref.windowIndex, ref.containerIndex);
     } else {
       // Releases the paint DC itself; as the frame's copy path, no EndPaint.
@@ -74,9 +74,9 @@ LRESULT OnPaint(HWND container, WPARAM wParam, LPARAM lParam) {
 // not being moved; otherwise the paint copies from the composite.
 LRESULT OnEraseBackground(HWND container, HDC dc) {
   ContainerRef ref = RefOf(container);
-  if (ref.record != nullptr && ref.record->drawFrame != 0 && ref.record->redraw == 0 &&
-      ref.owner->moving == 0) {
-    ref.record->redraw = ref.owner->active != 0 ? 1 : 0;
+  if (ref.record != nullptr && ref.record->drawFrame && !ref.record->redraw &&
+      !ref.owner->moving) {
+    ref.record->redraw = ref.owner->active;
   }
   SetBkMode(dc, TRANSPARENT);
   return 1;
@@ -86,7 +86,7 @@ LRESULT OnShowWindow(HWND container, WPARAM wParam, LPARAM lParam) {
   if (wParam != 1) return PassOn(container, WM_SHOWWINDOW, wParam, lParam);
   PassOn(container, WM_SHOWWINDOW, wParam, lParam);
   ContainerRef ref = RefOf(container);
-  if (ref.record != nullptr && ref.record->drawFrame != 0) ref.record->redraw = 1;
+  if (ref.record != nullptr && ref.record->drawFrame) ref.record->redraw = true;
   return DefWindowProcA(container, WM_SHOWWINDOW, wParam, lParam);
 }
 
@@ -103,7 +103,7 @@ LRESULT OnDrawItem(HWND container, WPARAM wParam, LPARAM lParam) {
 // covered by the old picture copied from the composite.
 LRESULT OnSetText(HWND container, WPARAM wParam, LPARAM lParam) {
   ContainerRef ref = RefOf(container);
-  if (ref.record != nullptr && ref.record->drawFrame != 0) ref.record->redraw = 1;
+  if (ref.record != nullptr && ref.record->drawFrame) ref.record->redraw = true;
   return PassOn(container, WM_SETTEXT, wParam, lParam);
 }
 

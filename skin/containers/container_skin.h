@@ -32,8 +32,8 @@ void InstallContainerSkin(HWND container,
 // The registration proper: a container record in the owning window record,
 // the per-class control skins on the container's children, subclassing and
 // the properties. Group boxes and tab controls always draw their frame.
-void RegisterContainer(HWND container, int drawFrame, int fillColour, int fillAlpha,
-                       int drawBorder);
+void RegisterContainer(HWND container, bool drawFrame, int fillColour, int fillAlpha,
+                       bool drawBorder);
 
 // Restores the container's saved procedure, deletes its record and
 // renumbers Hw_lbID of the containers after it. The brushes and bitmaps

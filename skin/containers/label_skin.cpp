@@ -25,11 +25,11 @@ void DrawLabelText(HDC dc, const LabelRecord& record, const Text& text, int widt
   const RectF box{kTextLeft, 0.0f, static_cast<float>(width) + kTextExtraWidth,
                   static_cast<float>(height)};
   const auto fontSize = static_cast<float>(record.fontSize);
-  if (record.glowOn == 1) {
+  if (record.glowOn) {
     DrawGlowText(g, text, box, static_cast<ColourRef>(record.textColour),
                  static_cast<ColourRef>(record.glowColour), kDefaultBlurDivisor, record.fontFace,
                  record.fontStyle, fontSize, record.alignment, record.lineAlignment,
-                 record.wrap != 0);
+                 record.wrap);
     return;
   }
   Font font;
@@ -40,20 +40,20 @@ void DrawLabelText(HDC dc, const LabelRecord& record, const Text& text, int widt
       !brush.Create(ColorrefToArgb(static_cast<ColourRef>(record.textColour), 0, false))) {
     return;
   }
-  if (record.wrap == 0) format.SetFlags(StringFormatFlagsLineLimit | StringFormatFlagsNoWrap);
+  if (!record.wrap) format.SetFlags(StringFormatFlagsLineLimit | StringFormatFlagsNoWrap);
   format.SetAlign(record.alignment);
   format.SetLineAlign(record.lineAlignment);
   g.DrawString(text, font, brush, box, &format);
 }
 
 LRESULT OnMove(HWND label, WPARAM wParam, LPARAM lParam) {
-  if (LabelRecord* record = LabelRecordOf(label)) record->redraw = 1;
+  if (LabelRecord* record = LabelRecordOf(label)) record->redraw = true;
   InvalidateRect(label, nullptr, FALSE);
   return PassOn(label, WM_MOVE, wParam, lParam);
 }
 
 LRESULT OnSize(HWND label, WPARAM wParam, LPARAM lParam) {
-  if (LabelRecord* record = LabelRecordOf(label)) record->redraw = 1;
+  if (LabelRecord* record = LabelRecordOf(label)) record->redraw = true;
   return PassOn(label, WM_SIZE, wParam, lParam);
 }
 
@@ -74,7 +74,7 @@ LRESULT OnPaint(HWND label, WPARAM wParam, LPARAM lParam) {
   if (record == nullptr) return PassOn(label, WM_PAINT, wParam, lParam);
   {
     PaintDc paint(label);
-    if (record->redraw == 1) {
+    if (record->redraw) {
       PaintLabel(label);
     } else {
       // Releases the paint DC itself; no EndPaint on this path.
@@ -87,13 +87,13 @@ LRESULT OnPaint(HWND label, WPARAM wParam, LPARAM lParam) {
 LRESULT OnEraseBackground(HWND label, HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   LabelRecord* record = LabelRecordOf(label);
-  if (record != nullptr && record->redraw == 0) record->redraw = RedrawOnErase(label, false);
+  if (record != nullptr && !record->redraw) record->redraw = RedrawOnErase(label, false);
   return 1;
 }
 
 LRESULT OnShowWindow(HWND label, WPARAM wParam, LPARAM lParam) {
   if (wParam == 1) {
-    if (LabelRecord* record = LabelRecordOf(label)) record->redraw = 1;
+    if (LabelRecord* record = LabelRecordOf(label)) record->redraw = true;
   }
   return PassOn(label, WM_SHOWWINDOW, wParam, lParam);
 }
@@ -118,7 +118,7 @@ int InstallLabelSkin(HWND label, const LabelSkinOptions& options) {
   record.fontFace = options.fontFace.value_or(DefaultLabelFontFace());
   record.fontSize = options.fontSize.value_or(kDefaultLabelFontSize);
   record.fontStyle = options.fontStyle.value_or(0);
-  record.redraw = 1;
+  record.redraw = true;
 
   ReplaceWindowProc(label, &LabelSkinProc);
   SetPropInt(label, Hw_FuID, w);
@@ -165,13 +165,13 @@ void PaintLabel(HWND label, const std::optional<Text>& text) {
     const WindowDc target = WindowDc::Adopt(label, GetDcWithoutChildren(label, nullptr, false));
     BitBlt(target.get(), 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
   }
-  if (LabelRecord* done = LabelRecordOf(label)) done->redraw = 0;
+  if (LabelRecord* done = LabelRecordOf(label)) done->redraw = false;
 }
 
-int RedrawOnErase(HWND window, bool useToolbarProperties) {
+bool RedrawOnErase(HWND window, bool useToolbarProperties) {
   const WindowRecord* record =
       WindowRecordAt(GetPropInt(window, useToolbarProperties ? Kj_FuID : Hw_FuID));
-  if (record == nullptr) return 0;
-  if (record->moving != 0) return record->sizing != 0 ? 1 : 0;
-  return record->active != 0 ? 1 : 0;
+  if (record == nullptr) return false;
+  if (record->moving) return record->sizing;
+  return record->active;
 }

@@ -47,7 +47,7 @@ LRESULT CALLBACK LabelSkinProc(HWND label, UINT message, WPARAM wParam, LPARAM l
 void PaintLabel(HWND label, const std::optional<Text>& text = std::nullopt);
 
 // Whether an erase of window should force a full repaint: the owning
-// record's sizing flag while it is being moved, else its active flag; 0
+// record's sizing flag while it is being moved, else its active flag; false
 // when the record index (Kj_FuID with useToolbarProperties, else Hw_FuID)
 // is not valid.
-int RedrawOnErase(HWND window, bool useToolbarProperties);
+bool RedrawOnErase(HWND window, bool useToolbarProperties);

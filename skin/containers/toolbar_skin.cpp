@@ -150,7 +150,7 @@ LRESULT PaintColourKeyed(HWND window, const ToolbarRecord& record, WPARAM wParam
       UINT key = static_cast<UINT>(record.backgroundColour);
       // The white-panel variant: the control's white is keyed out and the
       // panel shows under its drawing instead.
-      if (record.extra == 1) {
+      if (record.extra) {
         DrawWhitePanel(behind.get(), w, h);
         key = kWhite;
       }
@@ -170,7 +170,7 @@ LRESULT OnPaint(HWND window, ToolbarRecord& record, WPARAM wParam, LPARAM lParam
   if (!IsToolbar(window)) return PaintColourKeyed(window, record, wParam, lParam);
   {
     PaintDc paint(window);
-    if (record.redraw == 1) {
+    if (record.redraw) {
       if (!PaintToolbar(window)) {
         // Nothing skinned behind it: the toolbar paints itself.
         PassOnToolbar(window, WM_PAINT, reinterpret_cast<WPARAM>(paint.get()), 0);
@@ -185,15 +185,15 @@ LRESULT OnPaint(HWND window, ToolbarRecord& record, WPARAM wParam, LPARAM lParam
 
 LRESULT OnEraseBackground(HWND window, ToolbarRecord& record, WPARAM wParam, LPARAM lParam) {
   if (ControlBackdropSet == 0) return PassOnToolbar(window, WM_ERASEBKGND, wParam, lParam);
-  if (IsToolbar(window) && record.redraw == 0) record.redraw = RedrawOnErase(window, true);
+  if (IsToolbar(window) && !record.redraw) record.redraw = RedrawOnErase(window, true);
   SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
   return 1;
 }
 
 LRESULT OnMouseMove(HWND window, ToolbarRecord& record, WPARAM wParam, LPARAM lParam) {
-  record.redraw = 1;
-  if (record.mouseTracking == 0) {
-    record.mouseTracking = 1;
+  record.redraw = true;
+  if (!record.mouseTracking) {
+    record.mouseTracking = true;
     TrackMouseLeave(window);
   }
   return PassOnToolbar(window, WM_MOUSEMOVE, wParam, lParam);
@@ -241,12 +241,12 @@ int InstallToolbarSkin(HWND window, const ToolbarSkinOptions& options) {
   {
     ToolbarRecord& record = *RecordAt(owner->toolbars, index);
     record = ToolbarRecord{};
-    record.redraw = IsToolbar(window) ? 1 : 0;
+    record.redraw = IsToolbar(window);
     const ControlFont font = ReadControlFont(window);
     record.fontFace = font.face.empty() ? DefaultControlFontFace() : font.face;
     record.fontSize = font.size != 0 ? font.size : kDefaultControlFontSize;
     record.fontStyle = font.style;
-    record.extra = options.whitePanel.value_or(false) ? 1 : 0;
+    record.extra = options.whitePanel.value_or(false);
     record.hwnd = window;
     record.backgroundColour =
         options.backgroundColour.value_or(static_cast<int>(GetSysColor(COLOR_BTNFACE)));
@@ -258,7 +258,7 @@ int InstallToolbarSkin(HWND window, const ToolbarSkinOptions& options) {
   // not the container's, answers WM_PAINT; everything the toolbar procedure
   // passes on still reaches the container procedure.
   if (FindWindowExA(window, nullptr, nullptr, nullptr) != nullptr) {
-    RegisterContainer(window, 0, options.fillColour.value_or(0), options.fillAlpha.value_or(0), 0);
+    RegisterContainer(window, false, options.fillColour.value_or(0), options.fillAlpha.value_or(0), false);
   }
   const WNDPROC saved = ReplaceWindowProc(window, &ToolbarSkinProc, Kj_hProc);
   // Registering the container may have run installers: take the record afresh.
@@ -276,7 +276,7 @@ LRESULT CALLBACK ToolbarSkinProc(HWND window, UINT message, WPARAM wParam, LPARA
       if (ControlBackdropSet == 1) InvalidateRect(window, nullptr, FALSE);
       break;
     case WM_SIZE:
-      if (IsToolbar(window)) record->redraw = 1;
+      if (IsToolbar(window)) record->redraw = true;
       break;
     case WM_PAINT:
       return OnPaint(window, *record, wParam, lParam);
@@ -288,11 +288,11 @@ LRESULT CALLBACK ToolbarSkinProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_MOUSEMOVE:
       return OnMouseMove(window, *record, wParam, lParam);
     case WM_LBUTTONDOWN:
-      record->redraw = 1;
+      record->redraw = true;
       break;
     case WM_MOUSELEAVE:
-      record->mouseTracking = 0;
-      record->redraw = 1;
+      record->mouseTracking = false;
+      record->redraw = true;
       break;
     case WM_HSCROLL:
     case WM_VSCROLL:
@@ -317,7 +317,7 @@ bool PaintToolbar(HWND toolbar) {
     const WindowDc target = WindowDc::Adopt(toolbar, GetDcWithoutChildren(toolbar, nullptr, false));
     BitBlt(target.get(), 0, 0, rc.right, rc.bottom, dc.get(), 0, 0, SRCCOPY);
   }
-  if (ToolbarRecord* record = ToolbarRecordOf(toolbar)) record->redraw = 0;
+  if (ToolbarRecord* record = ToolbarRecordOf(toolbar)) record->redraw = false;
   return true;
 }
 

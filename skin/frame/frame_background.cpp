@@ -101,7 +101,7 @@ void PaintBackground(Graphics& graphics, int index) {
   if (rec->fillColour >= 0) {
     SolidBrush fill;
     if (fill.Create(Colour(static_cast<ColourRef>(rec->fillColour), rec->fillAlpha))) {
-      if (rec->titleGloss != 0) {
+      if (rec->titleGloss) {
         graphics.FillRectangle(fill, 0, title, w, h - title);
       } else {
         graphics.FillRectangle(fill, 0, 0, w, h);
@@ -109,7 +109,7 @@ void PaintBackground(Graphics& graphics, int index) {
     }
   }
 
-  if (rec->titleGloss != 0) {
+  if (rec->titleGloss) {
     LinearGradientBrush gloss;
     bool made = false;
     if (rec->fillColour < 1) {

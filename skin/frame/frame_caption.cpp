@@ -39,7 +39,7 @@ CaptionArea CaptionAreaOf(const WindowRecord& rec) {
 }
 
 void DrawCaptionText(Graphics& g, const WindowRecord& rec, const Text& text, const RectF& rect) {
-  const int style = rec.captionBold != 0 ? FontStyleBold : FontStyleRegular;
+  const int style = rec.captionBold ? FontStyleBold : FontStyleRegular;
   const float size = static_cast<float>(rec.captionSize);
   const ColourRef colour = static_cast<ColourRef>(rec.captionColour);
   if (rec.captionGlowColour == -1) {
@@ -50,12 +50,12 @@ void DrawCaptionText(Graphics& g, const WindowRecord& rec, const Text& text, con
         MakeFormat(format, false, StringAlignmentNear, StringAlignmentNear)) {
       g.DrawString(text, font, brush, rect, &format);
     }
-  } else if (rec.captionGlow != 0) {
+  } else if (rec.captionGlow) {
     DrawGlowText(g, text, rect, colour, static_cast<ColourRef>(rec.captionGlowColour), 4,
                  rec.captionFont, style, size);
   } else {
     DrawOutlinedText(g, text, rect, colour, static_cast<ColourRef>(rec.captionGlowColour),
-                     kDefaultOutlineAlpha, rec.captionFont, size, rec.captionBold != 0);
+                     kDefaultOutlineAlpha, rec.captionFont, size, rec.captionBold);
   }
 }
 
@@ -159,7 +159,7 @@ void PaintStatusItem(int index, Graphics* graphics, bool intoBackBuffer, int ite
     }
   }
   const StatusTextStyle& style = rec->statusTextStyle;
-  const ColourRef colour = style.customColour == 0
+  const ColourRef colour = !style.customColour
                                ? (~static_cast<ColourRef>(DefaultBackgroundColour)) & 0xFFFFFF
                                : static_cast<ColourRef>(style.colour);
   const RectF textRect{textLeft, y, x + w - textLeft, h};

@@ -37,17 +37,17 @@ void AppendTitleButton(WindowRecord& record, TitleButtonKind kind, int width, Pi
 // The buttons in their fixed order, each only when its condition holds,
 // then the strip that holds them.
 void CreateTitleButtons(WindowRecord& record, int clientWidth) {
-  if (record.showHelpButton != 0)
+  if (record.showHelpButton)
     AppendTitleButton(record, kHelpButtonKind, kTitleButtonWidth, HelpButtonFace(), "帮助");
-  if (record.showMenuButton != 0)
+  if (record.showMenuButton)
     AppendTitleButton(record, kMenuButtonKind, kTitleButtonWidth, MenuButtonFace(), "主菜单");
-  if (record.hasMinimizeBox != 0)
+  if (record.hasMinimizeBox)
     AppendTitleButton(record, kMinimiseButtonKind, kTitleButtonWidth, MinimiseButtonFace(), "最小化");
-  if (record.hasMaximizeBox != 0) {
+  if (record.hasMaximizeBox) {
     AppendTitleButton(record, kMaximiseButtonKind, kTitleButtonWidth, MaximiseButtonFace(), "最大化");
     record.titleButtons.back()->restoreImage = CopyPictureBytes(RestoreButtonFace());
   }
-  if (record.showCloseButton != 0)
+  if (record.showCloseButton)
     AppendTitleButton(record, kCloseButtonKind, kCloseButtonWidth, CloseButtonFace(), "关闭");
 
   std::vector<int> widths;
@@ -126,12 +126,12 @@ void InstallFrameSkin(HWND window, const FrameSkinOptions& o) {
   r.captionGlowColour = kCaptionGlowColour;
   r.captionFont = "宋体";
   r.captionSize = kCaptionSize;
-  r.captionBold = 1;
-  r.captionGlow = 0;
+  r.captionBold = true;
+  r.captionGlow = false;
   const LONG currentStyle = GetWindowLongA(window, GWL_STYLE);
-  r.hasMinimizeBox = (currentStyle & WS_MINIMIZEBOX) != 0 ? 1 : 0;
-  r.hasMaximizeBox = (currentStyle & WS_MAXIMIZEBOX) != 0 ? 1 : 0;
-  r.showCloseButton = !o.hideCloseButton.value_or(false) && r.titleBarLive != 0 ? 1 : 0;
+  r.hasMinimizeBox = (currentStyle & WS_MINIMIZEBOX) != 0;
+  r.hasMaximizeBox = (currentStyle & WS_MAXIMIZEBOX) != 0;
+  r.showCloseButton = !o.hideCloseButton.value_or(false) && r.titleBarLive;
 
   if (o.backgroundImage && !o.backgroundImage->empty()) TakeBackgroundPicture(r, *o.backgroundImage);
   CreateTitleButtons(r, client.right);
@@ -152,7 +152,7 @@ void InstallFrameSkin(HWND window, const FrameSkinOptions& o) {
     InstallStatusBar(index, *o.statusHeight,
                      o.statusItems ? *o.statusItems : std::vector<StatusItem>(),
                      o.statusItems.has_value());
-    rec.statusTextStyle.customColour = 0;
+    rec.statusTextStyle.customColour = false;
     rec.statusTextStyle.colour = kStatusTextColour;
     rec.statusTextStyle.fontFace = "宋体";
     rec.statusTextStyle.fontSize = kStatusTextSize;
@@ -163,7 +163,7 @@ void InstallFrameSkin(HWND window, const FrameSkinOptions& o) {
 
   // The installers register controls in the record's own lists; the
   // record itself stays where it is.
-  rec.needsFullRedraw = 1;
+  rec.needsFullRedraw = true;
 
   rec.savedProc = ReplaceWindowProc(window, FrameSkinProc);
   SetPropInt(window, Hw_lbID, index);

@@ -25,10 +25,10 @@ void OnNcDestroy(HWND window) {
 
 void OnActivateApp(WindowRecord& record, WPARAM wParam) {
   if (wParam == FALSE) {
-    record.active = 0;
+    record.active = false;
     FlushWorkingSet();
   } else if (wParam == TRUE) {
-    record.active = 1;
+    record.active = true;
   }
 }
 
@@ -55,14 +55,14 @@ LRESULT CALLBACK FrameSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM 
       OnNcDestroy(window);
       break;
     case WM_SIZING:
-      record->sizing = 1;
+      record->sizing = true;
       break;
     case WM_MOVING:
-      record->moving = 1;
+      record->moving = true;
       break;
     case WM_EXITSIZEMOVE:
-      record->moving = 0;
-      record->sizing = 0;
+      record->moving = false;
+      record->sizing = false;
       break;
     case WM_SHOWWINDOW:
       OnFrameShowWindow(window, index, wParam);
@@ -75,10 +75,10 @@ LRESULT CALLBACK FrameSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM 
       OnFrameMouseMove(window, index, lParam);
       break;
     case WM_MOUSEHOVER:
-      record->mouseTracking = 1;
+      record->mouseTracking = true;
       break;
     case WM_MOUSELEAVE:
-      record->mouseTracking = 0;
+      record->mouseTracking = false;
       TitleButtonsMouseLeave(index);
       break;
     case WM_TIMER:
@@ -118,7 +118,7 @@ LRESULT CALLBACK FrameSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM 
       OnFrameSetText(index, lParam);
       break;
     case WM_ACTIVATE:
-      record->active = wParam >= 1 ? 1 : 0;
+      record->active = wParam >= 1;
       break;
     case WM_ACTIVATEAPP:
       OnActivateApp(*record, wParam);

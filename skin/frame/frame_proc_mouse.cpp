@@ -69,7 +69,7 @@ WPARAM EdgeZoneCommand(EdgeZone zone) {
 
 void SetEdgeCursor(int index, LPARAM lParam, const RECT& clientRect) {
   const WindowRecord* record = WindowRecordAt(index);
-  if (record == nullptr || record->resizable == 0) return;
+  if (record == nullptr || !record->resizable) return;
   const POINT p = MousePoint(lParam);
   const EdgeZone zone = EdgeZoneAt(p.x, p.y, clientRect.right - clientRect.left,
                                    clientRect.bottom - clientRect.top, FrameEdge);
@@ -85,7 +85,7 @@ void BeginDragOrSize(int index, LPARAM lParam, const RECT& clientRect) {
       p.y >= kStripPressTop && p.y <= record->stripHeight) {
     return;
   }
-  if (record->titleBarLive == 0) return;
+  if (!record->titleBarLive) return;
   const int w = clientRect.right - clientRect.left;
   const int h = clientRect.bottom - clientRect.top;
   HWND window = record->hwnd;
@@ -93,10 +93,10 @@ void BeginDragOrSize(int index, LPARAM lParam, const RECT& clientRect) {
     StartMoving(window);
     return;
   }
-  if (record->resizable == 0) return;
+  if (!record->resizable) return;
   const EdgeZone zone = EdgeZoneAt(p.x, p.y, w, h, FrameEdge);
   if (zone != EdgeZone::None) {
-    record->needsFullRedraw = 1;
+    record->needsFullRedraw = true;
     SetCursor(LoadCursorA(nullptr, EdgeZoneCursor(zone)));
     SendMessageA(window, WM_SYSCOMMAND, EdgeZoneCommand(zone), 0);
   } else if (p.y <= record->titleHeight) {
@@ -108,13 +108,13 @@ void OnFrameMouseMove(HWND window, int index, LPARAM lParam) {
   WindowRecord* record = WindowRecordAt(index);
   RECT client{};
   GetClientRect(window, &client);
-  if (record->mouseTracking == 0) {
+  if (!record->mouseTracking) {
     TrackMouseLeave(window, 1);
   }
-  if (record->titleBarLive == 0) return;
+  if (!record->titleBarLive) return;
   TitleButtonsMouseMove(index, lParam);
   record = WindowRecordAt(FrameIndexOf(window));
-  if (record != nullptr && record->maximized == 0) SetEdgeCursor(index, lParam, client);
+  if (record != nullptr && !record->maximized) SetEdgeCursor(index, lParam, client);
 }
 
 void OnFrameLeftButtonDown(HWND window, int index, LPARAM lParam) {
@@ -122,8 +122,8 @@ void OnFrameLeftButtonDown(HWND window, int index, LPARAM lParam) {
   RECT client{};
   GetClientRect(window, &client);
   record->fadeIn.button = 0;
-  if (record->titleBarLive != 0) {
-    if (record->maximized == 0 && record->minimized == 0) {
+  if (record->titleBarLive) {
+    if (!record->maximized && !record->minimized) {
       // The system's move or size loop runs here until the button is up.
       BeginDragOrSize(index, lParam, client);
       index = FrameIndexOf(window);
@@ -145,7 +145,7 @@ void OnFrameLeftButtonDown(HWND window, int index, LPARAM lParam) {
 void OnFrameLeftButtonUp(int index) {
   const WindowRecord* record = WindowRecordAt(index);
   if (TitleButtonAction != nullptr && HotTitleButton >= 1 &&
-      HotTitleButton <= ListLength(record->titleButtons) && record->titleBarLive != 0) {
+      HotTitleButton <= ListLength(record->titleButtons) && record->titleBarLive) {
     TitleButtonAction(index, HotTitleButton);
   }
 }
@@ -155,7 +155,7 @@ void OnFrameLeftDoubleClick(int index, LPARAM lParam) {
   const POINT p = MousePoint(lParam);
   const int item = StatusItemAt(*record, p);
   if (item == 0) {
-    if (p.y > record->titleHeight || record->resizable == 0) return;
+    if (p.y > record->titleHeight || !record->resizable) return;
     for (int b = 1; b <= ListLength(record->titleButtons); ++b) {
       if (RecordAt(record->titleButtons, b)->kind == kMaximiseButtonKind) {
         RunTitleButtonAction(index, b);

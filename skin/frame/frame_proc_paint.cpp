@@ -15,7 +15,7 @@ void InvalidateStaleLists(WindowRecord& record) {
   for (const auto& list : record.lists) {
     HWND control = list->window;
     if (control == nullptr || !IsWindowVisible(control)) continue;
-    if (IsWindowClass(control, "SysListView32")) list->stale = 1;
+    if (IsWindowClass(control, "SysListView32")) list->stale = true;
     InvalidateRect(control, nullptr, TRUE);
   }
 }
@@ -34,7 +34,7 @@ void InvalidateTransparentChildren(HWND window) {
 
 void OnFrameShowWindow(HWND window, int index, WPARAM wParam) {
   WindowRecord* record = WindowRecordAt(index);
-  if (wParam == TRUE && record->hiddenLatch == 0) {
+  if (wParam == TRUE && !record->hiddenLatch) {
     // First show: the frame is rendered before the window appears.
     {
       const PaintDc paint(window);
@@ -42,16 +42,16 @@ void OnFrameShowWindow(HWND window, int index, WPARAM wParam) {
     }
     record = WindowRecordAt(FrameIndexOf(window));
     if (record == nullptr) return;
-    record->justShown = 1;
-    record->needsFullRedraw = 0;
-    if (record->shadowWindow != nullptr && record->maximized == 0) {
+    record->justShown = true;
+    record->needsFullRedraw = false;
+    if (record->shadowWindow != nullptr && !record->maximized) {
       ShowWindow(record->shadowWindow, SW_SHOWNA);
       PlaceShadow(window, false);
     }
-    record->hiddenLatch = 0;
+    record->hiddenLatch = false;
   } else {
-    record->hiddenLatch = 1;
-    record->justShown = 0;
+    record->hiddenLatch = true;
+    record->justShown = false;
     if (record->shadowWindow != nullptr) ShowWindow(record->shadowWindow, SW_HIDE);
   }
 }
@@ -59,12 +59,12 @@ void OnFrameShowWindow(HWND window, int index, WPARAM wParam) {
 LRESULT OnFrameEraseBackground(HWND window, int index, WPARAM wParam) {
   SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
   WindowRecord* record = WindowRecordAt(index);
-  if (record->needsFullRedraw == 1 && record->sizing == 0 && record->frameCopy &&
-      record->justShown == 0 && record->eraseDone == 0) {
+  if (record->needsFullRedraw && !record->sizing && record->frameCopy &&
+      !record->justShown && !record->eraseDone) {
     // The erase DC stays the system's: the composite goes through a DC of
     // its own that keeps the children out.
     RepaintFromComposite(window, false, false);
-    record->eraseDone = 1;
+    record->eraseDone = true;
   }
   return 1;
 }
@@ -73,20 +73,20 @@ LRESULT OnFramePaint(HWND window, int index, WPARAM wParam, LPARAM lParam) {
   {
     const PaintDc paint(window);
     WindowRecord* record = WindowRecordAt(index);
-    if (record->minimized == 1) {
-      record->needsFullRedraw = 0;
-    } else if (record->needsFullRedraw == 1) {
+    if (record->minimized) {
+      record->needsFullRedraw = false;
+    } else if (record->needsFullRedraw) {
       RenderFrame(index, paint.get(), true);
-      if (record->childrenStale == 1) {
-        record->childrenStale = 0;
+      if (record->childrenStale) {
+        record->childrenStale = false;
         InvalidateStaleLists(*record);
       }
-      record->eraseDone = 0;
-      record->justShown = 0;
+      record->eraseDone = false;
+      record->justShown = false;
     } else {
       BlitFrame(index, paint.get(), true);
       InvalidateTransparentChildren(window);
-      record->needsFullRedraw = 0;
+      record->needsFullRedraw = false;
     }
   }
   return DefWindowProcA(window, WM_PAINT, wParam, lParam);
@@ -94,7 +94,7 @@ LRESULT OnFramePaint(HWND window, int index, WPARAM wParam, LPARAM lParam) {
 
 void OnFrameSetText(int index, LPARAM lParam) {
   WindowRecord* record = WindowRecordAt(index);
-  if (record->drawCaption == 0 || record->titleBarLive == 0) return;
+  if (!record->drawCaption || !record->titleBarLive) return;
   const char* text = reinterpret_cast<const char*>(lParam);
   PaintCaption(index, nullptr, false, Text(text != nullptr ? text : ""));
 }

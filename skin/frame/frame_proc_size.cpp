@@ -46,15 +46,15 @@ void StretchChildren(int index) {
 
 void OnFrameSize(HWND window, int index) {
   WindowRecord* record = WindowRecordAt(index);
-  if (record->minimized == 0) MarkChildrenStale(window, false);
+  if (!record->minimized) MarkChildrenStale(window, false);
   record->hotButton = 0;
   // The very first resize of the program comes with the first show, which
   // renders the frame anyway.
   if (FirstResizePending == 1) {
-    record->needsFullRedraw = 0;
+    record->needsFullRedraw = false;
     FirstResizePending = 0;
   } else {
-    record->needsFullRedraw = 1;
+    record->needsFullRedraw = true;
   }
   StretchChildren(index);
 }
@@ -64,7 +64,7 @@ void OnFrameGetMinMaxInfo(int index, LPARAM lParam) {
   if (info == nullptr) return;
   const WindowRecord& record = *WindowRecordAt(index);
   AreaSize maximum{record.maxTrackWidth, record.maxTrackHeight};
-  if (record.maximized == 1) maximum = CurrentWorkArea(WorkAreaUse::MinMaxInfo);
+  if (record.maximized) maximum = CurrentWorkArea(WorkAreaUse::MinMaxInfo);
   info->ptMinTrackSize.x = record.minTrackWidth;
   info->ptMinTrackSize.y = record.minTrackHeight;
   info->ptMaxTrackSize.x = maximum.width;
@@ -92,14 +92,14 @@ void OnFrameWindowPosChanging(HWND window, LPARAM lParam) {
 
 void OnFrameWindowPosChanged(HWND window, int index) {
   WindowRecord* record = WindowRecordAt(index);
-  if (record->hasMaximizeBox == 1) {
+  if (record->hasMaximizeBox) {
     RECT r{};
     GetWindowRect(window, &r);
     if (r.right == GetSystemMetrics(SM_CXSCREEN) && r.bottom == GetSystemMetrics(SM_CYSCREEN)) {
       // The system maximised the window over the whole screen: keep the
       // taskbar free.
       const AreaSize area = CurrentWorkArea(WorkAreaUse::PositionChanged);
-      record->maximized = 1;
+      record->maximized = true;
       // Without a taskbar the window already covers the work area; moving
       // it again would only bring this message back.
       if (r.left != 0 || r.top != 0 || r.right != area.width || r.bottom != area.height) {
@@ -120,18 +120,18 @@ void OnFrameSysCommand(int index, WPARAM wParam) {
   // The low four bits of a system command are the system's own.
   switch (wParam & 0xFFF0) {
     case SC_MAXIMIZE:
-      record->maximized = 1;
-      record->needsFullRedraw = 1;
+      record->maximized = true;
+      record->needsFullRedraw = true;
       if (shadow != nullptr) ShowWindow(shadow, SW_HIDE);
       break;
     case SC_RESTORE:
-      record->needsFullRedraw = 1;
-      record->minimized = 0;
-      if (shadow != nullptr) ShowWindow(shadow, record->maximized == 1 ? SW_HIDE : SW_SHOWNA);
+      record->needsFullRedraw = true;
+      record->minimized = false;
+      if (shadow != nullptr) ShowWindow(shadow, record->maximized ? SW_HIDE : SW_SHOWNA);
       break;
     case SC_MINIMIZE:
-      record->needsFullRedraw = 1;
-      record->minimized = 1;
+      record->needsFullRedraw = true;
+      record->minimized = true;
       if (shadow != nullptr) ShowWindow(shadow, SW_HIDE);
       break;
     default:
@@ -141,9 +141,9 @@ void OnFrameSysCommand(int index, WPARAM wParam) {
 
 void OnFrameQueryOpen(int index) {
   WindowRecord* record = WindowRecordAt(index);
-  record->minimized = 0;
-  record->childrenStale = 1;
+  record->minimized = false;
+  record->childrenStale = true;
   if (HWND shadow = record->shadowWindow) {
-    ShowWindow(shadow, record->maximized == 1 ? SW_HIDE : SW_SHOWNA);
+    ShowWindow(shadow, record->maximized ? SW_HIDE : SW_SHOWNA);
   }
 }

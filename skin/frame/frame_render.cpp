@@ -109,7 +109,7 @@ void RenderFrame(int index, HDC dc, bool present) {
   const int width = client.right;
   const int height = client.bottom;
 
-  if (rec->titleBarLive != 0 && present) SetFrameRegion(window);
+  if (rec->titleBarLive && present) SetFrameRegion(window);
 
   bool freshDc = false;
   if (!rec->frameDC) {
@@ -123,15 +123,15 @@ void RenderFrame(int index, HDC dc, bool present) {
     Graphics graphics;
     graphics.CreateFromHDC(rec->frameDC.get());
     PaintBackground(graphics, index);
-    if (rec->titleBarLive != 0) {
+    if (rec->titleBarLive) {
       PaintFrameBorder(index, graphics);
       graphics.Flush(true);
       TakeTitleCache(*rec, width);
     }
     graphics.Flush(true);
     TakeStatusCache(*rec);
-    if (rec->titleBarLive != 0) {
-      if (rec->drawCaption != 0) PaintCaption(index, &graphics, true);
+    if (rec->titleBarLive) {
+      if (rec->drawCaption) PaintCaption(index, &graphics, true);
       for (int i = 1; i <= ListLength(rec->titleButtons); ++i) {
         PaintTitleButton(index, i, &graphics, true, false, 0);
       }
@@ -149,7 +149,7 @@ void RenderFrame(int index, HDC dc, bool present) {
   }
 
   if (present) PresentFrame(*rec, dc, dc != nullptr, width, height);
-  rec->needsFullRedraw = 0;
+  rec->needsFullRedraw = false;
   rec->lastClientWidth = width;
   rec->lastClientHeight = height;
   if (present) InvalidateFrameChildren(index);

@@ -14,7 +14,7 @@ bool SetCaptionStyle(HWND window, const CaptionStyle& style) {
   if (style.bold) record->captionBold = *style.bold;
   if (style.glow) record->captionGlow = *style.glow;
   // A frame that draws no caption gets none drawn here either.
-  if (record->drawCaption != 0 && record->titleBarLive != 0) {
+  if (record->drawCaption && record->titleBarLive) {
     PaintCaption(index, nullptr, false, WindowTextOf(window));
   }
   return true;

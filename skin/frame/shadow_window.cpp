@@ -55,7 +55,7 @@ void DrawShadowPicture(Graphics& g, const WindowRecord& record, int width, int h
                        int depth) {
   Bitmap picture;
   if (!picture.CreateFromBytes(record.shadowPicture)) return;
-  if (record.shadowPictureClip != 0) {
+  if (record.shadowPictureClip) {
     const int inset = depth + 3;
     g.SetClipRectI(inset, inset, std::max(0, width - 6 - inset), std::max(0, height - 6 - inset),
                    CombineModeExclude);
@@ -113,7 +113,7 @@ void RenderShadow(HWND shadow) {
   {
     Graphics g;
     if (!g.FromImage(picture)) return;
-    if (record == nullptr || record->shadowSuppressed == 0) {
+    if (record == nullptr || !record->shadowSuppressed) {
       DrawSoftShadow(g, width, height, offset, depth, colour, alpha);
     }
     if (record != nullptr && !record->shadowPicture.empty()) {
@@ -188,7 +188,7 @@ HWND CreateFrameShadow(HWND frame, int spread) {
                (r.bottom - r.top) + 2 * spread, SWP_NOACTIVATE);
   const LONG style = GetWindowLongA(frame, GWL_STYLE);
   if ((style & WS_VISIBLE) != 0 && (style & (WS_MINIMIZE | WS_MAXIMIZE)) == 0 &&
-      record->maximized == 0 && record->minimized == 0) {
+      !record->maximized && !record->minimized) {
     ShowWindow(shadow, SW_SHOWNA);
     SetWindowPos(shadow, frame, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }

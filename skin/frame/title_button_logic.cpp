@@ -40,12 +40,12 @@ int ButtonIndexAt(const StripBox& strip, const std::vector<ButtonBox>& boxes, in
 FadeActions FadeOnMouseMove(FadeModel& model, bool inStrip, int buttonUnderMouse) {
   FadeActions actions;
   if (inStrip) {
-    if (model.fadeTimerOn == 0) {
+    if (!model.fadeTimerOn) {
       actions.startTimer = true;
-      model.fadeTimerOn = 1;
+      model.fadeTimerOn = true;
     }
   } else {
-    model.fadeTimerOn = 0;
+    model.fadeTimerOn = false;
   }
   const int hot = buttonUnderMouse;
   if (model.hotButton >= 1 && model.hotButton != hot) {
@@ -83,9 +83,9 @@ FadeActions FadeOnTimer(FadeModel& model) {
     actions.paints.push_back(
         {model.fadeOut.button, kFadeSteps * kFadeAlphaStep - model.fadeOut.step * kFadeAlphaStep});
   }
-  if ((model.mouseTracking == 0 || model.fadeTimerOn == 0) &&
+  if ((!model.mouseTracking || !model.fadeTimerOn) &&
       (model.fadeOut.step > kFadeSteps - 1 || model.fadeOut.button == 0)) {
-    model.fadeTimerOn = 0;
+    model.fadeTimerOn = false;
     actions.killTimer = true;
     model.hotButton = 0;
     model.fadeIn = {0, 0};

@@ -56,8 +56,8 @@ struct FadeModel {
   int hotButton = 0;
   FadeSlot fadeIn;
   FadeSlot fadeOut;
-  int fadeTimerOn = 0;
-  int mouseTracking = 0;
+  bool fadeTimerOn = false;
+  bool mouseTracking = false;
 };
 
 // One paint of a button in its not-pressed look at an alpha (0 = plain).

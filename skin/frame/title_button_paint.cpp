@@ -44,7 +44,7 @@ bool IsClose(const TitleButton& button) { return button.kind == kCloseButtonKind
 void DrawGlyph(Graphics& g, const WindowRecord& rec, const TitleButton& button, float x, float y,
                float w, float h) {
   const Bytes& bytes =
-      (button.kind == kMaximiseButtonKind && rec.maximized == 1) ? button.restoreImage : button.image;
+      (button.kind == kMaximiseButtonKind && rec.maximized) ? button.restoreImage : button.image;
   if (bytes.empty()) return;
   Image glyph;
   if (glyph.LoadFromBytes(bytes)) g.DrawImageRect(glyph, x, y, w, h);

@@ -96,7 +96,7 @@ int TitleButtonAt(int index, int x, int y) {
 
 FadeActions TitleButtonsMouseMove(int index, LPARAM lParam) {
   WindowRecord* rec = WindowRecordAt(index);
-  if (rec == nullptr || rec->titleBarLive == 0) return {};
+  if (rec == nullptr || !rec->titleBarLive) return {};
   const bool inStrip = PointInStrip(index, lParam);
   HotTitleButton = TitleButtonAt(index, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
   FadeModel model = ModelOf(*rec);
@@ -109,8 +109,8 @@ FadeActions TitleButtonsMouseMove(int index, LPARAM lParam) {
 FadeActions TitleButtonsMouseLeave(int index) {
   WindowRecord* rec = WindowRecordAt(index);
   if (rec == nullptr) return {};
-  rec->mouseTracking = 0;
-  if (rec->titleBarLive == 0) return {};
+  rec->mouseTracking = false;
+  if (!rec->titleBarLive) return {};
   FadeModel model = ModelOf(*rec);
   const FadeActions actions = FadeOnMouseLeave(model);
   StoreModel(*rec, model);
@@ -146,21 +146,21 @@ void RunTitleButtonAction(int index, int b) {
       SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
       break;
     case kMaximiseButtonKind:
-      rec->needsFullRedraw = 1;
-      if (rec->maximized == 1) {
-        rec->minimized = 0;
-        rec->maximized = 0;
+      rec->needsFullRedraw = true;
+      if (rec->maximized) {
+        rec->minimized = false;
+        rec->maximized = false;
         button->name = "最大化";
         SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
       } else {
-        rec->maximized = 1;
-        rec->minimized = 0;
+        rec->maximized = true;
+        rec->minimized = false;
         button->name = "还原";
         SendMessageA(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
       }
       break;
     case kMinimiseButtonKind:
-      rec->minimized = 1;
+      rec->minimized = true;
       SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
       break;
     // Each callback is called on a copy: one that closes the window drops

@@ -41,3 +41,11 @@ enum BackgroundMode : int {
 
 // The look of a container's frame.
 enum ContainerFrameStyle : int { kFrameStyleOther = 0, kFrameStyleGroupBox = 1, kFrameStyleTabControl = 2 };
+
+// Where a trackbar's ticks are (TrackbarRecord::tickPlacement), from its style.
+enum TickPlacement : int {
+  kTicksTop = 0,     // TBS_TOP (ticks above / left)
+  kTicksBottom = 1,  // the default (below / right)
+  kTicksBoth = 2,    // TBS_BOTH
+  kTicksNone = 3,    // TBS_NOTICKS
+};

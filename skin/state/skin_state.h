@@ -85,12 +85,12 @@ struct StatusItem {
 };
 
 struct StatusTextStyle {
-  int customColour = 0;  // 0 = the bitwise inverse of DefaultBackgroundColour
+  bool customColour = false;  // false: the bitwise inverse of DefaultBackgroundColour
   int colour = 0;
   Text fontFace;
   int fontSize = 0;
   int glowColour = -1;  // halo of the status painter; -1 = plain text
-  int glowOn = 0;
+  bool glowOn = false;
 };
 
 // One skinned container (group box, tab control, or a registered window).
@@ -98,13 +98,13 @@ struct ContainerRecord {
   HWND hwnd = nullptr;
   int fillColour = 0;      // COLORREF; 0 = no fill
   int fillAlpha = 0;       // low byte used
-  int drawBorder = 0;
+  bool drawBorder = false;
   WNDPROC savedProc = nullptr;
-  int redraw = 0;
-  int backgroundStale = 0;
+  bool redraw = false;
+  bool backgroundStale = false;
   int width = 0, height = 0;
   ContainerFrameStyle frameStyle = kFrameStyleOther;
-  int drawFrame = 0;
+  bool drawFrame = false;
   Text fontFace;
   int fontSize = 0;
   int fontStyle = 0;
@@ -124,13 +124,13 @@ struct SubclassedControl {
 struct ButtonRecord : SubclassedControl {
   ButtonKind kind = kButtonKindPush;
   Text caption;
-  int hasFocus = 0;
-  int checkedAtInstall = 0;
+  bool hasFocus = false;
+  bool checkedAtInstall = false;
   HWND parent = nullptr;
   Text fontFace;
   int fontSize = 0;
   int fontStyle = 0;
-  int buttonDown = 0;
+  bool buttonDown = false;
   int glowColour = 0;  // -1 at install: plain caption
 };
 
@@ -147,51 +147,51 @@ struct DrawnScrollBars {
 };
 
 struct EditRecord : SubclassedControl, DrawnScrollBars {
-  int hasFocus = 0;
-  int hot = 0;
-  int buttonDown = 0;
+  bool hasFocus = false;
+  bool hot = false;
+  bool buttonDown = false;
 };
 
 struct ComboRecord : SubclassedControl {
-  int hasFocus = 0;
+  bool hasFocus = false;
 };
 
 // List box, list of a simple combo box, list view, tree view, IP address
 // control or date-time picker.
 struct ListRecord : SubclassedControl, DrawnScrollBars {
-  int hasFocus = 0;
-  int hot = 0;
-  int arrowKeyDown = 0;
-  int stale = 0;  // the next WM_PAINT composes the client area again
-  int hoverSeen = 0;
+  bool hasFocus = false;
+  bool hot = false;
+  bool arrowKeyDown = false;
+  bool stale = false;  // the next WM_PAINT composes the client area again
+  bool hoverSeen = false;
 };
 
 struct TrackbarRecord : SubclassedControl {
-  int vertical = 0;
-  int tickPlacement = 0;
-  int hot = 0;
-  int selectionRange = 0;
+  bool vertical = false;
+  TickPlacement tickPlacement = kTicksTop;
+  bool hot = false;
+  bool selectionRange = false;
 };
 
 struct ProgressRecord : SubclassedControl {
-  int vertical = 0;
+  bool vertical = false;
 };
 
 struct UpDownRecord : SubclassedControl {
-  int hot = 0;
+  bool hot = false;
   int hotHalf = 0;
-  int buttonDown = 0;
-  int horizontal = 0;
+  bool buttonDown = false;
+  bool horizontal = false;
   LPARAM lastMouse = 0;
 };
 
 struct HeaderRecord : SubclassedControl {
-  int hot = 0;
+  bool hot = false;
   int hotItem = 0;
   int paintedItem = 0;
-  int clickable = 0;
+  bool clickable = false;
   int pressedItem = 0;
-  int buttonDown = 0;
+  bool buttonDown = false;
   Text fontFace;
   int fontStyle = 0;
   int fontSize = 0;
@@ -204,23 +204,23 @@ struct ToolbarRecord {
   Text fontFace;
   int fontSize = 0;
   int fontStyle = 0;
-  int redraw = 0;
-  int mouseTracking = 0;
-  int extra = 0;
+  bool redraw = false;
+  bool mouseTracking = false;
+  bool extra = false;
 };
 
 struct LabelRecord {
   HWND hwnd = nullptr;
   int alignment = 0;
   int lineAlignment = 0;
-  int wrap = 0;
+  bool wrap = false;
   int textColour = 0;
-  int glowOn = 0;
+  bool glowOn = false;
   int glowColour = 0;
   Text fontFace;
   int fontSize = 0;
   int fontStyle = 0;
-  int redraw = 0;
+  bool redraw = false;
 };
 
 // The window handle of a record, whatever its type calls the field.
@@ -255,22 +255,22 @@ int FindRecordOf(const RecordList<T>& list, HWND window) {
 
 struct WindowRecord {
   HWND hwnd = nullptr;
-  int justShown = 0;
-  int hiddenLatch = 0;
+  bool justShown = false;
+  bool hiddenLatch = false;
   CloseEffect closeEffect = kCloseEffectNone;
-  int moving = 0;
-  int sizing = 0;
-  int childrenStale = 0;
-  int eraseDone = 0;
-  int active = 0;
+  bool moving = false;
+  bool sizing = false;
+  bool childrenStale = false;
+  bool eraseDone = false;
+  bool active = false;
   int titleHeight = 0;
-  int showHelpButton = 0;
-  int showMenuButton = 0;
-  int hasMinimizeBox = 0;
-  int hasMaximizeBox = 0;
-  int showCloseButton = 0;
-  int drawCaption = 0;
-  int titleGloss = 0;
+  bool showHelpButton = false;
+  bool showMenuButton = false;
+  bool hasMinimizeBox = false;
+  bool hasMaximizeBox = false;
+  bool showCloseButton = false;
+  bool drawCaption = false;
+  bool titleGloss = false;
   WNDPROC savedProc = nullptr;
   Bytes backgroundImage;
   BackgroundMode backgroundMode = kBackgroundTopLeft;
@@ -285,18 +285,18 @@ struct WindowRecord {
   HBITMAP titleCacheBitmap = nullptr;
   HBITMAP statusCacheOldBitmap = nullptr;
   HBITMAP statusCacheBitmap = nullptr;
-  int maximized = 0;
-  int minimized = 0;
+  bool maximized = false;
+  bool minimized = false;
   int minTrackWidth = 0, minTrackHeight = 0;
   int maxTrackWidth = 0, maxTrackHeight = 0;
-  int resizable = 0;
-  int titleBarLive = 0;
+  bool resizable = false;
+  bool titleBarLive = false;
   int captionColour = 0;
   int captionGlowColour = 0;  // -1 = plain text
   Text captionFont;
   int captionSize = 0;
-  int captionBold = 0;
-  int captionGlow = 0;
+  bool captionBold = false;
+  bool captionGlow = false;
   int hotButton = 0;
   HotControlClass hotControlClass = kHotClassButton;
   HWND hotControlParent = nullptr;
@@ -324,7 +324,7 @@ struct WindowRecord {
   RecordList<HeaderRecord> headers;
   RecordList<ToolbarRecord> toolbars;
   RecordList<LabelRecord> labels;
-  int needsFullRedraw = 0;
+  bool needsFullRedraw = false;
   MemoryDcOwner frameDC;        // back buffer, from the first render on
   MemoryDcOwner titleCacheDC;
   MemoryDcOwner statusCacheDC;
@@ -333,10 +333,10 @@ struct WindowRecord {
   int controlUnderMouse = 0;
   RecordList<ContainerRecord> containers;
   std::vector<LayoutPart> stretchList;
-  int mouseTracking = 0;
+  bool mouseTracking = false;
   FadeState fadeIn;
   FadeState fadeOut;
-  int fadeTimerOn = 0;
+  bool fadeTimerOn = false;
   HWND shadowWindow = nullptr;  // 0 in this system
   int shadowSpread = 0;
   // Shadow parameters.
@@ -348,9 +348,9 @@ struct WindowRecord {
   Bytes shadowPicture;    // picture drawn over the shadow
   int shadowPictureX = 0;
   int shadowPictureY = 0;
-  int shadowPictureClip = 0;  // show the picture only around the frame
-  int shadowSuppressed = 0;   // 1 = no drawn shadow under the picture
-  int shadowDragMoves = 0;
+  bool shadowPictureClip = false;  // show the picture only around the frame
+  bool shadowSuppressed = false;  // no drawn shadow under the picture
+  bool shadowDragMoves = false;
   int lastClientWidth = 0, lastClientHeight = 0;
 };
 
@@ -380,7 +380,7 @@ struct MenuRecord {
 // its Hw_FuID names its window record.
 struct ObjectRecord {
   HWND hwnd = nullptr;
-  int redraw = 0;
+  bool redraw = false;
 };
 
 inline constexpr int kObjectListCount = 8;
@@ -465,6 +465,27 @@ WindowRecord* MouseEntersControl(HWND control, RecordList<T> WindowRecord::*list
   TrackMouseLeave(control);
   owner->controlUnderMouse = index;
   return owner;
+}
+
+// The hover step of a skinned control's WM_MOUSEMOVE once the control is
+// recorded as the one under the mouse (owner->controlUnderMouse): unless it
+// is the hot control already (hotControlIndex and hotControlClass, and with
+// parent given also hotControlParent), paintHot draws its hot look and it
+// becomes the hot control. paintHot may run nested messages, so the owning
+// record is taken afresh from control before it is written.
+template <class PaintHot>
+void TakeHotControl(HWND control, WindowRecord* owner, HotControlClass hotClass, PaintHot paintHot,
+                    std::optional<HWND> parent = std::nullopt) {
+  if (owner->hotControlIndex == owner->controlUnderMouse && owner->hotControlClass == hotClass &&
+      (!parent || owner->hotControlParent == *parent)) {
+    return;
+  }
+  paintHot();
+  owner = OwnerRecordOf(control);
+  if (owner == nullptr) return;
+  owner->hotControlIndex = owner->controlUnderMouse;
+  owner->hotControlClass = hotClass;
+  if (parent) owner->hotControlParent = *parent;
 }
 
 // ControlRecordOf, and only when that record is control's own (the index

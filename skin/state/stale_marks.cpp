@@ -9,18 +9,18 @@ int MarkChildrenStale(HWND window, bool containersOnly) {
   if (record == nullptr) return 0;
   int containers = 0;
   for (const auto& c : record->containers) {
-    c->redraw = 1;
-    c->backgroundStale = 1;
+    c->redraw = true;
+    c->backgroundStale = true;
     if (c->hwnd != nullptr) ++containers;
   }
   if (containersOnly) return containers;
-  for (const auto& list : record->lists) list->stale = 1;
-  for (const auto& toolbar : record->toolbars) toolbar->redraw = 1;
-  for (const auto& label : record->labels) label->redraw = 1;
+  for (const auto& list : record->lists) list->stale = true;
+  for (const auto& toolbar : record->toolbars) toolbar->redraw = true;
+  for (const auto& label : record->labels) label->redraw = true;
   for (auto& objects : ObjectLists) {
     for (const auto& member : objects) {
       if (member->hwnd != nullptr && GetPropInt(member->hwnd, Hw_FuID) == index) {
-        member->redraw = 1;
+        member->redraw = true;
       }
     }
   }
@@ -33,5 +33,5 @@ void MarkParentContainerStale(HWND control) {
   const WindowRecord* record = WindowRecordAt(windowIndex);
   if (record == nullptr) return;
   ContainerRecord* container = RecordAt(record->containers, FindContainerRecord(windowIndex, parent));
-  if (container != nullptr && GetPropInt(parent, Wxk_LBID) == 0) container->backgroundStale = 1;
+  if (container != nullptr && GetPropInt(parent, Wxk_LBID) == 0) container->backgroundStale = true;
 }

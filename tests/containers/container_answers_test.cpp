@@ -136,10 +136,10 @@ TEST_F(ContainerAnswersTest, NotificationsRepaintTreesAndMarkTabControls) {
   EXPECT_FALSE(tabRecord->redraw) << "only the change about to happen";
   Notify(tab, TCN_SELCHANGING);
   EXPECT_TRUE(tabRecord->redraw);
-  tabRecord->redraw = 0;
+  tabRecord->redraw = false;
   Notify(spin, UDN_DELTAPOS);
   EXPECT_TRUE(tabRecord->redraw) << "an up-down control on the tab control";
-  tabRecord->redraw = 0;
+  tabRecord->redraw = false;
   Notify(edit, UDN_DELTAPOS);
   EXPECT_FALSE(tabRecord->redraw);
   EXPECT_EQ(PanelMessages(WM_NOTIFY), 7) << "every notification is passed on";

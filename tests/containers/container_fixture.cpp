@@ -54,7 +54,7 @@ void ContainerSkinTest::TearDown() {
 
 void ContainerSkinTest::MakeHost(int width, int height) {
   host = std::make_unique<HostWindow>(40, 40, width, height);
-  Record().active = 1;
+  Record().active = true;
 }
 
 HWND ContainerSkinTest::GroupBox(const char* text, DWORD style, int x, int y, int width,

@@ -59,7 +59,7 @@ TEST_F(ContainerInstallTest, RemovingOrDestroyingRenumbersTheOthers) {
   ASSERT_EQ(ListLength(Record().containers), 1);
   EXPECT_EQ(GetPropInt(third, Hw_lbID), 1);
   // The renumbered container still finds its own record.
-  ContainerOf(third)->redraw = 0;
+  ContainerOf(third)->redraw = false;
   SendMessageA(third, WM_SHOWWINDOW, 1, 0);
   EXPECT_EQ(ContainerOf(third)->redraw, 1);
 }

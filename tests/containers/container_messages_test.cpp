@@ -34,7 +34,7 @@ TEST_F(ContainerMessageTest, MoveAndTextMakeTheNextPaintFull) {
   EXPECT_EQ(LabelOf(label)->redraw, 1) << "a moving container marks the window's labels stale";
 
   Settle();
-  Record().active = 0;  // a copy from the composite would show the old caption
+  Record().active = false;  // a copy from the composite would show the old caption
   SetWindowTextA(box, "线路");
   EXPECT_EQ(record->redraw, 1);
 }
@@ -126,8 +126,8 @@ TEST_F(ContainerMessageTest, APaintWithNothingBehindKeepsTheRedrawMarks) {
                                nullptr, GetModuleHandleA(nullptr), nullptr);
   SetParent(box, plain);
   PumpMessages();
-  record->redraw = 1;
-  record->backgroundStale = 1;
+  record->redraw = true;
+  record->backgroundStale = true;
   RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_TRUE(record->redraw);
   EXPECT_TRUE(record->backgroundStale);

@@ -77,7 +77,7 @@ TEST_F(LabelSkinTest, NewTextShowsAtOnceAndMatchesAFullPaint) {
   EXPECT_STREQ(stored, "ip开头：");
 
   PumpMessages();
-  LabelOf(label)->redraw = 1;
+  LabelOf(label)->redraw = true;
   RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_EQ(CountDifferent(Screen(label), after, 2), 0)
       << "a full paint of the new text looks different from what the change showed";

@@ -28,12 +28,12 @@ TEST_F(ListClient, StaleFollowsKeysScrollingTheWheelAndText) {
   SendMessageA(box, WM_KEYDOWN, VK_DOWN, 0);
   EXPECT_EQ(record.stale, 1);
   EXPECT_EQ(record.arrowKeyDown, 1);
-  record.stale = 0;
+  record.stale = false;
   SendMessageA(box, WM_KEYUP, VK_DOWN, 0);
   EXPECT_EQ(record.stale, 1);
   EXPECT_EQ(record.arrowKeyDown, 0);
 
-  record.stale = 0;
+  record.stale = false;
   SendMessageA(box, WM_VSCROLL, SB_LINEDOWN, 0);
   EXPECT_EQ(record.stale, 1);
   EXPECT_TRUE(HasUpdateRegion(box));
@@ -86,7 +86,7 @@ TEST_F(ListClient, StaleClientIsComposedAndFreshClientIsCopiedFromTheComposite) 
   PixelImage screen = CaptureClient(box);
   EXPECT_EQ(CountNear(screen, kMarker, 0), screen.width * screen.height);
 
-  ListOf(box).stale = 1;
+  ListOf(box).stale = true;
   Repaint(box);
   screen = CaptureClient(box);
   const PixelImage composite = CaptureRect(host->Record().frameCopy.get(), client);
@@ -115,7 +115,7 @@ TEST_F(ListClient, ATreeViewWithNothingSkinnedBehindItPaintsItsItemsItselfAndSta
   SetWindowPos(tree, nullptr, 10, 10, 200, 150, SWP_NOZORDER);
   PumpMessages();
   ListRecord& record = ListOf(tree);
-  record.stale = 1;
+  record.stale = true;
   RECT client = {};
   GetClientRect(tree, &client);
   HDC dc = GetDC(tree);

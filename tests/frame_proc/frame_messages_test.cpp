@@ -38,7 +38,7 @@ TEST_F(FrameMessages, MinMaxInfoUsesTheRecordedSizes) {
   frame.Record().maxTrackWidth = 640;
   EXPECT_EQ(ask().ptMaxTrackSize.x, 640);
   // Maximised: the work area instead.
-  frame.Record().maximized = 1;
+  frame.Record().maximized = true;
   info = ask();
   const AreaSize area = CurrentWorkArea(WorkAreaUse::MinMaxInfo);
   EXPECT_EQ(info.ptMaxTrackSize.x, area.width);
@@ -56,7 +56,7 @@ TEST_F(FrameMessages, FirstResizeOfTheProgramNeedsNoFullRedraw) {
   // Only the program's first resize: a second window redraws in full.
   TestFrame second;
   second.InstallLikeProgram();
-  second.Record().needsFullRedraw = 0;
+  second.Record().needsFullRedraw = false;
   SetWindowPos(second.get(), nullptr, 0, 0, 330, 400, SWP_NOMOVE | SWP_NOZORDER);
   EXPECT_EQ(second.Record().needsFullRedraw, 1);
 }

@@ -68,7 +68,7 @@ TEST_F(FrameMouse, EdgesResizeOnlyAResizableFrame) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.command);
     sizable.ClearSeen();
-    sizable.Record().needsFullRedraw = 0;
+    sizable.Record().needsFullRedraw = false;
     Press(sizable.get(), c.x, c.y);
     const auto m = sizable.Last(WM_SYSCOMMAND);
     ASSERT_TRUE(m.has_value());
@@ -111,7 +111,7 @@ TEST_F(FrameMouse, NoSizingCursorOnAFixedOrMaximisedFrame) {
   SendMessageA(sizable.get(), WM_MOUSEMOVE, 0, ClientPoint(2, 2));
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_SIZENWSE));
   SetCursor(LoadCursorA(nullptr, IDC_ARROW));
-  sizable.Record().maximized = 1;
+  sizable.Record().maximized = true;
   SendMessageA(sizable.get(), WM_MOUSEMOVE, 0, ClientPoint(1, 200));
   EXPECT_FALSE(IsSizingCursor(GetCursor()));
 }

@@ -93,11 +93,11 @@ TEST_F(FramePaint, FullCachedAndMinimisedPaths) {
   // Full: a new back buffer on screen; stale children are sent to paint
   // and the marks of the last show and erase are cleared.
   PumpMessages();
-  r.needsFullRedraw = 1;
-  r.childrenStale = 1;
-  r.eraseDone = 1;
-  r.justShown = 1;
-  listRecord->stale = 0;
+  r.needsFullRedraw = true;
+  r.childrenStale = true;
+  r.eraseDone = true;
+  r.justShown = true;
+  listRecord->stale = false;
   ValidateRect(list, nullptr);
   Smear();
   Paint();
@@ -114,14 +114,14 @@ TEST_F(FramePaint, FullCachedAndMinimisedPaths) {
   // Minimised: nothing is drawn and the mark goes.
   PumpMessages();
   const int full = BackBuffer();
-  r.minimized = 1;
-  r.needsFullRedraw = 1;
+  r.minimized = true;
+  r.needsFullRedraw = true;
   Smear();
   Paint();
   EXPECT_EQ(BackBuffer(), full);
   EXPECT_EQ(OnScreen(kOpen), kMagenta);
   EXPECT_FALSE(r.needsFullRedraw);
-  r.minimized = 0;
+  r.minimized = false;
 }
 
 // While a full redraw is due the erase puts the composite on screen once;
@@ -140,26 +140,26 @@ TEST_F(FramePaint, EraseCopiesTheCompositeOnceUntilTheNextFullPaint) {
   const std::uint32_t composite = InDc(r.frameCopy.get(), kOpen);
   ASSERT_NE(composite, kMagenta);
 
-  r.needsFullRedraw = 1;
-  r.justShown = 0;
-  r.eraseDone = 0;
+  r.needsFullRedraw = true;
+  r.justShown = false;
+  r.eraseDone = false;
   Smear();
   EXPECT_EQ(erase(), composite);
   EXPECT_TRUE(r.eraseDone);
   Smear();
   EXPECT_EQ(erase(), kMagenta) << "once";
 
-  r.eraseDone = 0;
-  r.sizing = 1;
+  r.eraseDone = false;
+  r.sizing = true;
   EXPECT_EQ(erase(), kMagenta) << "sizing";
-  r.sizing = 0;
-  r.justShown = 1;
+  r.sizing = false;
+  r.justShown = true;
   EXPECT_EQ(erase(), kMagenta) << "just shown";
-  r.justShown = 0;
-  r.needsFullRedraw = 0;
+  r.justShown = false;
+  r.needsFullRedraw = false;
   EXPECT_EQ(erase(), kMagenta) << "no full redraw due";
   EXPECT_FALSE(r.eraseDone);
-  r.needsFullRedraw = 1;
+  r.needsFullRedraw = true;
   EXPECT_EQ(erase(), composite);
   ReleaseDC(frame->get(), dc);
 }
@@ -215,7 +215,7 @@ TEST_F(FramePaint, NewTextRedrawsTheCaption) {
   RenderFrame(frame->Index(), nullptr, false);
   EXPECT_LE(CountDifferent(caption(r.frameDC.get()), after, 4), 2) << "as a full render draws it";
 
-  r.drawCaption = 0;
+  r.drawCaption = false;
   SetWindowTextA(frame->get(), "岚舟");
   EXPECT_EQ(CountDifferent(caption(r.frameDC.get()), after, 0), 0) << "no caption, no redraw";
 }

@@ -68,9 +68,9 @@ FrameWindow::FrameWindow(const FrameOptions& o) {
   auto rec = NewWindowRecord();
   rec->hwnd = window_;
   rec->titleHeight = 50;
-  rec->titleBarLive = 1;
+  rec->titleBarLive = true;
   rec->showHelpButton = o.help ? 1 : 0;
-  rec->drawCaption = 1;
+  rec->drawCaption = true;
   rec->titleGloss = o.titleGloss ? 1 : 0;
   rec->backgroundImage = CopyPictureBytes(MainBackground());
   rec->backgroundAverage =
@@ -80,7 +80,7 @@ FrameWindow::FrameWindow(const FrameOptions& o) {
   rec->captionGlowColour = 0x808080;
   rec->captionFont = "宋体";
   rec->captionSize = 12;
-  rec->captionBold = 1;
+  rec->captionBold = true;
   rec->hasMinimizeBox = o.minimizeBox ? 1 : 0;
   rec->hasMaximizeBox = o.maximizeBox ? 1 : 0;
   rec->showCloseButton = o.close ? 1 : 0;
@@ -101,7 +101,7 @@ FrameWindow::FrameWindow(const FrameOptions& o) {
 
   const int i = AppendWindowRecord(std::move(rec));
   LayoutTitleButtons(i);
-  WindowRecordAt(i)->needsFullRedraw = 1;
+  WindowRecordAt(i)->needsFullRedraw = true;
   WindowRecordAt(i)->savedProc = ReplaceWindowProc(window_, FrameSkinProc);
   SetPropInt(window_, Hw_lbID, i);
   if (o.visible) {

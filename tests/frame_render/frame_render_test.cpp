@@ -122,7 +122,7 @@ TEST_F(FrameRender, BackgroundModesPlaceThePicture) {
     o.close = false;
     FrameWindow frame(o);
     WindowRecord& r = frame.record();
-    r.titleBarLive = 0;  // background only
+    r.titleBarLive = false;  // background only
     r.backgroundImage = c.pictureWidth > 0 ? TwoHalvesPng(c.pictureWidth, c.pictureHeight, kRed, kBlue)
                                            : Bytes{1, 2, 3, 4, 5};
     r.backgroundAverage = static_cast<int>(0xFF00FF00u);  // green, COLORREF layout
@@ -171,10 +171,10 @@ TEST_F(FrameRender, CaptionHasDarkTextRingedByAWhiteHalo) {
   // The main window's caption style: black text, white halo.
   r.captionColour = 0;
   r.captionGlowColour = 0xFFFFFF;
-  r.captionGlow = 1;
+  r.captionGlow = true;
   RenderFrame(frame.index(), nullptr, false);
   const PixelImage with = CaptureFrameDc(frame);
-  r.drawCaption = 0;
+  r.drawCaption = false;
   RenderFrame(frame.index(), nullptr, false);
   const PixelImage without = CaptureFrameDc(frame);
   int dark = 0, lighter = 0, outside = 0;

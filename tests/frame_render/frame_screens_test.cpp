@@ -23,7 +23,7 @@ TEST(FrameScreens, IdleHotAndPressed) {
   WindowRecord& r = frame.record();
   r.captionColour = 0;
   r.captionGlowColour = 0xFFFFFF;
-  r.captionGlow = 1;
+  r.captionGlow = true;
   RenderFrame(frame.index(), nullptr, true);
   PumpMessagesFor(50);
   BlitFrame(frame.index(), nullptr, false);
@@ -31,7 +31,7 @@ TEST(FrameScreens, IdleHotAndPressed) {
   EXPECT_TRUE(SavePng(idle, "frame_idle.png"));
   PumpMessagesFor(HoldMs());
 
-  r.mouseTracking = 1;
+  r.mouseTracking = true;
   const TitleButton& close = *r.titleButtons[0];
   TitleButtonsMouseMove(frame.index(), PointParam(static_cast<int>(close.rect.x) + 10, 10));
   PumpMessagesFor(300);

@@ -46,7 +46,7 @@ class TitleButtonFadeOnWindow : public ::testing::Test {
     frame_ = std::make_unique<FrameWindow>(o);
     RenderFrame(frame_->index(), nullptr, true);
     PumpMessages();
-    record().mouseTracking = 1;  // as after WM_MOUSEHOVER
+    record().mouseTracking = true;  // as after WM_MOUSEHOVER
   }
   void TearDown() override { frame_.reset(); }
 

@@ -85,7 +85,7 @@ TEST_F(SkinStartup, ShadowWindowPressMovesTheFrameOnlyWhenAllowed) {
   ncPresses.clear();
   SendMessageA(shadow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   EXPECT_TRUE(ncPresses.empty()) << "shadowDragMoves is 0";
-  raw->shadowDragMoves = 1;
+  raw->shadowDragMoves = true;
   SendMessageA(shadow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   ASSERT_EQ(ncPresses.size(), 1u);
   EXPECT_EQ(ncPresses[0], static_cast<WPARAM>(HTCAPTION));

@@ -150,4 +150,31 @@ TEST_F(ObjectsTest, ABrushClonesIntoItsOwnClassAndKeepsItsKind) {
   EXPECT_EQ(LastStatus, InvalidParameter) << "an empty brush calls nothing";
 }
 
+// An argument left out takes GDI+'s neutral value: the tile wrap mode for
+// every brush that wraps, world units for pens, no string format flags.
+TEST_F(ObjectsTest, LeftOutArgumentsTakeTheNeutralValues) {
+  const std::vector<PointF> triangle = {PointF{0, 0}, PointF{20, 0}, PointF{10, 20}};
+  PathGradientBrush radial;
+  ASSERT_TRUE(radial.Create(triangle));
+  EXPECT_EQ(radial.GetWrapMode(), WrapModeTile);
+  PathGradientBrush radialI;
+  ASSERT_TRUE(radialI.CreateI({PointI{0, 0}, PointI{20, 0}, PointI{10, 20}}));
+  EXPECT_EQ(radialI.GetWrapMode(), WrapModeTile);
+  // Given, the mode is the one asked for.
+  PathGradientBrush clamped;
+  ASSERT_TRUE(clamped.Create(triangle, WrapModeClamp));
+  EXPECT_EQ(clamped.GetWrapMode(), WrapModeClamp);
+
+  LinearGradientBrush linear;
+  ASSERT_TRUE(linear.Create(PointF{0, 0}, PointF{10, 0}, MakeArgb(255, 0, 0, 0), MakeArgb(255, 9, 9, 9)));
+  EXPECT_EQ(linear.GetWrapMode(), WrapModeTile);
+
+  Pen pen;
+  ASSERT_TRUE(pen.Create1(MakeArgb(255, 0, 0, 0), 2));
+  EXPECT_EQ(pen.GetUnit(), UnitWorld);
+  StringFormat format;
+  ASSERT_TRUE(format.Create());
+  EXPECT_EQ(format.GetFlags(), 0);
+}
+
 }  // namespace

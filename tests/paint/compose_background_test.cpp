@@ -76,7 +76,7 @@ TEST_F(ComposeTest, ChildAndGrandchildGetTheFrameBehindThemWithAndWithoutFill) {
   ExpectFramePiece(*Compose(deepButton, RECT{0, 0, 40, 20}), 115, 75, kRed, 128);
   Group().fillAlpha = 0x100 + 64;  // low byte only
   ExpectFramePiece(*Compose(radio, RECT{0, 0, 80, 20}), 110, 40, kRed, 64);
-  Group().drawFrame = 0;  // a container that draws no frame lends no fill
+  Group().drawFrame = false;  // a container that draws no frame lends no fill
   ExpectFramePiece(*Compose(radio, RECT{0, 0, 80, 20}), 110, 40);
 
   // A plain nested container is filled as a rectangle and lends its colour.
@@ -119,4 +119,44 @@ TEST_F(ComposeTest, TabControlPageAndFill) {
   EXPECT_EQ(p->Rgb(100, 2), kGreen);
   EXPECT_EQ(p->Rgb(100, 90), FramePixel(110, 190));  // the tab row keeps the background
   EXPECT_EQ(p->Rgb(0, 0), FramePixel(10, 100));      // rounded corner
+}
+
+// A group box inside a filled container: around its rounded box it shows
+// the outer container's colour, inside only its own fill over the frame.
+TEST_F(ComposeTest, NestedGroupBoxTakesTheOuterColourAroundItsBox) {
+  HWND inner = CreateChildWindow(group, "Button", 20, 100, 120, 50, BS_GROUPBOX);
+  const int innerIndex = AddContainer(record, inner, 1, kGreenRef, 128);
+  Group().fillColour = kRedRef;
+  auto p = Compose(inner, RECT{0, 0, 120, 50});
+  // Frame behind the inner box: window (120, 120) + (x, y).
+  for (const POINT& out : {POINT{60, 2}, POINT{0, 5}, POINT{119, 48}, POINT{60, 49}})
+    EXPECT_EQ(p->Rgb(out.x, out.y), kRed) << out.x << "," << out.y;
+  for (const POINT& in : {POINT{60, 25}, POINT{3, 10}, POINT{116, 45}})
+    EXPECT_TRUE(NearRgb(p->Rgb(in.x, in.y), Blend(FramePixel(120 + in.x, 120 + in.y), kGreen, 128), 3))
+        << in.x << "," << in.y << ": " << std::hex << p->Rgb(in.x, in.y);
+
+  // An outer container without a fill leaves the frame around the box.
+  Group().fillColour = 0;
+  p = Compose(inner, RECT{0, 0, 120, 50});
+  EXPECT_EQ(p->Rgb(60, 2), FramePixel(180, 122));
+  EXPECT_EQ(p->Rgb(0, 5), FramePixel(120, 125));
+  // Not a group box: the whole rectangle is the inner fill, nothing of the outer colour.
+  Group().fillColour = kRedRef;
+  WindowRecordAt(record)->containers[innerIndex - 1]->frameStyle = kFrameStyleOther;
+  p = Compose(inner, RECT{0, 0, 120, 50});
+  EXPECT_TRUE(NearRgb(p->Rgb(60, 2), Blend(FramePixel(180, 122), kGreen, 128), 3));
+}
+
+// No pixels to paint: the DC still comes back from the table and goes back
+// into it like any other, fills and all.
+TEST_F(ComposeTest, ZeroWidthRectangleGivesAReleasableDc) {
+  Group().fillColour = kRedRef;
+  for (HWND window : {button, radio, group}) {
+    HDC dc = ComposeControlBackground(window, RECT{0, 0, 0, 20});
+    ASSERT_NE(dc, nullptr);
+    EXPECT_TRUE(IsRememberedMemoryDc(dc));
+    EXPECT_TRUE(ReleaseMemoryDc(dc));
+    EXPECT_FALSE(ReleaseMemoryDc(dc));
+  }
+  EXPECT_EQ(MemoryDcCount(), 0);
 }

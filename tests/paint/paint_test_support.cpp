@@ -89,7 +89,7 @@ int AddContainer(int recordIndex, HWND container, int frameStyle, int fillColour
   c.frameStyle = static_cast<ContainerFrameStyle>(frameStyle);
   c.fillColour = fillColour;
   c.fillAlpha = fillAlpha;
-  c.drawFrame = 1;
+  c.drawFrame = true;
   RECT client = {};
   GetClientRect(container, &client);
   c.width = client.right;

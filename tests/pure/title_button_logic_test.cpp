@@ -8,12 +8,12 @@ namespace {
 
 TEST(TitleButtonFade, LeavingTheWindowMidFade) {
   FadeModel m;
-  m.mouseTracking = 1;
+  m.mouseTracking = true;
   FadeOnMouseMove(m, true, 1);
   FadeOnTimer(m);
   FadeOnMouseMove(m, true, 2);
   FadeOnTimer(m);  // 2 at 30, 1 at 210
-  m.mouseTracking = 0;
+  m.mouseTracking = false;
   const FadeActions a = FadeOnMouseLeave(m);
   // Button 1 is painted plain, the fade-in dropped, 2 fades out from the start.
   ASSERT_EQ(a.paints.size(), 1u);

@@ -120,7 +120,7 @@ TEST_F(Owners, AControlIsRegisteredAndSubclassedOnce) {
       w, &WindowRecord::trackbars, control, SkinProcForTest, [&](TrackbarRecord& r) {
         ++prepared;
         EXPECT_FALSE(IsSubclassedWith(control, SkinProcForTest)) << "prepared before subclassing";
-        r.vertical = 1;
+        r.vertical = true;
       });
   ASSERT_NE(record, nullptr);
   EXPECT_EQ(prepared, 1);

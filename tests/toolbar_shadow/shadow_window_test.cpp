@@ -204,7 +204,7 @@ TEST_F(ShadowWindow, RenderHandsTheSoftShadowToTheLayeredWindow) {
   EXPECT_GT(p.AlphaAt(kSpread / 2, h / 2), 0) << "the ring shows beside the frame";
 
   // A record that suppresses the drawn shadow hands over a clear picture.
-  frame->Record().shadowSuppressed = 1;
+  frame->Record().shadowSuppressed = true;
   RenderShadow(shadow);
   ASSERT_EQ(layeredPictures.size(), 2u);
   ASSERT_FALSE(layeredPictures[1].argb.empty());

@@ -24,7 +24,7 @@ class ToolbarSkin : public ::testing::Test {
     ResetControlSkinState();
     InitCommonControls();
     host = std::make_unique<HostWindow>(60, 60, 360, 200);
-    host->Record().active = 1;
+    host->Record().active = true;
     images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, kButtons, 0);
     for (int i = 0; i < kButtons; ++i) ImageList_AddIcon(images, LoadIconA(nullptr, IDI_APPLICATION));
     host->hook = [this](HWND, UINT message, WPARAM wParam, LPARAM, LRESULT*) {
@@ -151,7 +151,7 @@ TEST_F(ToolbarSkin, ThousandPaintsLeaveNoGdiObjectBehind) {
   const int objects = LiveGdiObjectCount();
   const int dcs = MemoryDcCount();  // the host's composite is one of them
   for (int i = 0; i < 1000; ++i) {
-    ToolbarRecordOf(bar)->redraw = 1;
+    ToolbarRecordOf(bar)->redraw = true;
     RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   }
   PumpMessages();

@@ -71,6 +71,30 @@ TEST_F(ToolTipTest, CreateMakesAnAlwaysTipControlThatWrapsAt600) {
   EXPECT_TRUE(GetWindowLongA(balloon.GetHandle(), GWL_STYLE) & TTS_BALLOON);
 }
 
+// The class name handed to CreateWindowExA, as the CBT hook sees it before
+// the system resolves it to the registered class.
+std::string ClassNamePassed;
+
+LRESULT CALLBACK RecordClassName(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND) {
+    const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+    const ULONG_PTR name = reinterpret_cast<ULONG_PTR>(create->lpszClass);
+    ClassNamePassed = HIWORD(name) != 0 ? std::string(create->lpszClass) : std::string("#atom");
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(ToolTipTest, CreateNamesTheClassAsTheSystemWritesIt) {
+  ClassNamePassed.clear();
+  HHOOK hook = SetWindowsHookExA(WH_CBT, RecordClassName, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  ToolTip tip;
+  HWND h = tip.Create(owner.get());
+  UnhookWindowsHookEx(hook);
+  ASSERT_NE(h, nullptr);
+  EXPECT_EQ(ClassNamePassed, "ToolTips_class32");
+}
+
 TEST_F(ToolTipTest, ToolWithoutRectCoversTheOwnersClientArea) {
   ToolTip tip;
   ASSERT_NE(tip.Create(owner.get()), nullptr);

@@ -22,7 +22,7 @@ constexpr int kItemTextBytes = 260;
 HeaderRecord* RegisterHeader(int windowIndex, HWND header) {
   HeaderRecord* record =
       RegisterSubclassedControl(windowIndex, &WindowRecord::headers, header, &HeaderSkinProc);
-  if (record != nullptr) record->clickable = (StyleOf(header) & HDS_BUTTONS) != 0 ? 1 : 0;
+  if (record != nullptr) record->clickable = (StyleOf(header) & HDS_BUTTONS) != 0;
   return record;
 }
 
@@ -74,13 +74,13 @@ void PaintItemFace(Graphics& g, const HeaderRecord& record, int i, float w, floa
     LinearGradientBrush brush;
     if (brush.Create(PointF{0, 0}, PointF{0, h}, top, bottom)) g.FillRectangle(brush, 0, 0, w, h);
   };
-  const bool clickable = record.clickable != 0;
+  const bool clickable = record.clickable;
   if (clickable) {
     gradient(Colour(kWhite, 80), AccentAt(120));
   } else {
     gradient(AccentAt(60), AccentAt(10));
   }
-  if (clickable && record.hot != 0 && record.hotItem == i) {
+  if (clickable && record.hot && record.hotItem == i) {
     gradient(AccentAt(60), Colour(kBlack, 30));
   }
   if (clickable && record.pressedItem == i)
@@ -177,15 +177,15 @@ LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
   const int index = GetPropInt(window, Hw_lbID);
   if (WindowRecord* owner = MouseEntersControl(window, &WindowRecord::headers)) {
     HeaderRecord* record = owner->headers[index - 1].get();
-    record->hot = 1;
+    record->hot = true;
     record->hotItem = HeaderItemAt(windowIndex, index, lParam);
     owner->hotControlClass = kHotClassHeader;
-    if (record->hotItem != record->paintedItem && record->hotItem >= 1 && record->buttonDown == 0) {
+    if (record->hotItem != record->paintedItem && record->hotItem >= 1 && !record->buttonDown) {
       PaintHeader(windowIndex, index);
       record->paintedItem = record->hotItem;
     } else if (record->hotItem == 0) {
       record->paintedItem = 0;
-      record->hot = 0;
+      record->hot = false;
       PaintHeader(windowIndex, index);
     }
     if ((owner = OwnerRecordOf(window)) != nullptr)
@@ -197,7 +197,7 @@ LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
 LRESULT OnButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (HeaderRecord* record = ControlRecordOf(window, &WindowRecord::headers)) {
     const bool down = message == WM_LBUTTONDOWN;
-    record->buttonDown = down ? 1 : 0;
+    record->buttonDown = down;
     record->pressedItem = down ? record->hotItem : 0;
   }
   return PassOn(window, message, wParam, lParam);
@@ -209,7 +209,7 @@ LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
     owner->hotControlIndex = 0;
     record->paintedItem = 0;
     record->hotItem = 0;
-    record->hot = 0;
+    record->hot = false;
     PaintSelf(window);
   }
   return PassOn(window, WM_MOUSELEAVE, wParam, lParam);

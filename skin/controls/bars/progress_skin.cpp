@@ -65,7 +65,7 @@ void InstallProgressSkins(int windowIndex, HWND parent) {
        child = FindWindowExA(parent, child, kProgressClass, nullptr)) {
     ProgressRecord* record = RegisterSubclassedControl(windowIndex, &WindowRecord::progressBars,
                                                        child, &ProgressSkinProc);
-    if (record != nullptr) record->vertical = (StyleOf(child) & PBS_VERTICAL) != 0 ? 1 : 0;
+    if (record != nullptr) record->vertical = (StyleOf(child) & PBS_VERTICAL) != 0;
   }
 }
 
@@ -79,7 +79,7 @@ void PaintProgressBar(int windowIndex, int controlIndex) {
   const ProgressRecord* record = RecordAt(owner->progressBars, controlIndex);
   if (record == nullptr || record->window == nullptr) return;
   HWND window = record->window;
-  const bool vertical = record->vertical != 0;
+  const bool vertical = record->vertical;
   PaintOverBackground(window, true, [&](Graphics& g, int w, int h) {
     const int pos = static_cast<int>(SendMessageA(window, PBM_GETPOS, 0, 0));
     PBRANGE range{};

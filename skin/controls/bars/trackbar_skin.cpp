@@ -44,8 +44,8 @@ RECT ChannelAsIfHorizontal(HWND window, bool vertical) {
 
 TrackbarLayout LayOutTrackbar(HWND window, const TrackbarRecord& record) {
   TrackbarLayout layout;
-  const bool vertical = record.vertical != 0;
-  const bool selection = record.selectionRange != 0;
+  const bool vertical = record.vertical;
+  const bool selection = record.selectionRange;
   const int pos = static_cast<int>(SendMessageA(window, TBM_GETPOS, 0, 0));
   const int max = static_cast<int>(SendMessageA(window, TBM_GETRANGEMAX, 0, 0));
   const RECT c = ChannelAsIfHorizontal(window, vertical);
@@ -88,7 +88,7 @@ TrackbarLayout LayOutTrackbar(HWND window, const TrackbarRecord& record) {
         FloatBox{along + 1, across + 1, static_cast<float>(t.left) - along - 2 + extra, 1};
   }
 
-  const bool hot = record.hot != 0;
+  const bool hot = record.hot;
   const float size = hot ? kHotKnob : kPlainKnob;
   float lead = static_cast<float>(vertical ? t.top : t.left);
   float side = hot ? across - 4 : across - 1.5f;
@@ -136,7 +136,7 @@ LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
   const int index = GetPropInt(window, Hw_lbID);
   if (WindowRecord* owner = MouseEntersControl(window, &WindowRecord::trackbars)) {
     if (owner->hotControlIndex != index || owner->hotControlClass != kHotClassTrackbar) {
-      owner->trackbars[index - 1]->hot = 1;
+      owner->trackbars[index - 1]->hot = true;
       PaintTrackbar(GetPropInt(window, Hw_FuID), index);
     }
     // The paint may have run nested messages; take the record afresh.
@@ -152,7 +152,7 @@ LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
   WindowRecord* owner = OwnerRecordOf(window);
   if (TrackbarRecord* record = ControlRecordOf(window, &WindowRecord::trackbars)) {
     owner->hotControlIndex = 0;
-    record->hot = 0;
+    record->hot = false;
     PaintTrackbar(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
   }
   return PassOn(window, WM_MOUSELEAVE, wParam, lParam);
@@ -164,7 +164,7 @@ void PaintSelf(HWND window) {
 
 }  // namespace
 
-int TrackbarTickPlacement(DWORD style) {
+TickPlacement TrackbarTickPlacement(DWORD style) {
   if ((style & TBS_NOTICKS) != 0) return kTicksNone;
   if ((style & TBS_TOP) != 0) return kTicksTop;
   if ((style & TBS_BOTH) != 0) return kTicksBoth;
@@ -179,9 +179,9 @@ void InstallTrackbarSkins(int windowIndex, HWND parent) {
         RegisterSubclassedControl(windowIndex, &WindowRecord::trackbars, child, &TrackbarSkinProc);
     if (record == nullptr) continue;
     const DWORD style = StyleOf(child);
-    record->vertical = (style & TBS_VERT) != 0 ? 1 : 0;
+    record->vertical = (style & TBS_VERT) != 0;
     record->tickPlacement = TrackbarTickPlacement(style);
-    record->selectionRange = (style & TBS_ENABLESELRANGE) != 0 ? 1 : 0;
+    record->selectionRange = (style & TBS_ENABLESELRANGE) != 0;
   }
 }
 
@@ -202,7 +202,7 @@ void PaintTrackbar(int windowIndex, int controlIndex) {
   const TrackbarRecord* record = RecordAt(owner->trackbars, controlIndex);
   if (record == nullptr || record->window == nullptr) return;
   HWND window = record->window;
-  const bool vertical = record->vertical != 0;
+  const bool vertical = record->vertical;
   const TrackbarLayout layout = LayOutTrackbar(window, *record);
   PaintOverBackground(window, false, [&](Graphics& g, int w, int h) {
     if (TrackbarFrameShown == 1) PaintTrough(g, w, h, vertical);

@@ -7,16 +7,12 @@
 
 #include <windows.h>
 
-// tickPlacement of a trackbar record, from its style.
-inline constexpr int kTicksTop = 0;     // TBS_TOP (ticks above / left)
-inline constexpr int kTicksBottom = 1;  // the default (below / right)
-inline constexpr int kTicksBoth = 2;    // TBS_BOTH
-inline constexpr int kTicksNone = 3;    // TBS_NOTICKS
+#include "skin/state/skin_codes.h"
 
 // The tick placement code of a trackbar style: kTicksNone with TBS_NOTICKS,
 // else kTicksTop with TBS_TOP, else kTicksBoth with TBS_BOTH, else
 // kTicksBottom.
-int TrackbarTickPlacement(DWORD style);
+TickPlacement TrackbarTickPlacement(DWORD style);
 
 // Registers and skins the "msctls_trackbar32" children of parent in the
 // trackbar list of window record windowIndex. Trackbars registered there

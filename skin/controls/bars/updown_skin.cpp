@@ -94,17 +94,17 @@ LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
     // Repaints the control asks for itself take the mouse from the record:
     // keep it where the mouse is, so that they highlight the half under it.
     // While the button is held it stays where the press was.
-    if (record->buttonDown == 0) record->lastMouse = lParam;
+    if (!record->buttonDown) record->lastMouse = lParam;
     if (owner->hotControlIndex != index || owner->hotControlClass != kHotClassUpDown ||
         half != record->hotHalf) {
-      PaintUpDown(windowIndex, index, 1, std::nullopt, lParam);
+      PaintUpDown(windowIndex, index, true, std::nullopt, lParam);
       // The paint may have run nested messages; take the records afresh.
       owner = OwnerRecordOf(window);
       if (owner == nullptr || !IsValidIndex(owner->upDowns, index)) {
         return PassOn(window, WM_MOUSEMOVE, wParam, lParam);
       }
       record = owner->upDowns[index - 1].get();
-      record->hot = 1;
+      record->hot = true;
       owner->hotControlIndex = owner->controlUnderMouse;
       owner->hotControlClass = kHotClassUpDown;
       record->hotHalf = half;
@@ -117,7 +117,7 @@ LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
 // it asks for shows the pressed half.
 LRESULT OnButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (UpDownRecord* record = ControlRecordOf(window, &WindowRecord::upDowns)) {
-    record->buttonDown = message == WM_LBUTTONDOWN ? 1 : 0;
+    record->buttonDown = message == WM_LBUTTONDOWN;
     record->lastMouse = lParam;
   }
   return PassOn(window, message, wParam, lParam);
@@ -127,8 +127,8 @@ LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
   WindowRecord* owner = OwnerRecordOf(window);
   if (UpDownRecord* record = ControlRecordOf(window, &WindowRecord::upDowns)) {
     owner->hotControlIndex = 0;
-    record->hot = 0;
-    PaintUpDown(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID), 0);
+    record->hot = false;
+    PaintUpDown(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID), false);
   }
   return PassOn(window, WM_MOUSELEAVE, wParam, lParam);
 }
@@ -141,7 +141,7 @@ void InstallUpDownSkins(int windowIndex, HWND parent) {
        child = FindWindowExA(parent, child, kUpDownClass, nullptr)) {
     UpDownRecord* record =
         RegisterSubclassedControl(windowIndex, &WindowRecord::upDowns, child, &UpDownSkinProc);
-    if (record != nullptr) record->horizontal = (StyleOf(child) & UDS_HORZ) != 0 ? 1 : 0;
+    if (record != nullptr) record->horizontal = (StyleOf(child) & UDS_HORZ) != 0;
   }
 }
 
@@ -151,7 +151,7 @@ int UpDownHalfAt(int windowIndex, int controlIndex, LPARAM lParam) {
   const UpDownRecord* record = RecordAt(owner->upDowns, controlIndex);
   if (record == nullptr) return 0;
   const SIZE size = WindowSize(record->window);
-  if (record->horizontal != 0) return GET_X_LPARAM(lParam) > size.cx / 2 ? 1 : 0;
+  if (record->horizontal) return GET_X_LPARAM(lParam) > size.cx / 2 ? 1 : 0;
   return GET_Y_LPARAM(lParam) > size.cy / 2 ? 1 : 0;
 }
 
@@ -175,17 +175,17 @@ LRESULT CALLBACK UpDownSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
   }
 }
 
-void PaintUpDown(int windowIndex, int controlIndex, std::optional<int> hot,
-                 std::optional<int> pressed, std::optional<LPARAM> mouse) {
+void PaintUpDown(int windowIndex, int controlIndex, std::optional<bool> hot,
+                 std::optional<bool> pressed, std::optional<LPARAM> mouse) {
   const WindowRecord* owner = WindowRecordAt(windowIndex);
   if (owner == nullptr) return;
   const UpDownRecord* record = RecordAt(owner->upDowns, controlIndex);
   if (record == nullptr || record->window == nullptr) return;
   HWND window = record->window;
-  const bool h = hot.value_or(record->hot) != 0;
-  const bool p = pressed.value_or(record->buttonDown) != 0;
+  const bool h = hot.value_or(record->hot);
+  const bool p = pressed.value_or(record->buttonDown);
   const LPARAM m = mouse.value_or(record->lastMouse);
-  const bool horizontal = record->horizontal != 0;
+  const bool horizontal = record->horizontal;
 
   PaintOverBackground(window, false, [&](Graphics& g, int w, int hh) {
     const UpDownHalves halves = SplitUpDown(w, hh, horizontal);

@@ -20,8 +20,8 @@ LRESULT CALLBACK UpDownSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // not given come from the record: hot from hot, pressed from buttonDown,
 // mouse (a mouse message's lParam) from lastMouse, which holds the last
 // press or release and, while no button is held, the last mouse move.
-void PaintUpDown(int windowIndex, int controlIndex, std::optional<int> hot = std::nullopt,
-                 std::optional<int> pressed = std::nullopt,
+void PaintUpDown(int windowIndex, int controlIndex, std::optional<bool> hot = std::nullopt,
+                 std::optional<bool> pressed = std::nullopt,
                  std::optional<LPARAM> mouse = std::nullopt);
 
 // The half of the control at the mouse position in lParam: 1 for the second

@@ -58,18 +58,18 @@ LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
   const ButtonRecord* record = ButtonRecordOf(window);
   if (owner != nullptr && record != nullptr) {
     owner->hotControlIndex = 0;
-    RepaintButton(window, record->hasFocus != 0 ? kPaintFocus : 0, false);
+    RepaintButton(window, record->hasFocus ? kPaintFocus : 0, false);
   }
   return PassOn(window, WM_MOUSELEAVE, wParam, lParam);
 }
 
 LRESULT OnLButtonDown(HWND window, WPARAM wParam, LPARAM lParam) {
-  if (ButtonRecord* record = ButtonRecordOf(window)) record->buttonDown = 1;
+  if (ButtonRecord* record = ButtonRecordOf(window)) record->buttonDown = true;
   return OnCheckChange(window, WM_LBUTTONDOWN, wParam, lParam);
 }
 
 LRESULT OnLButtonUp(HWND window, WPARAM wParam, LPARAM lParam) {
-  if (ButtonRecord* record = ButtonRecordOf(window)) record->buttonDown = 0;
+  if (ButtonRecord* record = ButtonRecordOf(window)) record->buttonDown = false;
   if (WindowRecord* owner = OwnerRecordOf(window)) owner->hotControlIndex = 0;
   return PassOn(window, WM_LBUTTONUP, wParam, lParam);
 }
@@ -97,7 +97,7 @@ LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT OnFocusChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (ButtonRecord* record = ButtonRecordOf(window)) record->hasFocus = message == WM_SETFOCUS ? 1 : 0;
+  if (ButtonRecord* record = ButtonRecordOf(window)) record->hasFocus = message == WM_SETFOCUS;
   return PassOn(window, message, wParam, lParam);
 }
 
@@ -113,7 +113,7 @@ LRESULT OnSetText(HWND window, WPARAM wParam, LPARAM lParam) {
 // show itself released (the mouse left it) is refused.
 LRESULT OnSetState(HWND window, WPARAM wParam, LPARAM lParam) {
   const ButtonRecord* record = ButtonRecordOf(window);
-  if (wParam == 0 && record != nullptr && record->buttonDown == 1) return 0;
+  if (wParam == 0 && record != nullptr && record->buttonDown) return 0;
   return PassOn(window, BM_SETSTATE, wParam, lParam);
 }
 

@@ -106,7 +106,7 @@ void InstallCheckAndRadioSkins(int windowIndex, HWND parent) {
     const ControlFont font = ReadControlFont(child);
     ButtonRecord* record = ButtonRecordOf(child);
     if (record == nullptr) continue;
-    record->checkedAtInstall = checked ? 1 : 0;
+    record->checkedAtInstall = checked;
     record->parent = parent;
     record->fontFace = font.face.empty() ? DefaultControlFontFace() : font.face;
     record->fontSize = font.size == 0 ? kDefaultControlFontSize : font.size;

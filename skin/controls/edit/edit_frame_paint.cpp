@@ -86,8 +86,8 @@ void PaintEditFrame(HWND box, std::optional<bool> focus, std::optional<bool> hot
       int windowIndex = 0;
       const EditRecord* record = OutlineRecord(box, &windowIndex);
       if (kind != kBorderNone && windowIndex != 0) {
-        const bool f = focus.value_or(record != nullptr && record->hasFocus != 0);
-        const bool hh = hot.value_or(record != nullptr && record->hot != 0);
+        const bool f = focus.value_or(record != nullptr && record->hasFocus);
+        const bool hh = hot.value_or(record != nullptr && record->hot);
         DrawOutline(graphics, w, h, kind, f, hh);
       }
     }

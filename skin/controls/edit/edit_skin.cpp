@@ -43,21 +43,11 @@ LRESULT OnMouseMove(HWND box, WPARAM wParam, LPARAM lParam) {
   const EditRecord* record = EditRecordOf(box);
   if (owner == nullptr || record == nullptr) return PassOn(box, WM_MOUSEMOVE, wParam, lParam);
   owner->controlUnderMouse = GetPropInt(box, Hw_lbID);
-  HWND parent = GetParent(box);
-  const bool alreadyHot = owner->hotControlIndex == owner->controlUnderMouse &&
-                          owner->hotControlClass == kHotClassEdit &&
-                          owner->hotControlParent == parent;
-  if (!alreadyHot) {
-    PaintFrameAndBars(box, std::nullopt, true);
-    owner = OwnerRecordOf(box);
-    if (owner != nullptr) {
-      owner->hotControlIndex = owner->controlUnderMouse;
-      owner->hotControlClass = kHotClassEdit;
-      owner->hotControlParent = parent;
-    }
-  }
+  // Edit boxes also compare the parent of the box last painted hot.
+  TakeHotControl(
+      box, owner, kHotClassEdit, [box] { PaintFrameAndBars(box, std::nullopt, true); }, GetParent(box));
   record = EditRecordOf(box);
-  if (record == nullptr || record->buttonDown != 1) return PassOn(box, WM_MOUSEMOVE, wParam, lParam);
+  if (record == nullptr || !record->buttonDown) return PassOn(box, WM_MOUSEMOVE, wParam, lParam);
   // Dragging a selection may scroll the text.
   if (!HasScrollBarStyle(box)) InvalidateClient(box);
   return PassOnThenRepaintBars(box, WM_MOUSEMOVE, wParam, lParam);
@@ -68,19 +58,19 @@ LRESULT OnMouseLeave(HWND box, WPARAM wParam, LPARAM lParam) {
   const EditRecord* record = EditRecordOf(box);
   if (owner != nullptr && record != nullptr) {
     owner->hotControlIndex = 0;
-    PaintFrameAndBars(box, record->hasFocus != 0, std::nullopt);
+    PaintFrameAndBars(box, record->hasFocus, std::nullopt);
   }
   return PassOn(box, WM_MOUSELEAVE, wParam, lParam);
 }
 
 LRESULT OnSetFocus(HWND box, WPARAM wParam, LPARAM lParam) {
-  if (EditRecord* record = EditRecordOf(box)) record->hasFocus = 1;
+  if (EditRecord* record = EditRecordOf(box)) record->hasFocus = true;
   return PassOn(box, WM_SETFOCUS, wParam, lParam);
 }
 
 LRESULT OnKillFocus(HWND box, WPARAM wParam, LPARAM lParam) {
   if (EditRecord* record = EditRecordOf(box)) {
-    record->hasFocus = 0;
+    record->hasFocus = false;
     if (ParentIsComboBox(box)) {
       PaintFrameAndBars(box, std::nullopt, false);
     } else {
@@ -120,13 +110,13 @@ LRESULT OnKeyDown(HWND box, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT OnLeftButtonDown(HWND box, WPARAM wParam, LPARAM lParam) {
-  if (EditRecord* record = EditRecordOf(box)) record->buttonDown = 1;
+  if (EditRecord* record = EditRecordOf(box)) record->buttonDown = true;
   if (ControlBackdropSet == 1 && !HasScrollBarStyle(box)) InvalidateClient(box);
   return PassOn(box, WM_LBUTTONDOWN, wParam, lParam);
 }
 
 LRESULT OnLeftButtonUp(HWND box, WPARAM wParam, LPARAM lParam) {
-  if (EditRecord* record = EditRecordOf(box)) record->buttonDown = 0;
+  if (EditRecord* record = EditRecordOf(box)) record->buttonDown = false;
   return PassOn(box, WM_LBUTTONUP, wParam, lParam);
 }
 

@@ -101,7 +101,7 @@ void PaintComboBox(int windowIndex, int controlIndex, bool hot, std::optional<bo
   const ComboRecord* record = owner != nullptr ? RecordAt(owner->combos, controlIndex) : nullptr;
   if (record == nullptr || record->window == nullptr) return;
   HWND combo = record->window;
-  const bool focused = focus.value_or(record->hasFocus != 0);
+  const bool focused = focus.value_or(record->hasFocus);
 
   COMBOBOXINFO info = {};
   info.cbSize = sizeof(info);

@@ -54,16 +54,8 @@ LRESULT OnMouseMove(HWND combo, WPARAM wParam, LPARAM lParam) {
 
   WindowRecord* owner = OwnerRecordOf(combo);
   if (owner != nullptr && ComboRecordOf(combo) != nullptr) {
-    const int index = GetPropInt(combo, Hw_lbID);
-    owner->controlUnderMouse = index;
-    if ((index >= 1 && owner->controlUnderMouse != owner->hotControlIndex) ||
-        owner->hotControlClass != kHotClassCombo) {
-      Repaint(combo, true);
-    }
-    if ((owner = OwnerRecordOf(combo)) != nullptr) {
-      owner->hotControlIndex = owner->controlUnderMouse;
-      owner->hotControlClass = kHotClassCombo;
-    }
+    owner->controlUnderMouse = GetPropInt(combo, Hw_lbID);
+    TakeHotControl(combo, owner, kHotClassCombo, [combo] { Repaint(combo, true); });
   }
   return PassOn(combo, WM_MOUSEMOVE, wParam, lParam);
 }
@@ -78,14 +70,14 @@ LRESULT OnMouseLeave(HWND combo, WPARAM wParam, LPARAM lParam) {
 
 LRESULT OnSetFocus(HWND combo, WPARAM wParam, LPARAM lParam) {
   if (ComboRecord* record = ComboRecordOf(combo)) {
-    record->hasFocus = 1;
+    record->hasFocus = true;
     Repaint(combo, false, true);
   }
   return PassOn(combo, WM_SETFOCUS, wParam, lParam);
 }
 
 LRESULT OnKillFocus(HWND combo, WPARAM wParam, LPARAM lParam) {
-  if (ComboRecord* record = ComboRecordOf(combo)) record->hasFocus = 0;
+  if (ComboRecord* record = ComboRecordOf(combo)) record->hasFocus = false;
   return PassOn(combo, WM_KILLFOCUS, wParam, lParam);
 }
 

@@ -44,7 +44,7 @@ void RegisterListControl(int windowIndex, ListKind kind, HWND control) {
                                     control, ScrollBarOrientation::Horizontal,
                                     visible && (style & WS_HSCROLL) != 0);
                               }
-                              entry.stale = 1;
+                              entry.stale = true;
                             });
 }
 

@@ -77,8 +77,8 @@ void PaintListFrame(int windowIndex, int controlIndex, std::optional<bool> hot,
   const ListRecord* record = owner != nullptr ? RecordAt(owner->lists, controlIndex) : nullptr;
   if (record == nullptr || record->window == nullptr) return;
   HWND control = record->window;
-  const bool isHot = hot.value_or(record->hot != 0);
-  const bool focused = focus.value_or(record->hasFocus != 0);
+  const bool isHot = hot.value_or(record->hot);
+  const bool focused = focus.value_or(record->hasFocus);
   const SIZE size = WindowSize(control);
   const int w = size.cx, h = size.cy;
   const RECT c = EditClientBox(control);

@@ -14,7 +14,7 @@ namespace {
 constexpr UINT kArrowKeyRepaintMessage = WM_APP + 2;
 
 void MarkStale(HWND control) {
-  if (ListRecord* record = ListRecordOf(control)) record->stale = 1;
+  if (ListRecord* record = ListRecordOf(control)) record->stale = true;
 }
 
 void InvalidateWithBackdrop(HWND control) {
@@ -41,35 +41,30 @@ LRESULT OnMouseMove(HWND control, WPARAM wParam, LPARAM lParam) {
   ListRecord* record = ListRecordOf(control);
   WindowRecord* owner = OwnerRecordOf(control);
   if (record != nullptr && owner != nullptr) {
-    if (record->hoverSeen == 0) {
+    // Lists also ask for WM_MOUSEHOVER, and only until the first one came.
+    if (!record->hoverSeen) {
       TrackMouseLeave(control, 0);
     }
-    const int index = GetPropInt(control, Hw_lbID);
-    owner->controlUnderMouse = index;
-    if ((index >= 1 && owner->controlUnderMouse != owner->hotControlIndex) ||
-        owner->hotControlClass != kHotClassList) {
-      record->hot = 1;
+    owner->controlUnderMouse = GetPropInt(control, Hw_lbID);
+    TakeHotControl(control, owner, kHotClassList, [control, record] {
+      record->hot = true;
       PaintFrame(control, true);
-      if ((owner = OwnerRecordOf(control)) != nullptr) {
-        owner->hotControlIndex = owner->controlUnderMouse;
-        owner->hotControlClass = kHotClassList;
-      }
-    }
+    });
   }
   return PassOn(control, WM_MOUSEMOVE, wParam, lParam);
 }
 
 LRESULT OnMouseHover(HWND control, WPARAM wParam, LPARAM lParam) {
-  if (ListRecord* record = ListRecordOf(control)) record->hoverSeen = 1;
+  if (ListRecord* record = ListRecordOf(control)) record->hoverSeen = true;
   return PassOn(control, WM_MOUSEHOVER, wParam, lParam);
 }
 
 LRESULT OnMouseLeave(HWND control, WPARAM wParam, LPARAM lParam) {
   if (ListRecord* record = ListRecordOf(control)) {
-    record->hoverSeen = 0;
+    record->hoverSeen = false;
     if (WindowRecord* owner = OwnerRecordOf(control)) owner->hotControlIndex = 0;
     if (GetPropInt(control, Hw_lbID) > 0) {
-      record->hot = 0;
+      record->hot = false;
       PaintFrame(control, false);
     }
   }
@@ -78,7 +73,7 @@ LRESULT OnMouseLeave(HWND control, WPARAM wParam, LPARAM lParam) {
 
 LRESULT OnFocusChange(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   if (ListRecord* record = ListRecordOf(control)) {
-    record->hasFocus = message == WM_SETFOCUS ? 1 : 0;
+    record->hasFocus = message == WM_SETFOCUS;
     PaintFrame(control);
   }
   return PassOn(control, message, wParam, lParam);
@@ -127,10 +122,10 @@ LRESULT OnPaint(HWND control, WPARAM wParam, LPARAM lParam) {
   SyncScrollBarWindows(control);
   PaintFrame(control);
   if ((record = ListRecordOf(control)) == nullptr) return PassOn(control, WM_PAINT, wParam, lParam);
-  if (MustCompose(record->stale != 0, record->verticalBar != nullptr, record->hoverSeen != 0)) {
-    record->stale = 1;
+  if (MustCompose(record->stale, record->verticalBar != nullptr, record->hoverSeen)) {
+    record->stale = true;
   }
-  if (record->stale == 0) {
+  if (!record->stale) {
     RepaintFromComposite(control, false, false);
     return DefWindowProcA(control, WM_PAINT, wParam, lParam);
   }
@@ -139,17 +134,17 @@ LRESULT OnPaint(HWND control, WPARAM wParam, LPARAM lParam) {
     case ClientPaint::KeyedTree:
       // Without a background to paint over, the tree view paints itself.
       if (!ComposeTreeViewClient(control, lParam)) return PassOn(control, WM_PAINT, wParam, lParam);
-      if (ListRecord* r = ListRecordOf(control)) r->stale = 0;
+      if (ListRecord* r = ListRecordOf(control)) r->stale = false;
       return DefWindowProcA(control, WM_PAINT, wParam, lParam);
     case ClientPaint::OverBackground: {
       const WindowRecord* owner = OwnerRecordOf(control);
       // A list view waits for the frame's next full repaint, which
       // invalidates the children again.
-      if (kind == ListKind::ListView && owner != nullptr && owner->childrenStale != 0) {
+      if (kind == ListKind::ListView && owner != nullptr && owner->childrenStale) {
         return DefWindowProcA(control, WM_PAINT, wParam, lParam);
       }
       if (!ComposeListClient(control, lParam)) return PassOn(control, WM_PAINT, wParam, lParam);
-      if (ListRecord* r = ListRecordOf(control)) r->stale = 0;
+      if (ListRecord* r = ListRecordOf(control)) r->stale = false;
       return DefWindowProcA(control, WM_PAINT, 0, lParam);
     }
     case ClientPaint::PassOn:
@@ -184,9 +179,9 @@ bool IsArrowKey(WPARAM key) { return key == VK_LEFT || key == VK_UP || key == VK
 LRESULT OnKeyDown(HWND control, WPARAM wParam, LPARAM lParam) {
   ListRecord* record = ListRecordOf(control);
   if (record == nullptr) return PassOn(control, WM_KEYDOWN, wParam, lParam);
-  record->stale = 1;
+  record->stale = true;
   if (!IsArrowKey(wParam)) return PassOn(control, WM_KEYDOWN, wParam, lParam);
-  record->arrowKeyDown = 1;
+  record->arrowKeyDown = true;
   const LRESULT result = PassOn(control, WM_KEYDOWN, wParam, lParam);
   RepaintScrollBars(control);
   return result;
@@ -194,8 +189,8 @@ LRESULT OnKeyDown(HWND control, WPARAM wParam, LPARAM lParam) {
 
 LRESULT OnKeyUp(HWND control, WPARAM wParam, LPARAM lParam) {
   if (ListRecord* record = ListRecordOf(control)) {
-    record->stale = 1;
-    record->arrowKeyDown = 0;
+    record->stale = true;
+    record->arrowKeyDown = false;
   }
   return PassOn(control, WM_KEYUP, wParam, lParam);
 }
@@ -222,8 +217,8 @@ LRESULT OnMouseWheel(HWND control, WPARAM wParam, LPARAM lParam) {
 
 LRESULT OnArrowKeyRepaint(HWND control, WPARAM wParam, LPARAM lParam) {
   ListRecord* record = ListRecordOf(control);
-  if (record != nullptr && ControlBackdropSet == 1 && record->arrowKeyDown == 1) {
-    record->stale = 1;
+  if (record != nullptr && ControlBackdropSet == 1 && record->arrowKeyDown) {
+    record->stale = true;
     InvalidateRect(control, nullptr, FALSE);
   }
   return PassOn(control, kArrowKeyRepaintMessage, wParam, lParam);
