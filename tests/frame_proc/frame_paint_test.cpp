@@ -230,7 +230,7 @@ TEST_F(FramePaint, DoubleClickOnTheTitleBandMaximises) {
     SendMessageA(f.get(), WM_LBUTTONDBLCLK, MK_LBUTTON, ClientPoint(120, y));
     const auto command = f.Last(WM_SYSCOMMAND);
     const bool sent = command && (command->wParam & 0xFFF0) == SC_MAXIMIZE;
-    EXPECT_EQ(sent, f.Record().maximized != 0);
+    EXPECT_EQ(sent, f.Record().maximized);
     EXPECT_EQ(f.Count(WM_LBUTTONDBLCLK), 1) << "passed on";
     return sent;
   };
