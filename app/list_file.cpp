@@ -2,30 +2,11 @@
 
 #include <windows.h>
 
+#include "web/kernel_handle.h"
+
 const char* const kListFileName = "ip.txt";
 
 namespace {
-
-// Owns a file handle.
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() { Close(); }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool IsValid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return handle_; }
-  // Closes now; false when closing reported an error (late write failure).
-  bool Close() {
-    if (handle_ == INVALID_HANDLE_VALUE) return true;
-    const bool closed = CloseHandle(handle_) != FALSE;
-    handle_ = INVALID_HANDLE_VALUE;
-    return closed;
-  }
-
- private:
-  HANDLE handle_;
-};
 
 // The folder part of path ("." when there is none), for the temporary file.
 Text FolderOf(const Text& path) {
@@ -115,22 +96,22 @@ bool SetFileSize(HANDLE file, unsigned long long size) {
 // holds open but lets others write. The room is taken first, so a full disk
 // fails before any old byte is overwritten.
 FileWriteResult WriteInPlace(const Text& path, const Text& content) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE | GENERIC_READ,
+  KernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE | GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsValid()) return Failure(LastFailure());
   LARGE_INTEGER oldSize = {};
-  if (!GetFileSizeEx(file.Get(), &oldSize)) return Failure(LastFailure());
+  if (!GetFileSizeEx(file.get(), &oldSize)) return Failure(LastFailure());
   if (static_cast<unsigned long long>(oldSize.QuadPart) < content.size() &&
-      !SetFileSize(file.Get(), content.size())) {
+      !SetFileSize(file.get(), content.size())) {
     const DWORD error = LastFailure();
-    SetFileSize(file.Get(), static_cast<unsigned long long>(oldSize.QuadPart));
+    SetFileSize(file.get(), static_cast<unsigned long long>(oldSize.QuadPart));
     return Failure(error);
   }
   LARGE_INTEGER start = {};
-  if (!SetFilePointerEx(file.Get(), start, nullptr, FILE_BEGIN) ||
-      !WriteAll(file.Get(), content) || !SetEndOfFile(file.Get()) ||
-      !FlushFileBuffers(file.Get()) || !file.Close())
+  if (!SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN) ||
+      !WriteAll(file.get(), content) || !SetEndOfFile(file.get()) ||
+      !FlushFileBuffers(file.get()) || !file.Close())
     return Failure(LastFailure());
   return Success();
 }
@@ -146,11 +127,11 @@ FileWriteResult WriteFileReplacing(const Text& path, const Text& content) {
 
   DWORD error = ERROR_SUCCESS;
   {
-    FileHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    KernelHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsValid()) {
       error = LastFailure();
-    } else if (!WriteAll(file.Get(), content) || !FlushFileBuffers(file.Get()) || !file.Close()) {
+    } else if (!WriteAll(file.get(), content) || !FlushFileBuffers(file.get()) || !file.Close()) {
       error = LastFailure();
     }
   }

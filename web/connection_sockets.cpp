@@ -4,7 +4,8 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
+
+#include "web/kernel_handle.h"
 
 namespace {
 
@@ -14,10 +15,29 @@ constexpr std::uintptr_t kHandleStep = 4;
 // A connect that never ends keeps other exchanges waiting at most this long;
 // they then connect without finding their sockets (their calls still end at
 // their time-outs).
-constexpr auto kConnectLockWait = std::chrono::seconds(3);
+constexpr DWORD kConnectLockWaitMs = 3000;
 
-std::timed_mutex& ConnectLock() {
-  static std::timed_mutex lock;
+// The process's one connect lock: a kernel mutex made at the first connect
+// and kept for the life of the process. (A library timed mutex would make
+// its wait event only at the first contention, a handle appearing at a time
+// nobody can foresee.)
+class ConnectLockOwner {
+ public:
+  ConnectLockOwner() : mutex_(CreateMutexW(nullptr, FALSE, nullptr)) {}
+  // A mutex left by a thread that ended holding it counts as taken.
+  bool TakeWithin(DWORD milliseconds) {
+    if (!mutex_.IsValid()) return false;
+    const DWORD end = WaitForSingleObject(mutex_.get(), milliseconds);
+    return end == WAIT_OBJECT_0 || end == WAIT_ABANDONED;
+  }
+  void Give() { ReleaseMutex(mutex_.get()); }
+
+ private:
+  KernelHandle mutex_;
+};
+
+ConnectLockOwner& ConnectLock() {
+  static ConnectLockOwner lock;
   return lock;
 }
 
@@ -55,7 +75,7 @@ bool SocketEnds(std::uintptr_t value, std::vector<unsigned char>& local,
 }  // namespace
 
 void BeginConnect(ConnectWatch& watch) {
-  if (!watch.holdsLock) watch.holdsLock = ConnectLock().try_lock_for(kConnectLockWait);
+  if (!watch.holdsLock) watch.holdsLock = ConnectLock().TakeWithin(kConnectLockWaitMs);
   watch.before = watch.holdsLock ? ProcessSockets() : std::vector<std::uintptr_t>();
 }
 
@@ -69,7 +89,7 @@ void EndConnect(ConnectWatch& watch, std::vector<ClaimedSocket>& claimed) {
   }
   watch.before.clear();
   watch.holdsLock = false;
-  ConnectLock().unlock();
+  ConnectLock().Give();
 }
 
 void ShutDownClaimed(const std::vector<ClaimedSocket>& claimed) {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "web/http_exchange.h"
+#include "web/kernel_handle.h"
 #include "web/message_pump.h"
 #include "web/request_slots.h"
 
@@ -37,21 +38,6 @@ class StreamOwner {
 
  private:
   IStream* stream_ = nullptr;
-};
-
-// Owns a kernel handle; closed exactly once.
-class KernelHandle {
- public:
-  explicit KernelHandle(HANDLE handle) : handle_(handle) {}
-  KernelHandle(const KernelHandle&) = delete;
-  KernelHandle& operator=(const KernelHandle&) = delete;
-  ~KernelHandle() {
-    if (handle_) CloseHandle(handle_);
-  }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
 };
 
 // What the runner shares with its worker. Each holds a reference; the record
@@ -202,7 +188,7 @@ Bytes TimedFetch(Text& url, const FetchOptions& options) {
 
   auto* workerReference = new std::shared_ptr<FetchExchange>(exchange);
   KernelHandle worker(CreateThread(nullptr, 0, FetchWorker, workerReference, 0, nullptr));
-  if (!worker.get()) delete workerReference;
+  if (!worker.IsValid()) delete workerReference;
 
   WaitEnd end;
   {
