@@ -1,8 +1,6 @@
 #include "app/list_work.h"
 
 #include <memory>
-#include <system_error>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -12,6 +10,7 @@
 #include "app/list_fill.h"
 #include "app/main_window.h"
 #include "app/proxy_query.h"
+#include "web/kernel_handle.h"
 
 namespace {
 
@@ -56,6 +55,26 @@ void CutPage(CutResult& result, Bytes& page) {
   result.list = CutProxyList(text);
 }
 
+// What a cut worker owns: its result (shared with the window's record, so
+// that it outlives a cancel) and the page.
+struct CutJob {
+  std::shared_ptr<CutResult> cut;
+  Bytes page;
+  HWND window;
+  WPARAM ticket;
+};
+
+void CutAndTell(CutJob& job) {
+  CutPage(*job.cut, job.page);
+  PostMessageA(job.window, kListCutDoneMessage, job.ticket, 0);
+}
+
+DWORD WINAPI CutWorker(void* parameter) {
+  std::unique_ptr<CutJob> job(static_cast<CutJob*>(parameter));
+  CutAndTell(*job);
+  return 0;
+}
+
 void FinishWork(HWND window) {
   if (RemoveWork(window)) EndBusy(window);
 }
@@ -71,17 +90,15 @@ void StartListWork(HWND mainWindow, Bytes&& page, bool fillShownList) {
   work.cut = std::make_shared<CutResult>();
   g_work.push_back(work);
   BeginBusy(mainWindow);
-  try {
-    // The worker keeps its result alive however the window thread fares;
-    // when the window has gone, its message is simply not delivered.
-    std::thread([cut = work.cut, page = std::move(page), mainWindow, ticket = work.ticket]() mutable {
-      CutPage(*cut, page);
-      PostMessageA(mainWindow, kListCutDoneMessage, ticket, 0);
-    }).detach();
-  } catch (const std::system_error&) {
-    // No thread to be had: cut here.
-    CutPage(*work.cut, page);
-    PostMessageA(mainWindow, kListCutDoneMessage, work.ticket, 0);
+  // The worker keeps its result alive however the window thread fares;
+  // when the window has gone, its message is simply not delivered. Nobody
+  // waits for it, so its handle goes at once.
+  auto job = std::make_unique<CutJob>(CutJob{work.cut, std::move(page), mainWindow, work.ticket});
+  KernelHandle worker(CreateThread(nullptr, 0, CutWorker, job.get(), 0, nullptr));
+  if (worker.IsValid()) {
+    job.release();
+  } else {
+    CutAndTell(*job);  // no thread to be had: cut here
   }
 }
 

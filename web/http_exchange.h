@@ -13,9 +13,8 @@
 constexpr int kRedirectLimit = 10;
 
 // The open WinINet handles and the sockets of one exchange, shared with the
-// thread that may abort it. Every handle is closed exactly once: by the
-// exchange when it is done with it, or by CancelRequest, whichever comes
-// first.
+// thread that may abort it. Every handle is closed exactly once, by the
+// exchange's own thread.
 struct RequestCancel {
   std::mutex lock;
   bool cancelled = false;
@@ -30,8 +29,8 @@ struct RequestCancel {
 };
 
 // Aborts the exchange: ends its connections, which makes a WinINet call
-// blocked on them return at once, and closes its open handles, newest first;
-// the exchange makes no further calls. Handles and connections it opens
+// blocked on them return at once; the exchange makes no further calls and
+// closes its handles as it returns. Handles and connections it opens
 // afterwards are closed and ended at once.
 void CancelRequest(RequestCancel& cancel);
 bool RequestCancelled(RequestCancel& cancel);
