@@ -18,4 +18,10 @@ TEST(CaptionCipher, MalformedHexGivesEmptyTextLowerCaseIsRead) {
   Text lower = EncipherCaption("ab");
   for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'F' ? c + 32 : c);
   EXPECT_EQ(DecipherCaption(lower), "ab");
+  // Every hex letter, "f" among them, in lower case.
+  const Text caption = ExpectedMainCaption();
+  lower = EncipherCaption(caption);
+  ASSERT_NE(lower.find('F'), Text::npos);
+  for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'F' ? c + 32 : c);
+  EXPECT_EQ(DecipherCaption(lower), caption);
 }

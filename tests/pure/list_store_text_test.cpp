@@ -32,6 +32,14 @@ TEST(ListStoreTextTest, LinesBreakAsTheEditBoxBreaksThem) {
   EXPECT_EQ(StoredLineCount("\x81\r\n"), 2u) << "\\r is no second byte";
   EXPECT_EQ(StoredLineCount("\x81\n"), 2u);
   EXPECT_EQ(StoredLineCount("\xB1\xB1\n"), 2u);
+  // A soft break at the very end of the text: the line stops before the
+  // first \r and the next one starts after the \n.
+  ASSERT_TRUE(StoredLineAt("a\r\r\n", 0, line));
+  EXPECT_EQ(line.end, 1u);
+  EXPECT_EQ(line.breakEnd, 4u);
+  ASSERT_TRUE(StoredLineAt("a\r\r\n", 1, line));
+  EXPECT_EQ(line.begin, 4u);
+  EXPECT_EQ(line.end, 4u);
   // A position inside a break, or past the end, belongs to the line before.
   EXPECT_EQ(StoredLineOfByte(kMixed, 12, line), 2u);
   EXPECT_EQ(StoredLineOfByte(kMixed, 999, line), 4u);

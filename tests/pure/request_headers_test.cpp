@@ -69,6 +69,12 @@ TEST(SetCookieTest, CookiesInHeaderOrderWithAnyLineEnd) {
   EXPECT_TRUE(r.store.empty());
   // Only the carriage return before the line feed is dropped.
   EXPECT_EQ(Stored(ParseSetCookies("Set-Cookie: a=1\r\r\nSet-Cookie: b=\r2\r\n")), "a#1\r|b#\r2|");
+  // A last line without a line feed keeps its carriage return.
+  EXPECT_EQ(Stored(ParseSetCookies("Set-Cookie: a=1\r")), "a#1\r|");
+  // Lines written in lower case alone still count.
+  r = ParseSetCookies("HTTP/1.1 200 OK\r\nset-cookie: a=1; path=/\r\n\r\n");
+  EXPECT_EQ(r.cookieText, "a=1;");
+  EXPECT_EQ(Stored(r), "a#1; path=/|");
 }
 
 TEST(SetCookieTest, MalformedAndShortLinesAreReadSafely) {

@@ -18,11 +18,14 @@ TEST(UrlPiecesTest, HostPortAndObjectName) {
   // "p" and "http" also occur inside "http://".
   EXPECT_EQ(UrlObjectName("http://p/x"), "/x");
   EXPECT_EQ(UrlObjectName("http://http/x"), "/x");
+  EXPECT_EQ(UrlObjectName("https://p/x"), "/x");
 }
 
 TEST(UrlPiecesTest, PortTextConversion) {
   EXPECT_EQ(UrlPort("http://h:abc/x"), 0);
   EXPECT_EQ(UrlPort("http://h:80.6/x"), 81);
+  EXPECT_EQ(UrlPort("http://h:80.5/"), 81) << "a half rounds up";
+  EXPECT_EQ(UrlPort("http://h:80.4/"), 80);
   EXPECT_EQ(UrlPort("http://h:8080x/"), 8080);
   EXPECT_EQ(UrlPort("http://h:99999999999999999999/"), 2147483647);
   EXPECT_EQ(UrlPort(""), 80);
