@@ -14,11 +14,18 @@ Text& ServiceHostValue() {
   return host;
 }
 
+constexpr int kServiceTimeoutSeconds = 60;
+int g_serviceTimeoutSeconds = kServiceTimeoutSeconds;
+
 }  // namespace
 
 const Text& ServiceHost() { return ServiceHostValue(); }
 
 void OverrideServiceHostForTesting(const Text& host) { ServiceHostValue() = host; }
+
+int ServiceTimeoutSeconds() { return g_serviceTimeoutSeconds; }
+
+void OverrideServiceTimeoutForTesting(int seconds) { g_serviceTimeoutSeconds = seconds; }
 
 const Text& ContactLine() {
   static const Text line = PX_CONTACT_LINE;

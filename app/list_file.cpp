@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/system_error_text.h"
 #include "web/kernel_handle.h"
 
 const char* const kListFileName = "ip.txt";
@@ -44,28 +45,6 @@ FileWriteResult Failure(DWORD code) {
   result.reason = SystemErrorText(code);
   return result;
 }
-
-}  // namespace
-
-Text ListFileContent(const Text& fullList, const Text& contactLine) {
-  return fullList + "\r\n" + contactLine;
-}
-
-Text SystemErrorText(unsigned long code) {
-  char* buffer = nullptr;
-  const DWORD length = FormatMessageA(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-  Text text;
-  if (length > 0 && buffer) text.assign(buffer, length);
-  if (buffer) LocalFree(buffer);
-  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' '))
-    text.pop_back();
-  if (text.empty()) text = "错误 " + ValueToText(static_cast<long long>(code));
-  return text;
-}
-
-namespace {
 
 FileWriteResult Success() {
   FileWriteResult result;
@@ -117,6 +96,10 @@ FileWriteResult WriteInPlace(const Text& path, const Text& content) {
 }
 
 }  // namespace
+
+Text ListFileContent(const Text& fullList, const Text& contactLine) {
+  return fullList + "\r\n" + contactLine;
+}
 
 FileWriteResult WriteFileReplacing(const Text& path, const Text& content) {
   // Left as it is, as a plain create would leave it.

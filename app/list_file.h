@@ -22,7 +22,3 @@ struct FileWriteResult {
 // written into the file in place if that program lets others write;
 // otherwise the old file stays whole.
 FileWriteResult WriteFileReplacing(const Text& path, const Text& content);
-
-// The system's message text for an error code, without the trailing line
-// break; "错误 <code>" when the system has none.
-Text SystemErrorText(unsigned long code);

@@ -49,6 +49,8 @@ Text TextAfterLast(const Text& text, const Text& marker) {
   return text.substr(static_cast<std::size_t>(at) - 1 + marker.size());
 }
 
+bool HasListMarker(const Text& page) { return FindTextLast(page, kListMarker) >= 0; }
+
 Text CutProxyList(const Text& page) {
   // A page whose last character is cut off keeps its whole characters only.
   return DropLoneLeadByte(

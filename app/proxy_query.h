@@ -29,3 +29,7 @@ Text TextAfterLast(const Text& text, const Text& marker);
 // The list after the last "主</h4>", every "<br>" turned into "\r\n", a lone
 // lead byte at its end dropped.
 Text CutProxyList(const Text& page);
+
+// The page holds the list marker "主</h4>": it is an answer with a list,
+// even an empty one.
+bool HasListMarker(const Text& page);

@@ -90,12 +90,18 @@ void BoundCallTimes(HINTERNET request, DWORD limitMs) {
   }
 }
 
-Bytes ReadBody(HINTERNET request, RequestCancel* cancel) {
+// The body as far as it came; a read that broke off leaves its error code
+// in error.
+Bytes ReadBody(HINTERNET request, RequestCancel* cancel, unsigned long& error) {
   Bytes body;
   unsigned char piece[kReadPiece];
   while (!Cancelled(cancel)) {
     DWORD count = 0;
-    if (!InternetReadFile(request, piece, kReadPiece, &count) || count == 0) break;
+    if (!InternetReadFile(request, piece, kReadPiece, &count)) {
+      error = GetLastError();
+      break;
+    }
+    if (count == 0) break;
     body.insert(body.end(), piece, piece + count);
   }
   return body;
@@ -133,13 +139,39 @@ void EndOwnConnections(RequestCancel* cancel) {
   cancel->sockets.clear();
 }
 
+// A number of the answer's headers; false when it has none.
+bool NumberHeader(HINTERNET request, DWORD query, DWORD& number) {
+  DWORD size = sizeof(number);
+  number = 0;
+  return HttpQueryInfoA(request, query | HTTP_QUERY_FLAG_NUMBER, &number, &size, nullptr) != FALSE;
+}
+
+// Bytes that are no HTTP answer still reach the caller as one (HTTP/0.9
+// with status 200 on Windows, a made-up "HTTP/1.0 200 OK" under Wine),
+// without a single header line; every real answer has some.
+bool HasHeaderLines(const Text& rawHeaders) {
+  const std::size_t statusEnd = rawHeaders.find('\n');
+  return statusEnd != Text::npos &&
+         rawHeaders.find_first_not_of("\r\n", statusEnd + 1) != Text::npos;
+}
+
+// The status of an HTTP answer; 0 when there is none, and for bytes that
+// came without a status line and headers of their own.
 DWORD StatusCode(HINTERNET request) {
-  DWORD code = 0;
-  DWORD size = sizeof(code);
-  if (!HttpQueryInfoA(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &code, &size,
-                      nullptr))
+  char version[16] = {};
+  DWORD size = sizeof(version);
+  if (!HttpQueryInfoA(request, HTTP_QUERY_VERSION, version, &size, nullptr) ||
+      CompareText(Text(version), "HTTP/0.9") == 0 || !HasHeaderLines(QueryRawHeaders(request)))
     return 0;
-  return code;
+  DWORD code = 0;
+  return NumberHeader(request, HTTP_QUERY_STATUS_CODE, code) ? code : 0;
+}
+
+// The body stopped short of the length its header promised: the
+// connection ended early (some network libraries report that as the end).
+bool CutShort(HINTERNET request, const Bytes& body) {
+  DWORD promised = 0;
+  return NumberHeader(request, HTTP_QUERY_CONTENT_LENGTH, promised) && body.size() < promised;
 }
 
 Text LocationHeader(HINTERNET request) {
@@ -190,12 +222,19 @@ struct ExchangeInput {
   bool followRedirects = true;
 };
 
-// What a completed exchange hands back.
+// What an exchange hands back; page and headers only when done.
 struct ExchangeOutput {
   bool done = false;
   Bytes page;
   Text headerText;
+  ExchangeReport report;
 };
+
+// The calling thread's last error, for the report of a call that failed.
+unsigned long FailedCall() {
+  const DWORD error = GetLastError();
+  return error != 0 ? error : static_cast<unsigned long>(ERROR_INTERNET_INTERNAL_ERROR);
+}
 
 // Sends the request (and the ones its redirects ask for) over the session
 // and reads the last answer.
@@ -209,13 +248,19 @@ ExchangeOutput RunRequests(HINTERNET session, const ExchangeInput& in, RequestCa
     const bool https = IsHttpsUrl(target);
     const int port = https ? kHttpsPort : UrlPort(target);
     // A port WinINet cannot take would silently become another one.
-    if (port < 0 || port > kHighestPort) return out;
+    if (port < 0 || port > kHighestPort) {
+      out.report.networkError = ERROR_INTERNET_INVALID_URL;
+      return out;
+    }
     if (Cancelled(cancel)) return out;
     InternetHandle connection(InternetConnectA(session, UrlHost(target).c_str(),
                                                static_cast<INTERNET_PORT>(port), "", "",
                                                INTERNET_SERVICE_HTTP, 0, context),
                               cancel);
-    if (!connection) return out;
+    if (!connection) {
+      out.report.networkError = FailedCall();
+      return out;
+    }
 
     // Redirects are followed here, so that their number has a limit.
     const DWORD flags =
@@ -225,22 +270,35 @@ ExchangeOutput RunRequests(HINTERNET session, const ExchangeInput& in, RequestCa
                                             UrlObjectName(target).c_str(), kHttpVersion, "",
                                             nullptr, flags, context),
                            cancel);
-    if (!request) return out;
+    if (!request) {
+      out.report.networkError = FailedCall();
+      return out;
+    }
     if (cancel && cancel->callLimitMs != 0) BoundCallTimes(request.get(), cancel->callLimitMs);
 
     // The Referer names the URL the caller asked for, on every hop.
     const Text headerBlock = ComposeHeaderBlock(in.extraHeaders, in.url, method, body, in.cookies);
     const bool post = CompareText(method, "POST") == 0;
     if (Cancelled(cancel)) return out;
-    // The result is not examined: a failed send shows as an empty body.
-    HttpSendRequestA(request.get(), headerBlock.c_str(), static_cast<DWORD>(headerBlock.size()),
-                     post && !body.empty() ? body.data() : nullptr,
-                     post ? static_cast<DWORD>(body.size()) : 0);
+    const bool sent =
+        HttpSendRequestA(request.get(), headerBlock.c_str(), static_cast<DWORD>(headerBlock.size()),
+                         post && !body.empty() ? body.data() : nullptr,
+                         post ? static_cast<DWORD>(body.size()) : 0) != FALSE;
+    const unsigned long sendError = sent ? 0 : FailedCall();
     // A connect that failed reported no end of its own.
     if (cancel) ClaimNewSockets(*cancel);
+    // No answer: the body and headers stay empty, the caller learns why.
+    if (!sent) {
+      out.report.networkError = sendError;
+      return out;
+    }
 
-    const DWORD status = in.followRedirects ? StatusCode(request.get()) : 0;
-    const Text location = IsRedirect(status) ? LocationHeader(request.get()) : Text();
+    const DWORD status = StatusCode(request.get());
+    out.report.httpStatus = status;
+    // Bytes came back, but no status line WinINet could read.
+    if (status == 0) out.report.networkError = ERROR_HTTP_INVALID_SERVER_RESPONSE;
+    const Text location =
+        in.followRedirects && IsRedirect(status) ? LocationHeader(request.get()) : Text();
     if (!location.empty()) {
       if (redirects == kRedirectLimit) return out;
       target = ResolveRedirect(target, location);
@@ -251,7 +309,9 @@ ExchangeOutput RunRequests(HINTERNET session, const ExchangeInput& in, RequestCa
       continue;
     }
 
-    out.page = ReadBody(request.get(), cancel);
+    out.page = ReadBody(request.get(), cancel, out.report.networkError);
+    if (out.report.networkError == 0 && CutShort(request.get(), out.page))
+      out.report.networkError = ERROR_INTERNET_CONNECTION_RESET;
     if (Cancelled(cancel)) return out;
     out.headerText = QueryRawHeaders(request.get());
     out.done = true;
@@ -261,7 +321,7 @@ ExchangeOutput RunRequests(HINTERNET session, const ExchangeInput& in, RequestCa
 
 }  // namespace
 
-void ExecuteRequest(RequestSlots& slots, RequestCancel* cancel) {
+void ExecuteRequest(RequestSlots& slots, RequestCancel* cancel, ExchangeReport* report) {
   ExchangeInput in;
   in.url = SlotText(slots, kSlotUrl);
   in.method = SlotText(slots, kSlotMethod);
@@ -287,12 +347,16 @@ void ExecuteRequest(RequestSlots& slots, RequestCancel* cancel) {
   {
     InternetHandle session(InternetOpenA(agent.c_str(), access, proxyList.c_str(), "", 0),
                            cancel);
-    if (!session) return;
+    if (!session) {
+      if (report) report->networkError = FailedCall();
+      return;
+    }
     // Reports the connects, so that their sockets can be found (cancel given).
     if (cancel) InternetSetStatusCallbackA(session.get(), OnRequestStatus);
     out = RunRequests(session.get(), in, cancel);
     EndOwnConnections(cancel);
   }
+  if (report) *report = out.report;
 
   // An abandoned exchange leaves nothing behind, in the cookie store neither.
   if (Cancelled(cancel) || !out.done) return;

@@ -35,11 +35,22 @@ struct RequestCancel {
 void CancelRequest(RequestCancel& cancel);
 bool RequestCancelled(RequestCancel& cancel);
 
+// What the caller learns of an exchange besides its outputs.
+struct ExchangeReport {
+  // The status of the last answer (after the redirects followed); 0 when
+  // no answer came.
+  unsigned long httpStatus = 0;
+  // The system's code of the call that failed (no connection, a send or a
+  // read that broke off); 0 when none did.
+  unsigned long networkError = 0;
+};
+
 // Performs the exchange the input slots describe (URL, method, proxy, extra
 // headers, body, cookies, follow-redirects) and writes the outputs: slot 0
 // the body, slot 1 the received cookies, slot 5 the raw response headers.
 // Registers received cookies with the system store. Redirects are followed
 // here (when the follow flag is set), kRedirectLimit at most; 301, 302 and
 // 303 go on as a GET without body, 307 and 308 repeat the method and body.
-// cancel may be null.
-void ExecuteRequest(RequestSlots& slots, RequestCancel* cancel = nullptr);
+// cancel and report may be null.
+void ExecuteRequest(RequestSlots& slots, RequestCancel* cancel = nullptr,
+                    ExchangeReport* report = nullptr);

@@ -46,7 +46,9 @@ class StreamOwner {
 struct FetchExchange {
   StreamOwner stream;     // the request record going in, the results coming out
   RequestCancel cancel;   // the worker's open WinINet handles
-  bool resultsWritten = false;  // read by the runner only after the worker has ended
+  // Read by the runner only after the worker has ended.
+  bool resultsWritten = false;
+  ExchangeReport report;
 };
 
 bool WriteStreamBytes(IStream* stream, const Bytes& bytes) {
@@ -86,17 +88,21 @@ DWORD WINAPI FetchWorker(LPVOID parameter) {
   RequestSlots slots;
   if (!ReadStreamBytes(exchange.stream.get(), record) || !DecodeRequestSlots(record, slots))
     return 0;
-  ExecuteRequest(slots, &exchange.cancel);
+  ExecuteRequest(slots, &exchange.cancel, &exchange.report);
   // Given up on: the runner reads nothing more from this exchange.
   if (RequestCancelled(exchange.cancel)) return 0;
   exchange.resultsWritten = WriteStreamBytes(exchange.stream.get(), EncodeRequestSlots(slots));
   return 0;
 }
 
+int TimeoutSeconds(const std::optional<int>& timeoutSeconds) {
+  return timeoutSeconds ? *timeoutSeconds : kDefaultTimeoutSeconds;
+}
+
 // The wait limit in milliseconds; 0 for a time-out of 0 or less, so that the
 // first return from the wait counts as a time-out.
 DWORD WaitLimit(const std::optional<int>& timeoutSeconds) {
-  const long long seconds = timeoutSeconds ? *timeoutSeconds : kDefaultTimeoutSeconds;
+  const long long seconds = TimeoutSeconds(timeoutSeconds);
   if (seconds <= 0) return 0;
   const long long longest = INFINITE - 1;
   return static_cast<DWORD>(seconds >= longest / 1000 ? longest : seconds * 1000);
@@ -166,6 +172,21 @@ RequestSlots FillSlots(const Text& url, const FetchOptions& options) {
   return slots;
 }
 
+// Tells the caller how the fetch ended, where it asked.
+void Report(const FetchOptions& options, FetchEnd end, const ExchangeReport& exchange = {}) {
+  if (!options.report) return;
+  FetchReport& report = *options.report;
+  report.end = end;
+  report.httpStatus = exchange.httpStatus;
+  report.networkError = exchange.networkError;
+  report.timeoutSeconds = TimeoutSeconds(options.timeoutSeconds);
+}
+
+FetchEnd ExchangeEnd(const ExchangeReport& report) {
+  return report.httpStatus != 0 && report.networkError == 0 ? FetchEnd::Answered
+                                                            : FetchEnd::NoAnswer;
+}
+
 }  // namespace
 
 void AbortFetch(FetchAbort& abort) {
@@ -174,17 +195,25 @@ void AbortFetch(FetchAbort& abort) {
 }
 
 Bytes TimedFetch(Text& url, const FetchOptions& options) {
+  Report(options, FetchEnd::NotSent);
   if (TrimSpaces(url).empty()) return Bytes();
   if (!HasScheme(url)) url = kSchemeHttp + url;
-  if (GivenUp(options.abort)) return Bytes();
+  if (GivenUp(options.abort)) {
+    Report(options, FetchEnd::GivenUp);
+    return Bytes();
+  }
 
   const DWORD limit = WaitLimit(options.timeoutSeconds);
   auto exchange = std::make_shared<FetchExchange>();
   // A worker given up on ends about when its caller stops waiting.
   exchange->cancel.callLimitMs = std::max<DWORD>(limit, kShortestCallLimitMs);
   if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, exchange->stream.receive())) ||
-      !WriteStreamBytes(exchange->stream.get(), EncodeRequestSlots(FillSlots(url, options))))
+      !WriteStreamBytes(exchange->stream.get(), EncodeRequestSlots(FillSlots(url, options)))) {
+    ExchangeReport noMemory;
+    noMemory.networkError = ERROR_OUTOFMEMORY;
+    Report(options, FetchEnd::NoAnswer, noMemory);
     return Bytes();
+  }
 
   auto* workerReference = new std::shared_ptr<FetchExchange>(exchange);
   KernelHandle worker(CreateThread(nullptr, 0, FetchWorker, workerReference, 0, nullptr));
@@ -199,14 +228,19 @@ Bytes TimedFetch(Text& url, const FetchOptions& options) {
     // Abort the worker's request; it runs out on its own and lets go of the
     // exchange, its results unread.
     CancelRequest(exchange->cancel);
-    return end == WaitEnd::TimedOut ? TextToBytes(TimeoutText) : Bytes();
+    const bool timedOut = end == WaitEnd::TimedOut;
+    Report(options, timedOut ? FetchEnd::TimedOut : FetchEnd::GivenUp);
+    return timedOut ? TextToBytes(TimeoutText) : Bytes();
   }
 
   Bytes record;
   RequestSlots slots;
   if (!exchange->resultsWritten || !ReadStreamBytes(exchange->stream.get(), record) ||
-      !DecodeRequestSlots(record, slots))
+      !DecodeRequestSlots(record, slots)) {
+    Report(options, FetchEnd::NoAnswer, exchange->report);
     return Bytes();
+  }
+  Report(options, ExchangeEnd(exchange->report), exchange->report);
 
   if (options.responseHeaders) *options.responseHeaders = SlotText(slots, kSlotResponseHeaders);
   if (options.receivedCookies) *options.receivedCookies = SlotText(slots, kSlotReceivedCookies);

@@ -19,6 +19,23 @@ struct FetchAbort {
 // May be called before, while or after the fetch runs.
 void AbortFetch(FetchAbort& abort);
 
+// How a fetch ended.
+enum class FetchEnd {
+  NotSent,   // a blank URL: nothing was sent
+  Answered,  // the service answered (whatever its status)
+  NoAnswer,  // no answer came: no connection, or the exchange broke off
+  TimedOut,  // the time-out passed first
+  GivenUp,   // given up (FetchAbort, or the program is ending)
+};
+
+// What the caller learns of a fetch besides the page.
+struct FetchReport {
+  FetchEnd end = FetchEnd::NotSent;
+  unsigned long httpStatus = 0;    // of the last answer; 0 when none came
+  unsigned long networkError = 0;  // the system's code when the exchange failed
+  int timeoutSeconds = 0;          // the limit in force
+};
+
 // The request options; an option that is not given takes its default.
 struct FetchOptions {
   std::optional<int> method;          // 1 = POST, anything else GET (default GET)
@@ -32,6 +49,7 @@ struct FetchOptions {
   Text* receivedCookies = nullptr;    // receives "cookie;" per Set-Cookie
   std::optional<bool> followRedirects;  // default true
   FetchAbort* abort = nullptr;        // not part of the request: see FetchAbort
+  FetchReport* report = nullptr;      // receives how the fetch ended
 };
 
 // The GBK text returned in place of the page on time-out.
@@ -47,7 +65,9 @@ extern const char* const TimeoutText;
 // wait. A fetch given up (options.abort, or WM_QUIT queued because the
 // program is ending) returns an empty page at once, its request cancelled;
 // WM_QUIT stays queued. A cancelled request's worker, socket and handles
-// end within moments, whatever the server does.
+// end within moments, whatever the server does. options.report, when given,
+// learns how the fetch ended; an answer that broke off after its status
+// line is NoAnswer, with the status and the error code of the read.
 Bytes TimedFetch(Text& url, const FetchOptions& options = FetchOptions());
 
 // UTF-8 to GBK; characters GBK lacks become the code page's replacement.

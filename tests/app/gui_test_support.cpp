@@ -62,6 +62,14 @@ void SetControlText(HWND mainWindow, ControlId id, const Text& text) {
   SetWindowTextA(MainControl(mainWindow, id), text.c_str());
 }
 
+void EnterSettings(HWND mainWindow, const Text& region, const Text& count, const Text& port) {
+  SetControlText(mainWindow, kEdit4, region);
+  SetControlText(mainWindow, kEdit2, count);
+  SetControlText(mainWindow, kEdit3, port);
+}
+
+const Text kDemoPageTail = "</div>\n</body>\n</html>\n";
+
 Text ExpectedEntries(const Text& query) {
   const Text url = "http://" + DemoServiceHost() + "/expect?" + query;
   Text body;

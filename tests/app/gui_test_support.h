@@ -31,6 +31,12 @@ void Click(HWND mainWindow, ControlId id);
 Text ControlText(HWND mainWindow, ControlId id);
 void SetControlText(HWND mainWindow, ControlId id, const Text& text);
 
+// Region (编辑框4), count (编辑框2) and port (编辑框3) for the next extract.
+void EnterSettings(HWND mainWindow, const Text& region, const Text& count, const Text& port);
+
+// What follows the last entry on the demo service's page.
+extern const Text kDemoPageTail;
+
 // The demo service's entries for a query (fetched with plain WinINet, not
 // the program's web client), each followed by "\r\n".
 Text ExpectedEntries(const Text& query);

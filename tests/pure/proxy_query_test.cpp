@@ -28,6 +28,11 @@ TEST(CutProxyListTest, ListAfterTheLastMarkerWithLineBreaks) {
 }
 
 TEST(CutProxyListTest, NoMarkerOnACharacterBoundaryGivesAnEmptyList) {
+  EXPECT_FALSE(HasListMarker(""));
+  EXPECT_FALSE(HasListMarker("\xE4\xB8\xBB</h4>"));
+  EXPECT_FALSE(HasListMarker("\xB0\xD6\xF7</h4>")) << "D6 is the second byte of a character";
+  EXPECT_TRUE(HasListMarker("<h4>主</h4>"));
+  EXPECT_TRUE(HasListMarker("主</h4>")) << "a marker with nothing after it";
   EXPECT_EQ(CutProxyList(""), "");
   EXPECT_EQ(CutProxyList("<html>1.2.3.4:80<br></html>"), "");
   EXPECT_EQ(CutProxyList("\xE4\xB8\xBB</h4>1.2.3.4:80<br>"), "");  // UTF-8 marker

@@ -36,6 +36,16 @@ Words recognised in dq (after percent-decoding) on /tiqu.php:
     page:TEXT  answers the bytes of TEXT (as sent, GBK) as the whole page,
                e.g. dq=page:主</h4>1.2.3.4:80<br> percent-encoded
     leadend    the usual page with a lone GBK lead byte as its last byte
+    markeronly the page up to its list marker and nothing after it
+    whitelist  what a paid service says to an address missing from the
+               account's white-list: UTF-8 JSON {"code":113,"success":false,
+               "msg":"请将<client address>设置为白名单！"}
+    expired    ASCII JSON, its text written as \\uXXXX escapes:
+               {"code":115,"success":false,
+               "msg":"套餐已过期"}
+    ratelimit  a GBK plain-text answer "提取太频繁，请稍后再试"
+    forbidden  status 403 with a small HTML error page
+    resetnow   the connection reset at once, before any answer
     elevenNN   NN per cent (0-100) of the entries start with "11" instead of
                about half: the first octet is 11 when a number mod 100 is
                below NN, else the next number mod 212 picks one of the
@@ -281,6 +291,9 @@ class Handler(BaseHTTPRequestHandler):
         if word == "stall":
             self.wait_for_client_to_leave()
             return
+        if word in self.FAILURES:
+            self.FAILURES[word](self)
+            return
         status = 500 if word == "error" else 200
         if dq.startswith(b"page:"):
             page = dq[len(b"page:"):]
@@ -297,6 +310,42 @@ class Handler(BaseHTTPRequestHandler):
         else:
             page = answer_page(items)
         self.send(status, page, content_type="text/html; charset=gb2312")
+
+    # --- how paid services say no --------------------------------------------
+
+    def marker_only(self):
+        page = answer_page([])
+        page = page[: page.rindex("主</h4>".encode("gbk")) + len("主</h4>".encode("gbk"))]
+        self.send(200, page, content_type="text/html; charset=gb2312")
+
+    def white_list(self):
+        message = '{"code":113,"success":false,"msg":"请将%s设置为白名单！"}' % self.client_address[0]
+        self.send(200, message.encode("utf-8"), content_type="application/json; charset=utf-8")
+
+    def expired(self):
+        message = '{"code":115,"success":false,"msg":"%s"}' % "".join(
+            "\\u%04x" % ord(c) for c in "套餐已过期")
+        self.send(200, message.encode("ascii"), content_type="application/json")
+
+    def rate_limit(self):
+        self.send(200, "提取太频繁，请稍后再试".encode("gbk"), content_type="text/plain; charset=gbk")
+
+    def forbidden(self):
+        page = (b"<html>\r\n<head><title>403 Forbidden</title></head>\r\n<body>\r\n"
+                b"<center><h1>403 Forbidden</h1></center>\r\n<hr><center>nginx</center>\r\n"
+                b"</body>\r\n</html>\r\n")
+        self.send(403, page)
+
+    def reset_now(self):
+        # SO_LINGER with a zero time-out: closing sends a reset.
+        self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+        self.connection.close()
+        self.close_connection = True
+
+    FAILURES = {
+        "markeronly": marker_only, "whitelist": white_list, "expired": expired,
+        "ratelimit": rate_limit, "forbidden": forbidden, "resetnow": reset_now,
+    }
 
     # --- what the real service would refuse ---------------------------------
 

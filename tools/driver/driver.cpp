@@ -7,6 +7,10 @@
 //                                 corner, away from every window
 //   px-driver hover-close [seconds]  move the mouse onto the drawn close
 //                                 button and wait for its hover fade to end
+//   px-driver notice REGION [seconds]  type REGION into "地区：", click
+//                                 "提取ip" and wait until the program's box
+//                                 ("岚舟提示") shows; prints its text (UTF-8)
+//                                 and leaves it open
 // Exit code 0 on success, 1 when the window or the list did not appear in
 // time, 2 on wrong usage.
 #include <windows.h>
@@ -16,6 +20,7 @@
 #include <cstring>
 
 #include "app/main_window.h"
+#include "app/notice_box.h"
 
 namespace {
 
@@ -59,6 +64,42 @@ int Extract(DWORD timeoutMs) {
   }
   Sleep(300);  // let the window finish painting before a screenshot
   std::printf("px-driver: the list shows %d characters\n", TextLength(list));
+  return 0;
+}
+
+// The box's message: its first static text that is not empty (the icon's
+// static has none).
+BOOL CALLBACK FindMessageText(HWND child, LPARAM found) {
+  char className[16] = {};
+  GetClassNameA(child, className, sizeof className);
+  if (lstrcmpiA(className, "Static") != 0) return TRUE;
+  wchar_t text[1024] = {};
+  if (GetWindowTextW(child, text, 1024) <= 0) return TRUE;
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, reinterpret_cast<char*>(found), 4096, nullptr, nullptr);
+  return FALSE;
+}
+
+int Notice(const char* region, DWORD timeoutMs) {
+  HWND window = WaitForMainWindow(timeoutMs);
+  if (!window) {
+    std::fprintf(stderr, "px-driver: the main window did not appear\n");
+    return 1;
+  }
+  SendMessageA(MainControl(window, kEdit4), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(region));
+  PostMessageA(MainControl(window, kButton10), BM_CLICK, 0, 0);
+  const DWORD start = GetTickCount();
+  HWND box = nullptr;
+  while (!(box = FindWindowA(nullptr, kNoticeTitle)) || !IsWindowVisible(box)) {
+    if (GetTickCount() - start >= timeoutMs) {
+      std::fprintf(stderr, "px-driver: no box appeared\n");
+      return 1;
+    }
+    Sleep(100);
+  }
+  Sleep(500);  // let the box finish painting before a screenshot
+  char message[4096] = {};
+  EnumChildWindows(box, FindMessageText, reinterpret_cast<LPARAM>(message));
+  std::printf("%s\n", message);
   return 0;
 }
 
@@ -112,6 +153,10 @@ int Close(DWORD timeoutMs) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc >= 3 && std::strcmp(argv[1], "notice") == 0) {
+    const int seconds = argc == 4 ? std::atoi(argv[3]) : 90;
+    return Notice(argv[2], static_cast<DWORD>(seconds > 0 ? seconds : 90) * 1000);
+  }
   if (argc < 2 || argc > 3) {
     std::fprintf(stderr, "usage: px-driver extract|close|wait|park|hover-close [seconds]\n");
     return 2;

@@ -18,7 +18,7 @@
 #include <thread>
 
 #include "app/build_settings.h"
-#include "app/commands.h"
+#include "app/notice_box.h"
 #include "app/main_window.h"
 #include "app/window_created.h"
 #include "tests/control_host/control_host.h"
@@ -55,7 +55,7 @@ class BoxAnswerer {
  private:
   void Run() {
     while (!stop_) {
-      HWND box = FindWindowA(nullptr, kConfirmTitle);
+      HWND box = FindWindowA(nullptr, kNoticeTitle);
       if (box && IsWindowVisible(box)) {
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         for (int i = 0; i < 200 && IsWindow(box); ++i) Sleep(2);
