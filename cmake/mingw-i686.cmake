@@ -1,18 +1,7 @@
-# Cross-compiles for 32-bit Windows with the posix-thread flavour of mingw-w64
-# (std::thread, std::mutex and GoogleTest need it).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-
+# Cross-compiles for 32-bit Windows with the posix-thread flavour of
+# mingw-w64, for the tests and tools (GoogleTest, std::thread and std::mutex
+# need it). Its threads runtime imports functions Windows XP lacks, so the
+# program users get is built with mingw-i686-win32.cmake instead.
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# Test executables run under Wine; tools/wine-env.sh prepares its prefix.
-# tools/wine-run.sh keeps Wine's helper processes off ctest's output pipes.
-find_program(WINE_PROGRAM wine REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-i686-common.cmake)

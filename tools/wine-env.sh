@@ -4,7 +4,10 @@
 # cached there).
 #  - code page 936 through the zh_CN.UTF-8 locale;
 #  - a private prefix with a font replacement for 宋体/SimSun (GDI+ draws no
-#    text without it) and a virtual desktop (no 2 s wait per hidden window);
+#    text without it), a virtual desktop (no 2 s wait per hidden window) and
+#    no crash dialog: Wine's debugger prints the crashed program's backtrace
+#    and the program ends at once, its output shown, instead of a dialog
+#    that nobody closes keeping it until its time limit;
 #  - an Xvfb display when there is none.
 # PX_WINE_VERSION (winxp, win7, win10, ...) chooses the Windows version Wine
 # reports; each version gets a prefix of its own, build/wineprefix-<version>.
@@ -38,7 +41,10 @@ if [ -z "${DISPLAY:-}" ]; then
   done
 fi
 
-if [ ! -f "$WINEPREFIX/.px-ready" ]; then
+# The prefix's settings change rarely; a prefix made with older ones is made
+# again.
+px_prefix_settings=2
+if [ "$(cat "$WINEPREFIX/.px-ready" 2>/dev/null)" != "$px_prefix_settings" ]; then
   echo "wine-env: creating the Wine prefix in $WINEPREFIX"
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
@@ -57,13 +63,16 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
 "Default"="1024x768"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
 REG
   if [ -n "${PX_WINE_VERSION:-}" ]; then
     printf '\n[HKEY_CURRENT_USER\\Software\\Wine]\n"Version"="%s"\n' "$PX_WINE_VERSION" >> "$regfile"
   fi
   wine regedit "$regfile" >/dev/null 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.px-ready"
+  echo "$px_prefix_settings" > "$WINEPREFIX/.px-ready"
 fi
 
 # Keep one wineserver alive for the whole run: every test process starts faster.

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <mutex>
 #include <vector>
 
 // A socket of the exchange with the two ends it had when it was found: a

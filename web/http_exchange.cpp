@@ -28,7 +28,7 @@ class InternetHandle {
  public:
   InternetHandle(HINTERNET handle, RequestCancel* cancel) : handle_(handle), cancel_(cancel) {
     if (!handle_ || !cancel_) return;
-    std::lock_guard<std::mutex> hold(cancel_->lock);
+    HeldLock hold(cancel_->lock);
     if (cancel_->cancelled) {
       InternetCloseHandle(handle_);
       handle_ = nullptr;
@@ -46,7 +46,7 @@ class InternetHandle {
   void Close() {
     if (!handle_) return;
     if (cancel_) {
-      std::lock_guard<std::mutex> hold(cancel_->lock);
+      HeldLock hold(cancel_->lock);
       auto found = std::find(cancel_->open.begin(), cancel_->open.end(), handle_);
       if (found != cancel_->open.end()) cancel_->open.erase(found);
     }
@@ -113,7 +113,7 @@ void ClaimNewSockets(RequestCancel& cancel) {
   std::vector<ClaimedSocket> found;
   EndConnect(cancel.watch, found);
   if (found.empty()) return;
-  std::lock_guard<std::mutex> hold(cancel.lock);
+  HeldLock hold(cancel.lock);
   if (cancel.cancelled) ShutDownClaimed(found);
   cancel.sockets.insert(cancel.sockets.end(), found.begin(), found.end());
 }
@@ -134,7 +134,7 @@ void CALLBACK OnRequestStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID
 // one to a later exchange, whose sockets could then not be found.
 void EndOwnConnections(RequestCancel* cancel) {
   if (!cancel) return;
-  std::lock_guard<std::mutex> hold(cancel->lock);
+  HeldLock hold(cancel->lock);
   ShutDownClaimed(cancel->sockets);
   cancel->sockets.clear();
 }
@@ -195,7 +195,7 @@ bool IsRedirect(DWORD status) {
 }  // namespace
 
 void CancelRequest(RequestCancel& cancel) {
-  std::lock_guard<std::mutex> hold(cancel.lock);
+  HeldLock hold(cancel.lock);
   cancel.cancelled = true;
   // The handles stay with the exchange's thread: closing one while that
   // thread is inside a call on it lets WinINet free what the call still
@@ -206,7 +206,7 @@ void CancelRequest(RequestCancel& cancel) {
 }
 
 bool RequestCancelled(RequestCancel& cancel) {
-  std::lock_guard<std::mutex> hold(cancel.lock);
+  HeldLock hold(cancel.lock);
   return cancel.cancelled;
 }
 

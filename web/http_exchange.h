@@ -2,11 +2,11 @@
 // another thread to abort it.
 #pragma once
 
-#include <mutex>
 #include <vector>
 
 #include "web/connection_sockets.h"
 #include "web/request_slots.h"
+#include "web/thread_lock.h"
 
 // Redirects followed at most, as a browser does; the answer to one more
 // ends the exchange with empty results.
@@ -16,7 +16,7 @@ constexpr int kRedirectLimit = 10;
 // thread that may abort it. Every handle is closed exactly once, by the
 // exchange's own thread.
 struct RequestCancel {
-  std::mutex lock;
+  ThreadLock lock;
   bool cancelled = false;
   std::vector<void*> open;  // HINTERNETs, in the order they were opened
   std::vector<ClaimedSocket> sockets;  // the connections the exchange opened

@@ -32,6 +32,8 @@ fi
 [ "$(tail -c 2 "$guide" | od -An -tx1 | tr -d ' ')" = "0d0a" ] || fail "readme.txt does not end with CRLF"
 head -n 1 "$folder/readme.utf8" | grep -qF " $version " || fail "the title of readme.txt does not name version $version"
 grep -qF "ip.txt" "$folder/readme.utf8" || fail "readme.txt does not say where ip.txt goes"
+grep -qF "Windows XP SP3 及以上" "$folder/readme.utf8" || fail "readme.txt does not say Windows XP SP3 or newer"
+grep -qF "Windows XP SP3 or newer" "$readme" || fail "$readme does not say Windows XP SP3 or newer"
 grep -qF "$(basename "$zip")" "$readme" || fail "$readme does not name the package $(basename "$zip")"
 
 # The exe.
