@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/counter_clock.h"
 #include "app/edit_text.h"
 #include "app/prefix_filter.h"
 #include "skin/state/gdi_owners.h"
@@ -25,6 +26,7 @@ struct ListFill {
   // the user has moved it or selected text since.
   DWORD caretAfterSlice = static_cast<DWORD>(-1);
   std::function<void()> done;
+  double* filterMs = nullptr;
 };
 
 // The fills running now, one per box.
@@ -132,8 +134,10 @@ void CALLBACK OnFillTimer(HWND, UINT, UINT_PTR timer, DWORD) {
     return;
   }
   Text slice;
+  const double filterStart = CounterMs();
   const FilterPiece piece = FilterByPrefixPiece(*fill->fullList, fill->prefix, fill->next,
                                                 kFillSliceLines, kFillScanBytes, slice);
+  if (fill->filterMs) *fill->filterMs += CounterMs() - filterStart;
   fill->next = piece.next;
   HWND box = fill->box;
   if (!piece.done) {
@@ -156,13 +160,14 @@ void CALLBACK OnFillTimer(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 bool StartListFill(HWND box, std::shared_ptr<const Text> fullList, const Text& prefix,
-                   std::function<void()> done) {
+                   std::function<void()> done, double* filterMs) {
   CancelListFill(box);
   ListFill fill;
   fill.box = box;
   fill.fullList = fullList ? std::move(fullList) : std::make_shared<const Text>();
   fill.prefix = prefix;
   fill.done = std::move(done);
+  fill.filterMs = filterMs;
   fill.visibleLines = VisibleLines(box);
   fill.timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, OnFillTimer);
   if (fill.timer == 0) return false;

@@ -26,9 +26,10 @@ constexpr int kFillSliceLines = 1000;
 // fill running for box is cancelled first. done runs once the last slice is
 // in (not when the fill is cancelled). Returns at once; the slices follow
 // from the message loop. False, with nothing started, when the system has
-// no timer to give.
+// no timer to give. With filterMs, the milliseconds the fill spends
+// filtering are added to it as it goes.
 bool StartListFill(HWND box, std::shared_ptr<const Text> fullList, const Text& prefix,
-                   std::function<void()> done);
+                   std::function<void()> done, double* filterMs = nullptr);
 
 // Stops the fill of box where it is; nothing when none runs.
 void CancelListFill(HWND box);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/busy_cursor.h"
+#include "app/counter_clock.h"
 #include "app/edit_text.h"
 #include "app/full_list_store.h"
 #include "app/list_fill.h"
@@ -18,6 +19,7 @@ namespace {
 // tells the window thread to read it.
 struct CutResult {
   Text list;
+  double cutMs = 0;
 };
 
 struct ListWork {
@@ -30,6 +32,7 @@ struct ListWork {
 // The list work running now, one per window.
 std::vector<ListWork> g_work;
 WPARAM g_lastTicket = 0;
+ListWorkTimes g_latestTimes;
 
 ListWork* FindWork(HWND window) {
   for (ListWork& work : g_work) {
@@ -50,9 +53,11 @@ bool RemoveWork(HWND window) {
 }
 
 void CutPage(CutResult& result, Bytes& page) {
+  const double start = CounterMs();
   Text text = BytesToText(page);
   Bytes().swap(page);  // the page's memory goes before the cut needs its own
   result.list = CutProxyList(text);
+  result.cutMs = CounterMs() - start;
 }
 
 // What a cut worker owns: its result (shared with the window's record, so
@@ -79,10 +84,17 @@ void FinishWork(HWND window) {
   if (RemoveWork(window)) EndBusy(window);
 }
 
+void FinishFill(HWND window) {
+  g_latestTimes.filled = CounterMs();
+  FinishWork(window);
+}
+
 }  // namespace
 
 void StartListWork(HWND mainWindow, Bytes&& page, bool fillShownList) {
   CancelListWork(mainWindow);
+  g_latestTimes = ListWorkTimes();
+  g_latestTimes.pageIn = CounterMs();
   ListWork work;
   work.window = mainWindow;
   work.ticket = ++g_lastTicket;
@@ -105,8 +117,11 @@ void StartListWork(HWND mainWindow, Bytes&& page, bool fillShownList) {
 void OnListCutDone(HWND mainWindow, WPARAM ticket) {
   ListWork* work = FindWork(mainWindow);
   if (!work || work->ticket != ticket) return;  // cancelled meanwhile
+  g_latestTimes.cutMs = work->cut->cutMs;
+  g_latestTimes.cutTaken = CounterMs();
   StoreText(MainControl(mainWindow, kEdit1), std::move(work->cut->list));
   work->cut.reset();
+  g_latestTimes.stored = CounterMs();
   if (!work->fillShownList) {
     FinishWork(mainWindow);
     return;
@@ -115,7 +130,7 @@ void OnListCutDone(HWND mainWindow, WPARAM ticket) {
   SetEditText(shown, Text());
   if (!StartListFill(shown, StoredText(MainControl(mainWindow, kEdit1)),
                      GetEditText(MainControl(mainWindow, kEdit30)),
-                     [mainWindow] { FinishWork(mainWindow); })) {
+                     [mainWindow] { FinishFill(mainWindow); }, &g_latestTimes.filterMs)) {
     FinishWork(mainWindow);
   }
 }
@@ -126,3 +141,5 @@ void CancelListWork(HWND mainWindow) {
 }
 
 bool ListWorkPending(HWND mainWindow) { return FindWork(mainWindow) != nullptr; }
+
+ListWorkTimes LatestListWorkTimes() { return g_latestTimes; }

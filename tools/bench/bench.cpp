@@ -16,6 +16,13 @@
 //         peak_bytes      peak private memory above what it was before
 //         full_bytes      length of the full list in 编辑框1
 //         shown_lines     lines shown in 编辑框20
+//       and where the time of the click went, stage by stage:
+//         fetch_ms        click to the page in hand (the last byte read)
+//         cut_ms          the cut on its worker, until the window took it
+//         store_ms        the cut list made the full list
+//         filter_ms       the fill's filtering of the full list
+//         fill_ms         the rest of the fill: the shown list taking the
+//                         kept lines, and the waits between its slices
 //   px-bench floor HOST[:PORT] REGION COUNT PREFIX
 //       Fetches and filters the same page, then times a bare multi-line edit
 //       box (the style and font of 编辑框20, no skin) laying out the kept
@@ -34,7 +41,9 @@
 #include <thread>
 
 #include "app/build_settings.h"
+#include "app/counter_clock.h"
 #include "app/edit_text.h"
+#include "app/list_work.h"
 #include "app/main_window.h"
 #include "app/prefix_filter.h"
 #include "app/proxy_query.h"
@@ -46,17 +55,6 @@ namespace {
 constexpr DWORD kProbeIntervalMs = 5;
 constexpr double kSettleMs = 1000.0;
 constexpr double kGiveUpMs = 15 * 60 * 1000.0;
-
-double NowMs() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 int CountLines(const Text& text) {
   int lines = 0;
@@ -102,9 +100,9 @@ class ResponsivenessProbe {
  private:
   void Run() {
     while (!stop_) {
-      const double start = NowMs();
+      const double start = CounterMs();
       SendMessageA(window_, WM_NULL, 0, 0);
-      const double waited = NowMs() - start;
+      const double waited = CounterMs() - start;
       if (waited > longestMs_) longestMs_ = waited;
       Sleep(kProbeIntervalMs);
     }
@@ -154,21 +152,21 @@ int RunClick(const Text& region, const Text& count, const Text& prefix, int kept
   const Memory before = PrivateMemory();
   double firstMs = -1, completeMs = -1, completeCpuMs = -1;
   ResponsivenessProbe probe(window);
-  const double start = NowMs();
+  const double start = CounterMs();
   const double startCpu = ThreadCpuMs();
   PostMessageA(MainControl(window, kButton10), BM_CLICK, 0, 0);
   auto check = [&] {
     if (completeMs >= 0) return;
     const int shown = ShownLines(window);
-    if (shown > 0 && firstMs < 0) firstMs = NowMs() - start;
+    if (shown > 0 && firstMs < 0) firstMs = CounterMs() - start;
     if (shown >= kept) {
-      completeMs = NowMs() - start;
+      completeMs = CounterMs() - start;
       completeCpuMs = ThreadCpuMs() - startCpu;
     }
   };
-  while (completeMs < 0 && NowMs() - start < kGiveUpMs) PumpOnce(window, check);
-  const double settleUntil = NowMs() + kSettleMs;
-  while (NowMs() < settleUntil) PumpOnce(window, [] {});
+  while (completeMs < 0 && CounterMs() - start < kGiveUpMs) PumpOnce(window, check);
+  const double settleUntil = CounterMs() + kSettleMs;
+  while (CounterMs() < settleUntil) PumpOnce(window, [] {});
   const double unansweredMs = probe.Stop();
   const Memory after = PrivateMemory();
 
@@ -179,6 +177,12 @@ int RunClick(const Text& region, const Text& count, const Text& prefix, int kept
   std::printf("peak_bytes %lu\n", static_cast<unsigned long>(after.peak - before.now));
   std::printf("full_bytes %d\n", GetWindowTextLengthA(MainControl(window, kEdit1)));
   std::printf("shown_lines %d\n", CountLines(GetEditText(MainControl(window, kEdit20))));
+  const ListWorkTimes times = LatestListWorkTimes();
+  std::printf("fetch_ms %.1f\n", times.pageIn - start);
+  std::printf("cut_ms %.1f\n", times.cutTaken - times.pageIn);
+  std::printf("store_ms %.1f\n", times.stored - times.cutTaken);
+  std::printf("filter_ms %.1f\n", times.filterMs);
+  std::printf("fill_ms %.1f\n", times.filled - times.stored - times.filterMs);
   DestroyWindow(window);
   return completeMs >= 0 ? 0 : 1;
 }
@@ -199,10 +203,10 @@ int RunFloor(const Text& host, const Text& region, const Text& count, const Text
   // The box's own font: laying out a line costs more in the GUI font.
   SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   SendMessageA(box, EM_SETLIMITTEXT, 0, 0);
-  const double start = NowMs();
+  const double start = CounterMs();
   const double startCpu = ThreadCpuMs();
   SetWindowTextA(box, kept.c_str());
-  const double floorMs = NowMs() - start;
+  const double floorMs = CounterMs() - start;
   std::printf("floor_ms %.1f\n", floorMs);
   std::printf("floor_cpu_ms %.1f\n", ThreadCpuMs() - startCpu);
   std::printf("floor_bytes %lu\n", static_cast<unsigned long>(PrivateMemory().now - before.now));
