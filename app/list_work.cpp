@@ -19,7 +19,6 @@ namespace {
 // tells the window thread to read it.
 struct CutResult {
   Text list;
-  double cutMs = 0;
 };
 
 struct ListWork {
@@ -53,11 +52,9 @@ bool RemoveWork(HWND window) {
 }
 
 void CutPage(CutResult& result, Bytes& page) {
-  const double start = CounterMs();
   Text text = BytesToText(page);
   Bytes().swap(page);  // the page's memory goes before the cut needs its own
   result.list = CutProxyList(text);
-  result.cutMs = CounterMs() - start;
 }
 
 // What a cut worker owns: its result (shared with the window's record, so
@@ -117,7 +114,6 @@ void StartListWork(HWND mainWindow, Bytes&& page, bool fillShownList) {
 void OnListCutDone(HWND mainWindow, WPARAM ticket) {
   ListWork* work = FindWork(mainWindow);
   if (!work || work->ticket != ticket) return;  // cancelled meanwhile
-  g_latestTimes.cutMs = work->cut->cutMs;
   g_latestTimes.cutTaken = CounterMs();
   StoreText(MainControl(mainWindow, kEdit1), std::move(work->cut->list));
   work->cut.reset();

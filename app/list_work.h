@@ -34,8 +34,7 @@ bool ListWorkPending(HWND mainWindow);
 // are CounterMs() readings, 0 until reached.
 struct ListWorkTimes {
   double pageIn = 0;    // the fetch had returned the page
-  double cutMs = 0;     // the cut took on its worker
-  double cutTaken = 0;  // the window thread took the cut list
+  double cutTaken = 0;  // the window thread took the list cut on the worker
   double stored = 0;    // it was the full list
   double filterMs = 0;  // the fill spent filtering
   double filled = 0;    // the fill had ended
