@@ -9,7 +9,7 @@
 
 struct SlicePace {
   double budgetMs;  // what one slice should take
-  int fewestLines;
+  int fewestLines;  // 1 or more
   int mostLines;
 };
 

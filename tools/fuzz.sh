@@ -13,7 +13,8 @@ build="${PX_BUILD_DIR:-$root/build}/fuzz"
 seconds="${1:-60}"
 shift || true
 
-all=(cut_list prefix_filter text_ops url_parts percent_encode request_headers set_cookies request_slots list_store)
+all=(cut_list prefix_filter text_ops url_parts percent_encode request_headers set_cookies request_slots list_store
+     fill_pace)
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all[@]}")
 
@@ -25,9 +26,11 @@ command -v ccache >/dev/null && cxx="ccache clang++"
 src="$build/src"
 mkdir -p "$src/app" "$src/web" "$src/tests/fuzz" "$build/bin" "$build/findings"
 logic=(app/text_ops.cpp app/proxy_query.cpp app/prefix_filter.cpp
-       web/url_parts.cpp web/request_headers.cpp web/request_slots.cpp app/list_store_text.cpp)
+       web/url_parts.cpp web/request_headers.cpp web/request_slots.cpp app/list_store_text.cpp
+       app/fill_pace.cpp)
 for f in "${logic[@]}" app/text_ops.h app/proxy_query.h app/prefix_filter.h app/list_store_text.h \
-         web/url_parts.h web/request_headers.h web/request_slots.h tests/fuzz/*.h tests/fuzz/*.cpp; do
+         app/fill_pace.h web/url_parts.h web/request_headers.h web/request_slots.h tests/fuzz/*.h \
+         tests/fuzz/*.cpp; do
   rel="${f#"$root"/}"
   iconv -f UTF-8 -t GBK "$root/$rel" > "$src/$rel.new"
   if ! cmp -s "$src/$rel.new" "$src/$rel" 2>/dev/null; then mv "$src/$rel.new" "$src/$rel"; else rm "$src/$rel.new"; fi
