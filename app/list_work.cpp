@@ -6,6 +6,7 @@
 
 #include "app/answer_excerpt.h"
 #include "app/busy_cursor.h"
+#include "app/counter_clock.h"
 #include "app/edit_text.h"
 #include "app/full_list_store.h"
 #include "app/list_fill.h"
@@ -38,6 +39,7 @@ struct ListWork {
 // The list work running now, one per window.
 std::vector<ListWork> g_work;
 WPARAM g_lastTicket = 0;
+ListWorkTimes g_latestTimes;
 
 ListWork* FindWork(HWND window) {
   for (ListWork& work : g_work) {
@@ -91,10 +93,17 @@ void FinishWork(HWND window) {
   if (RemoveWork(window)) EndBusy(window);
 }
 
+void FinishFill(HWND window) {
+  g_latestTimes.filled = CounterMs();
+  FinishWork(window);
+}
+
 }  // namespace
 
 void StartListWork(HWND mainWindow, Bytes&& page, bool fillShownList, const FetchReport& report) {
   CancelListWork(mainWindow);
+  g_latestTimes = ListWorkTimes();
+  g_latestTimes.pageIn = CounterMs();
   ListWork work;
   work.window = mainWindow;
   work.ticket = ++g_lastTicket;
@@ -120,6 +129,7 @@ void StartListWork(HWND mainWindow, Bytes&& page, bool fillShownList, const Fetc
 void OnListCutDone(HWND mainWindow, WPARAM ticket) {
   ListWork* work = FindWork(mainWindow);
   if (!work || work->ticket != ticket) return;  // cancelled meanwhile
+  g_latestTimes.cutTaken = CounterMs();
   if (work->answered && !work->cut->marker) {
     ExtractFailure failure;
     failure.kind = ExtractFailureKind::NoList;
@@ -132,6 +142,7 @@ void OnListCutDone(HWND mainWindow, WPARAM ticket) {
   }
   StoreText(MainControl(mainWindow, kEdit1), std::move(work->cut->list));
   work->cut.reset();
+  g_latestTimes.stored = CounterMs();
   if (!work->fillShownList) {
     FinishWork(mainWindow);
     return;
@@ -140,7 +151,7 @@ void OnListCutDone(HWND mainWindow, WPARAM ticket) {
   SetEditText(shown, Text());
   if (!StartListFill(shown, StoredText(MainControl(mainWindow, kEdit1)),
                      GetEditText(MainControl(mainWindow, kEdit30)),
-                     [mainWindow] { FinishWork(mainWindow); })) {
+                     [mainWindow] { FinishFill(mainWindow); }, &g_latestTimes.filterMs)) {
     FinishWork(mainWindow);
   }
 }
@@ -157,3 +168,5 @@ void CancelListWork(HWND mainWindow) {
 }
 
 bool ListWorkPending(HWND mainWindow) { return FindWork(mainWindow) != nullptr; }
+
+ListWorkTimes LatestListWorkTimes() { return g_latestTimes; }

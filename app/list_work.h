@@ -37,3 +37,14 @@ void CancelListWork(HWND mainWindow);
 
 // A list work of the window has not finished yet.
 bool ListWorkPending(HWND mainWindow);
+
+// Where the time of the latest list work went, for the benchmark. Moments
+// are CounterMs() readings, 0 until reached.
+struct ListWorkTimes {
+  double pageIn = 0;    // the fetch had returned the page
+  double cutTaken = 0;  // the window thread took the list cut on the worker
+  double stored = 0;    // it was the full list
+  double filterMs = 0;  // the fill spent filtering
+  double filled = 0;    // the fill had ended
+};
+ListWorkTimes LatestListWorkTimes();

@@ -14,7 +14,7 @@ seconds="${1:-60}"
 shift || true
 
 all=(cut_list prefix_filter text_ops url_parts percent_encode request_headers set_cookies request_slots list_store
-     answer_excerpt)
+     answer_excerpt fill_pace)
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all[@]}")
 
@@ -27,9 +27,9 @@ src="$build/src"
 mkdir -p "$src/app" "$src/web" "$src/tests/fuzz" "$build/bin" "$build/findings"
 logic=(app/text_ops.cpp app/proxy_query.cpp app/prefix_filter.cpp
        web/url_parts.cpp web/request_headers.cpp web/request_slots.cpp app/list_store_text.cpp
-       app/answer_excerpt.cpp app/extract_failure.cpp)
+       app/answer_excerpt.cpp app/extract_failure.cpp app/fill_pace.cpp)
 for f in "${logic[@]}" app/text_ops.h app/proxy_query.h app/prefix_filter.h app/list_store_text.h \
-         app/answer_excerpt.h app/extract_failure.h \
+         app/answer_excerpt.h app/extract_failure.h app/fill_pace.h \
          web/url_parts.h web/request_headers.h web/request_slots.h tests/fuzz/*.h tests/fuzz/*.cpp; do
   rel="${f#"$root"/}"
   iconv -f UTF-8 -t GBK "$root/$rel" > "$src/$rel.new"

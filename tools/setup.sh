@@ -120,3 +120,45 @@ if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
   grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | $sudo_cmd tee -a /etc/locale.gen >/dev/null
   $sudo_cmd locale-gen >/dev/null || stop_with "locale-gen could not make zh_CN.UTF-8" "Check /etc/locale.gen and run the command again."
 fi
+
+# Wine's 32-bit half needs a kernel that runs 32-bit programs. Some virtual
+# machines run 64-bit user code only: an i386 program then fails with "Exec
+# format error". There the i386 programs run through QEMU's user-mode
+# emulator, registered with the kernel's binfmt_misc. Debian 12's own QEMU
+# (7.2) crashes Wine's sockets, so the one of bookworm-backports is taken.
+runs_i386() { /lib/ld-linux.so.2 --version >/dev/null 2>&1; }
+qemu_new_enough() {
+  local major
+  major="$(qemu-i386-static --version 2>/dev/null | sed -n 's/^qemu-i386 version \([0-9]*\).*/\1/p')"
+  [ -n "$major" ] && [ "$major" -ge 8 ]
+}
+if ! runs_i386; then
+  say "this machine runs no 32-bit programs; Wine's i386 half will run through QEMU"
+  if ! qemu_new_enough; then
+    backports=/etc/apt/sources.list.d/px-bookworm-backports.list
+    [ -f "$backports" ] ||
+      echo "deb http://deb.debian.org/debian bookworm-backports main" | $sudo_cmd tee "$backports" >/dev/null
+    for attempt in $(seq 1 "$update_tries"); do
+      if $sudo_cmd apt-get update -q -o Dir::Etc::sourcelist="$backports" -o Dir::Etc::sourceparts=- \
+           -o APT::Get::List-Cleanup=0 >/dev/null 2>&1; then break; fi
+      if [ "$attempt" -lt "$update_tries" ]; then sleep "$pause"; fi
+    done
+    install_packages -t bookworm-backports qemu-user-static ||
+      stop_with "could not install qemu-user-static from bookworm-backports" \
+        "This machine cannot run Wine's 32-bit programs without it." \
+        "Wait a few minutes and run the same command again."
+  fi
+  binfmt=/proc/sys/fs/binfmt_misc
+  [ -e "$binfmt/register" ] || $sudo_cmd mount -t binfmt_misc binfmt_misc "$binfmt" 2>/dev/null || true
+  # An entry made for another (older) emulator is replaced.
+  if [ -e "$binfmt/qemu-i386" ] && ! runs_i386; then echo -1 | $sudo_cmd tee "$binfmt/qemu-i386" >/dev/null; fi
+  if [ ! -e "$binfmt/qemu-i386" ]; then
+    # ELF, 32-bit, little-endian, executable or shared object, i386; "F":
+    # the emulator is opened now, so it also serves programs in other roots.
+    printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' |
+      $sudo_cmd tee "$binfmt/register" >/dev/null || true
+  fi
+  runs_i386 || stop_with "32-bit programs still do not run through QEMU" \
+    "binfmt_misc must be available to register /usr/bin/qemu-i386-static for i386 programs." \
+    "See $binfmt/status and $binfmt/qemu-i386."
+fi

@@ -4,6 +4,7 @@
 // ends the loop, the busy cursor shows while the work runs.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -111,6 +112,80 @@ Text NumberedList(int lines) {
     list += (i % 3 == 0 ? "21." : "114.") + ValueToText(i) + ".1.1:80\r\n";
   }
   return list + kPageTail;
+}
+
+int LineCount(HWND box) { return static_cast<int>(SendMessageA(box, EM_GETLINECOUNT, 0, 0)); }
+
+// A box as 编辑框20 is, with a vertical scroll bar, on the main window.
+HWND MakeScrolledBox(HWND window) {
+  const ControlSpec& spec = *FindControlSpec(kEdit20);
+  HWND box = CreateWindowExA(spec.exStyle, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | spec.style,
+                             spec.left, spec.top, spec.width, spec.height, window, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  SendMessageA(box, EM_SETLIMITTEXT, 0, 0);
+  return box;
+}
+
+// What a box ends with: its text, caret, scroll position and scroll bar.
+struct BoxEnd {
+  Text text;
+  DWORD selectionStart = 0, selectionEnd = 0;
+  LRESULT firstVisible = 0;
+  SCROLLINFO bar = {};
+};
+
+BoxEnd EndOf(HWND window, HWND box) {
+  PumpFor(window, 300);  // painted
+  BoxEnd end;
+  end.text = GetEditText(box);
+  SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&end.selectionStart),
+               reinterpret_cast<LPARAM>(&end.selectionEnd));
+  end.firstVisible = SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0);
+  end.bar.cbSize = sizeof(end.bar);
+  end.bar.fMask = SIF_ALL;
+  GetScrollInfo(box, SB_VERT, &end.bar);
+  return end;
+}
+
+// Moves the mouse, as the user would, to a point inside the box.
+void MoveMouseInto(HWND box, int x, int y) {
+  RECT place = {};
+  GetWindowRect(box, &place);
+  INPUT move = {};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = (place.left + x) * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  move.mi.dy = (place.top + y) * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &move, sizeof(move));
+}
+
+// What reached the box, in order: 's' for each slice it took, 'i' for the
+// mouse input it got after the third slice moved the mouse (while that
+// slice ran). By then the first lines are painted and the slices add
+// lines out of sight, so nothing but the input waits after that slice.
+struct Arrivals {
+  std::vector<char> events;
+  int slices = 0;
+  bool moved = false;
+};
+constexpr int kSliceThatMovesTheMouse = 3;
+
+constexpr UINT_PTR kArrivalsSubclassId = 77;
+
+LRESULT CALLBACK RecordArrivals(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                DWORD_PTR data) {
+  Arrivals& arrivals = *reinterpret_cast<Arrivals*>(data);
+  if (message == EM_REPLACESEL) {
+    arrivals.events.push_back('s');
+    if (++arrivals.slices == kSliceThatMovesTheMouse) {
+      arrivals.moved = true;
+      MoveMouseInto(box, 60, 60);
+    }
+  } else if (message == WM_MOUSEMOVE && arrivals.moved) {
+    arrivals.events.push_back('i');
+  }
+  return DefSubclassProc(box, message, wParam, lParam);
 }
 
 }  // namespace
@@ -313,4 +388,74 @@ TEST(ListFill, BusyCursorShowsWhileTheWorkRuns) {
   ASSERT_TRUE(PumpUntil(window, [&] { return !ListWorkPending(window); }, 120000));
   EXPECT_NE(GetCursor(), working) << "back to normal when the result is complete";
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_IBEAM)) << "the list box's own cursor";
+}
+
+TEST(ListFill, BackToBackSlicesEndAsOneAppendScrollBarIncluded) {
+  MainWindowTest test;
+  HWND window = test.Window();
+  // Slices sized by their time, many of them.
+  auto list = std::make_shared<const Text>(NumberedList(12 * kFillSliceLines));
+  const Text kept = FilterByPrefix(*list, "11");
+  const Text before = "old line\r\n";
+
+  HWND box = MakeScrolledBox(window);
+  SetEditText(box, before);
+  bool done = false;
+  ASSERT_TRUE(StartListFill(box, list, "11", [&] { done = true; }));
+  int slicesSeen = 0;
+  int lastLines = LineCount(box);
+  ASSERT_TRUE(PumpEachUntil(window, [&] {
+    const int lines = LineCount(box);
+    if (lines != lastLines) ++slicesSeen;
+    lastLines = lines;
+    return done;
+  }, 60000));
+  EXPECT_GT(slicesSeen, 2) << "the lines came in several slices";
+  const BoxEnd filled = EndOf(window, box);
+  DestroyWindow(box);
+
+  box = MakeScrolledBox(window);
+  SetEditText(box, before);
+  AppendEditText(box, kept);
+  const BoxEnd appended = EndOf(window, box);
+  DestroyWindow(box);
+
+  EXPECT_TRUE(filled.text == before + kept) << "every kept line, in order";
+  EXPECT_EQ(filled.selectionStart, appended.selectionStart);
+  EXPECT_EQ(filled.selectionEnd, appended.selectionEnd);
+  EXPECT_EQ(filled.selectionEnd, static_cast<DWORD>(filled.text.size())) << "caret at the end";
+  EXPECT_EQ(filled.firstVisible, appended.firstVisible) << "scrolled as far";
+  EXPECT_GT(filled.firstVisible, 0);
+  EXPECT_EQ(filled.bar.nMin, appended.bar.nMin);
+  EXPECT_EQ(filled.bar.nMax, appended.bar.nMax);
+  EXPECT_EQ(filled.bar.nPage, appended.bar.nPage);
+  EXPECT_EQ(filled.bar.nPos, appended.bar.nPos) << "the thumb where one append leaves it";
+}
+
+TEST(ListFill, InputArrivingDuringASliceIsHandledBeforeTheNextSlice) {
+  MainWindowTest test;
+  HWND window = test.Window();
+  HWND box = MainControl(window, kEdit20);
+  SetEditText(box, "");
+  // The cursor rests over the box; the first slice moves it within the box.
+  MoveMouseInto(box, 20, 20);
+  PumpFor(window, 200);
+  Arrivals arrivals;
+  ASSERT_TRUE(SetWindowSubclass(box, RecordArrivals, kArrivalsSubclassId,
+                                reinterpret_cast<DWORD_PTR>(&arrivals)));
+  bool done = false;
+  // Slices grow by a quarter at most: 6,000 kept lines take more than
+  // four of them.
+  ASSERT_TRUE(StartListFill(box, std::make_shared<const Text>(NumberedList(9 * kFillSliceLines)),
+                            "11", [&] { done = true; }));
+  const bool ended = PumpEachUntil(window, [&] { return done; }, 60000);
+  RemoveWindowSubclass(box, RecordArrivals, kArrivalsSubclassId);
+  ASSERT_TRUE(ended);
+
+  const Text order(arrivals.events.begin(), arrivals.events.end());
+  const std::size_t input = order.find('i');
+  ASSERT_NE(input, Text::npos) << "no mouse input reached the box: " << order;
+  const std::size_t nextSlice = order.find('s', kSliceThatMovesTheMouse);
+  ASSERT_NE(nextSlice, Text::npos) << "no slice after the one that moved the mouse: " << order;
+  EXPECT_LT(input, nextSlice) << "slices and input as they came: " << order;
 }

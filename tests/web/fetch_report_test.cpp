@@ -68,13 +68,16 @@ TEST(FetchReportTest, NoAnswerCarriesTheSystemsErrorCode) {
     EXPECT_NE(answer.networkError, 0u);
   }
 
-  // Half the page, then a reset: the answer broke off.
+  // Half the page, then a reset: the answer broke off (or, when the reset
+  // overtook the bytes sent before it, never came).
   Text page;
   report = ReportOf(DemoUrl("/reset"), 20, &page);
   EXPECT_EQ(report.end, FetchEnd::NoAnswer);
-  EXPECT_EQ(report.httpStatus, 200u);
   EXPECT_NE(report.networkError, 0u);
-  EXPECT_FALSE(page.empty()) << "what came still comes back";
+  if (report.httpStatus != 0) {
+    EXPECT_EQ(report.httpStatus, 200u);
+    EXPECT_FALSE(page.empty()) << "what came still comes back";
+  }
 
   // A port the network library cannot take.
   report = ReportOf("http://127.0.0.1:70000/x");

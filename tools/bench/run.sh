@@ -4,7 +4,8 @@
 # 1 % and one that keeps about 99 % of the lines, next to curl + grep on the
 # same page from the same demo service and the bare edit box floor for the
 # same kept lines. Each figure is the median of 5 runs (3 for a million
-# entries); every run is a fresh process.
+# entries); every run is a fresh process. A second table shows where the
+# time of the click goes: fetch, cut, store, filter and fill.
 #   tools/bench/run.sh [COUNT...]     default: 10000 100000 1000000
 # Uses the build in ${PX_BUILD_DIR:-build} (built here when missing), or the
 # px-bench.exe named by PX_BENCH_EXE (say, one built from older sources), and
@@ -82,7 +83,9 @@ PY
            "$(echo "$click" | value complete_ms) $(echo "$click" | value unanswered_ms)" \
            "$(echo "$click" | value peak_bytes) $(echo "$floor" | value floor_ms)" \
            "$(echo "$click" | value complete_cpu_ms) $(echo "$floor" | value floor_cpu_ms)" \
-           "$(echo "$floor" | value floor_bytes)" >>"$results"
+           "$(echo "$floor" | value floor_bytes)" "$(echo "$click" | value fetch_ms)" \
+           "$(echo "$click" | value cut_ms) $(echo "$click" | value store_ms)" \
+           "$(echo "$click" | value filter_ms) $(echo "$click" | value fill_ms)" >>"$results"
       echo "bench: $count entries, $region, run $run of $runs done" >&2
     done
   done
@@ -101,14 +104,28 @@ print("| " + " | ".join(head) + " |")
 print("|" + "---|" * len(head))
 for (count, region), runs in sorted(rows.items()):
     m = [statistics.median(col) for col in zip(*runs)]
-    page, kept, curl, first, complete, unanswered, peak, floor, complete_cpu, floor_cpu, floor_bytes = m
+    (page, kept, curl, first, complete, unanswered, peak, floor, complete_cpu, floor_cpu,
+     floor_bytes) = m[:11]
     share = "1 %" if region == "eleven1" else "99 %"
     cpu_ratio = "%.2f" % (complete_cpu / floor_cpu) if floor_cpu > 0 else "-"
     print("| %s | %s (%d) | %.1f | %.0f | %.0f | %.0f | %.1f | %.1f | %.0f | %.2f | %.0f | %.1f | %.2f | %.1f | %s |" % (
         f"{count:,}", share, kept, page / 1e6, curl, first, complete, first / curl,
         complete / curl, floor, complete / floor, unanswered, peak / 1e6, peak / page,
         floor_bytes / 1e6, cpu_ratio))
+runs_per_row = ", ".join(sorted({str(len(r)) for r in rows.values()}))
 print("median of %s runs per row; floor box MB: the private memory the bare box took for the"
-      " kept lines; cpu: processor time of the window thread" %
-      ", ".join(sorted({str(len(r)) for r in rows.values()})))
+      " kept lines; cpu: processor time of the window thread" % runs_per_row)
+print()
+head = ("entries", "kept", "complete ms", "fetch ms", "cut ms", "store ms", "filter ms",
+        "fill ms")
+print("| " + " | ".join(head) + " |")
+print("|" + "---|" * len(head))
+for (count, region), runs in sorted(rows.items()):
+    m = [statistics.median(col) for col in zip(*runs)]
+    share = "1 %" if region == "eleven1" else "99 %"
+    print("| %s | %s (%d) | %.0f | %.0f | %.0f | %.0f | %.0f | %.0f |" % (
+        (f"{count:,}", share, m[1], m[4]) + tuple(m[11:16])))
+print("median of %s runs per row; fetch: click to the page in hand; cut: on its worker until"
+      " the window took the list; filter: the fill's filtering; fill: the rest of the fill"
+      % runs_per_row)
 PY

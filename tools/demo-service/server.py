@@ -85,6 +85,9 @@ Paths for the web client's tests:
     /zero              "abc", a zero byte, "def"
     /drip?pieces=N&ms=M   N pieces of 4096 "x" bytes, M milliseconds apart
     /big?sl=N          the /tiqu.php page with N entries (default 100000)
+The usual page of a query with CACHED_ENTRIES entries or more (on /tiqu.php
+and /big) is built once and then served from memory, so that a client
+timing a large page measures the transfer, not the building of the page.
 A request for an absolute URL (http://host/path, as sent to an HTTP proxy) is
 served as a request for its path, so the service can act as a proxy in tests.
 """
@@ -94,12 +97,18 @@ import select
 import socket
 import struct
 import sys
+import threading
 import time
+from collections import OrderedDict
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 from urllib.parse import unquote_to_bytes
 
 PORTS = [80, 8080, 3128, 8118, 1080, 8888, 9999, 53281]
 MAX_ENTRIES = 1000000
+# The usual pages of queries this large are kept, the least recently used
+# going first once they take more than CACHE_LIMIT_BYTES together.
+CACHED_ENTRIES = 10000
+CACHE_LIMIT_BYTES = 160 * 1000 * 1000
 STALL_LIMIT_SECONDS = 120
 DRIP_PIECE = 4096
 # First octets of the entries that an elevenNN region does not make 11.
@@ -171,7 +180,51 @@ def entries(dq, xl, dk, count):
     return result
 
 
+class QueryEntries:
+    """The entries of one query, drawn when first wanted; answer_page keeps
+    the usual page of a big query."""
+
+    def __init__(self, dq, xl, dk, count):
+        self.key = (dq, xl, dk, max(0, min(count, MAX_ENTRIES)))
+        self._items = None
+
+    def items(self):
+        if self._items is None:
+            self._items = entries(*self.key)
+        return self._items
+
+    def __iter__(self):
+        return iter(self.items())
+
+    def __len__(self):
+        return self.key[3]
+
+
+_page_cache = OrderedDict()  # QueryEntries.key -> page, least recently used first
+_page_cache_lock = threading.Lock()
+
+
+def cached_page(key, build):
+    """The page kept for key, built by build() when there is none."""
+    with _page_cache_lock:
+        page = _page_cache.get(key)
+        if page is None:
+            page = build()
+            _page_cache[key] = page
+            while len(_page_cache) > 1 and sum(map(len, _page_cache.values())) > CACHE_LIMIT_BYTES:
+                _page_cache.popitem(last=False)
+        _page_cache.move_to_end(key)
+        return page
+
+
 def answer_page(items, marker=True, zero_after=None, encoding="gbk"):
+    usual = marker and zero_after is None and encoding == "gbk"
+    if usual and isinstance(items, QueryEntries) and len(items) >= CACHED_ENTRIES:
+        return cached_page(items.key, lambda: build_page(items, marker, zero_after, encoding))
+    return build_page(items, marker, zero_after, encoding)
+
+
+def build_page(items, marker, zero_after, encoding):
     end = " 主</h4>" if marker else "</h4>"
     head = ("<html>\n<head><meta http-equiv=\"Content-Type\" "
             "content=\"text/html; charset=gb2312\"><title>代理IP提取</title></head>\n"
@@ -273,7 +326,7 @@ class Handler(BaseHTTPRequestHandler):
     def query_entries(self, pairs, default_count):
         dq = first(pairs, "dq")
         count = number(first(pairs, "sl", b"%d" % default_count), 0)
-        return dq, entries(dq, first(pairs, "xl"), first(pairs, "dk"), count)
+        return dq, QueryEntries(dq, first(pairs, "xl"), first(pairs, "dk"), count)
 
     def tiqu(self, pairs, body):
         dq, items = self.query_entries(pairs, 0)

@@ -1,0 +1,5 @@
+// Milliseconds of the performance counter: the clock that stage times and
+// the benchmark read, finer than GetTickCount.
+#pragma once
+
+double CounterMs();
