@@ -23,22 +23,20 @@ export WINEPREFIX="$PX_BUILD_DIR/wineprefix${PX_WINE_VERSION:+-$PX_WINE_VERSION}
 px_tools_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 99 -1 60); do
-    # A lock left by an X server that no longer runs does not hold the number.
-    if [ -e "/tmp/.X$n-lock" ]; then
-      lock_pid="$(tr -d ' ' < "/tmp/.X$n-lock" 2>/dev/null)"
-      if [ -n "$lock_pid" ] && ! kill -0 "$lock_pid" 2>/dev/null; then
-        rm -f "/tmp/.X$n-lock" "/tmp/.X11-unix/X$n"
-      fi
-    fi
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-      PX_XVFB_PID=$!
-      export DISPLAY=":$n"
-      for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-      break
-    fi
-  done
+  # Xvfb picks a free display number itself and writes it to descriptor 3
+  # once it accepts clients, so that environments made at the same time
+  # never take the same display.
+  px_display_file="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$px_display_file" >/dev/null 2>&1 &
+  PX_XVFB_PID=$!
+  for _ in $(seq 100); do [ -s "$px_display_file" ] && break; sleep 0.1; done
+  if [ ! -s "$px_display_file" ]; then
+    echo "wine-env: Xvfb did not start (is the xvfb package installed?)" >&2
+    rm -f "$px_display_file"
+    return 1 2>/dev/null || exit 1
+  fi
+  export DISPLAY=":$(head -n 1 "$px_display_file")"
+  rm -f "$px_display_file"
 fi
 
 # The prefix's settings change rarely; a prefix made with older ones is made

@@ -12,6 +12,8 @@ namespace {
 constexpr ScrollBarOrientation Vertical = ScrollBarOrientation::Vertical;
 constexpr ScrollBarOrientation Horizontal = ScrollBarOrientation::Horizontal;
 constexpr COLORREF kMarker = RGB(0x12, 0x34, 0x56);
+// How long a click sent with SendInput may take to arrive.
+constexpr int kInputLimitMs = 5000;
 
 // The box's saved procedure while a test stands in for it, and whether the
 // drawn bar's place in the composite still held the marker when the
@@ -148,7 +150,8 @@ TEST_F(ScrollKeeping, ScrollMessagesArrowClicksAndRepaintsKeepTheBarsOnTop) {
   clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
   clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
   SendInput(2, clicks, sizeof(INPUT));
-  PumpMessagesFor(300);
+  PumpMessagesUntil([edit, paged] { return ReadStandardBar(edit, Vertical).xyThumbTop > paged; },
+                    kInputLimitMs);
   EXPECT_GT(Thumb(edit, Vertical, "arrow click"), paged) << "the click did not scroll the box";
   SetCursorPos(0, 0);
   PumpMessages();

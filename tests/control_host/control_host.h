@@ -18,7 +18,8 @@
 //    comparisons with per-channel tolerance; SavePng to look at them.
 //  - LiveGdiObjectCount(): the process's live GDI objects (probed under
 //    Wine, whose GetGuiResources always answers 0).
-//  - PumpMessages / PumpMessagesFor: dispatch the thread's pending messages.
+//  - PumpMessages / PumpMessagesFor / PumpMessagesUntil: dispatch the
+//    thread's pending messages.
 #pragma once
 
 #include <windows.h>
@@ -120,3 +121,8 @@ int LiveGdiObjectCount();
 
 void PumpMessages();
 void PumpMessagesFor(int milliseconds);
+// Dispatches the thread's messages until done() holds or limitMs have
+// passed, and answers done(). Input sent with SendInput travels through the
+// X server under Wine, and under an emulated Wine that round trip can take
+// far longer than any fixed wait a test would choose.
+bool PumpMessagesUntil(const std::function<bool()>& done, int limitMs);

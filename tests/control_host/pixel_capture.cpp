@@ -152,3 +152,13 @@ void PumpMessagesFor(int milliseconds) {
     Sleep(5);
   } while (static_cast<int>(GetTickCount() - start) < milliseconds);
 }
+
+bool PumpMessagesUntil(const std::function<bool()>& done, int limitMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    PumpMessages();
+    if (done()) return true;
+    if (static_cast<int>(GetTickCount() - start) >= limitMs) return false;
+    Sleep(5);
+  }
+}

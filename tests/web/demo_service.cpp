@@ -38,6 +38,52 @@ int ProcessThreadCount() {
   return count;
 }
 
+namespace {
+
+// The file name of the module that holds address ("?" when none does).
+Text ModuleNameAt(const void* address) {
+  HMODULE module = nullptr;
+  char path[MAX_PATH] = {};
+  if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                              GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                          static_cast<const char*>(address), &module) ||
+      GetModuleFileNameA(module, path, MAX_PATH) == 0)
+    return "?";
+  const Text name(path);
+  const std::size_t slash = name.find_last_of("\\/");
+  return slash == Text::npos ? name : name.substr(slash + 1);
+}
+
+// Where each of the process's threads started: the module of its start
+// address, so that a thread left behind shows whose it is (a fetch worker
+// of the test program, or one the network library keeps).
+Text ThreadStarts() {
+  using QueryThread = LONG(WINAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
+  constexpr int kThreadStartAddress = 9;  // ThreadQuerySetWin32StartAddress
+  const auto query = reinterpret_cast<QueryThread>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationThread")));
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (!query || snapshot == INVALID_HANDLE_VALUE) return "?";
+  Text starts;
+  THREADENTRY32 entry = {};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+    if (entry.th32OwnerProcessID != GetCurrentProcessId()) continue;
+    void* start = nullptr;
+    HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, entry.th32ThreadID);
+    if (thread) {
+      if (query(thread, kThreadStartAddress, &start, sizeof(start), nullptr) != 0) start = nullptr;
+      CloseHandle(thread);
+    }
+    if (!starts.empty()) starts += ", ";
+    starts += start ? ModuleNameAt(start) : Text("?");
+  }
+  CloseHandle(snapshot);
+  return starts;
+}
+
+}  // namespace
+
 DWORD ProcessHandleCount() {
   DWORD count = 0;
   if (GetProcessHandleCount(GetCurrentProcess(), &count) && count != 0) return count;
@@ -94,7 +140,8 @@ Text HoldingsChange(const Holdings& before) {
   return "threads " + ValueToText(before.threads) + " -> " + ValueToText(now.threads) +
          ", handles " + ValueToText(static_cast<long long>(before.handles)) + " -> " +
          ValueToText(static_cast<long long>(now.handles)) + ", sockets " +
-         ValueToText(before.sockets) + " -> " + ValueToText(now.sockets);
+         ValueToText(before.sockets) + " -> " + ValueToText(now.sockets) +
+         "; threads started in " + ThreadStarts();
 }
 
 Text EchoedHeaderBlock(const Text& echo) {
