@@ -94,13 +94,23 @@ void BoundCallTimes(HINTERNET request, DWORD limitMs) {
 }
 
 // The body as far as it came; a read that broke off leaves its error code
-// in error.
+// in error. Each read asks for what has arrived (a piece at most): a read
+// for more than that waits under Wine until the whole piece came or the
+// connection ended, so a body that trickles in would keep an exchange given
+// up on in a read for as long as the server goes on sending, whenever its
+// connection could not be found and ended.
 Bytes ReadBody(HINTERNET request, RequestCancel* cancel, unsigned long& error) {
   Bytes body;
   std::vector<unsigned char> piece(kReadPiece);  // off the worker's stack
   while (!Cancelled(cancel)) {
+    DWORD arrived = 0;
+    if (!InternetQueryDataAvailable(request, &arrived, 0, 0)) {
+      error = GetLastError();
+      break;
+    }
+    if (arrived == 0) break;
     DWORD count = 0;
-    if (!InternetReadFile(request, piece.data(), kReadPiece, &count)) {
+    if (!InternetReadFile(request, piece.data(), std::min(arrived, kReadPiece), &count)) {
       error = GetLastError();
       break;
     }

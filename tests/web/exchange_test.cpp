@@ -1,6 +1,7 @@
 // ExecuteRequest on its own: slots, failures, cancelling from another thread.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <thread>
 
@@ -80,8 +81,7 @@ TEST(RequestCancel, StopsReadingABodyStillArriving) {
 }
 
 TEST(RequestCancel, EndsACallBlockedOnTheServerWithoutACallLimit) {
-  // Silence, and bytes too few to fill a read: only ending the connection
-  // gets the blocked call back.
+  // Silence, and bytes that trickle in: the cancel ends the call at once.
   for (const char* path : {"/stall", "/trickle?ms=30"}) {
     SCOPED_TRACE(path);
     RequestCancel cancel;
@@ -91,6 +91,40 @@ TEST(RequestCancel, EndsACallBlockedOnTheServerWithoutACallLimit) {
     EXPECT_TRUE(cancel.open.empty());
     EXPECT_TRUE(cancel.sockets.empty());
   }
+}
+
+TEST(RequestCancel, EndsAnExchangeWhoseConnectionWasNeverFoundAtTheNextByte) {
+  // Another connect holds the process's connect lock for longer than an
+  // exchange waits for it, so this exchange never finds its socket and the
+  // cancel cannot end its connection. Its reads must still return as bytes
+  // arrive, instead of waiting for a whole piece of a body that trickles.
+  ConnectWatch other;
+  BeginConnect(other);
+  ASSERT_TRUE(other.holdsLock);
+  RequestCancel cancel;
+  RequestSlots slots = Request(DemoUrl("/trickle?ms=20"));
+  std::atomic<bool> ended{false};
+  std::thread worker([&] {
+    ExecuteRequest(slots, &cancel);
+    ended = true;
+  });
+  Sleep(5000);  // the exchange gives up waiting for the lock, connects and reads
+  std::vector<ClaimedSocket> seen;
+  EndConnect(other, seen);
+  EXPECT_FALSE(seen.empty()) << "the exchange did not connect while the lock was held";
+  {
+    HeldLock hold(cancel.lock);
+    EXPECT_TRUE(cancel.sockets.empty()) << "the exchange found its socket after all";
+  }
+  CancelRequest(cancel);
+  const DWORD cancelledAt = GetTickCount();
+  while (!ended && GetTickCount() - cancelledAt < 2000) Sleep(10);
+  const bool endedByItself = ended;
+  if (!endedByItself) ShutDownClaimed(seen);  // so that the test itself can end
+  worker.join();
+  EXPECT_TRUE(endedByItself) << "a read waited for more bytes after the cancel";
+  EXPECT_TRUE(slots.slot[kSlotResponseBody].empty());
+  EXPECT_TRUE(cancel.open.empty());
 }
 
 TEST(RequestCancel, CallLimitEndsACallBlockedOnASilentServer) {
