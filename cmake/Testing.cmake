@@ -3,17 +3,26 @@ set(PX_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${PX_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+if(PX_WINDOWS)
+  px_make_test_pch()
+endif()
 
-# px_add_test(<name> SOURCES ... [LIBS ...] [DEMO_SERVICE] [GUI])
+# px_add_test(<name> SOURCES ... [LIBS ...] [DEMO_SERVICE] [GUI] [NO_PRECOMPILED])
 # One ctest entry per test program; under Windows ctest runs it with Wine.
 # DEMO_SERVICE: the demo extraction service runs on DEMO_SERVICE_HOST while
 # the test runs. GUI: the program puts windows on the test desktop; it holds
 # the desktop alone and carries the label "gui" (tools/test.sh runs these
-# again under other Windows versions).
+# again under other Windows versions). NO_PRECOMPILED: the program takes no
+# precompiled headers (they bring windows.h first): for sources that include
+# winsock2.h, which must come before it, and for the portable logic's, whose
+# names windows.h would turn into others (FindText into FindTextA).
 function(px_add_test name)
-  cmake_parse_arguments(T "DEMO_SERVICE;GUI" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "DEMO_SERVICE;GUI;NO_PRECOMPILED" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   proxy_extract_flags(${name})
+  if(PX_WINDOWS AND NOT T_NO_PRECOMPILED)
+    target_precompile_headers(${name} REUSE_FROM px_test_pch)
+  endif()
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
   set_tests_properties(${name} PROPERTIES TIMEOUT 600
