@@ -286,7 +286,7 @@ TEST(ListFill, ClickReturnsBeforeTheFillAndTheLoopCompletesIt) {
     const int lines = ShownLines(window);
     if (lines > 0 && lines < 40000) sawPartial = true;
     return !ListWorkPending(window);
-  }, 120000));
+  }, kListWorkLimitMs));
   EXPECT_TRUE(sawPartial) << "the loop ran while the list filled";
   EXPECT_FALSE(IsBusy(window));
   EXPECT_TRUE(ControlText(window, kEdit1) == expected + kPageTail);
@@ -337,7 +337,7 @@ TEST(ListFill, SaveAndCopyDuringAFillGiveTheFullList) {
   ClickOnly(window, kButton2);
   EXPECT_TRUE(ReadClipboardText() == full) << "clipboard differs";
   EXPECT_EQ(watcher.Texts(), (std::vector<Text>{"保存代理ip成功", "复制代理ip成功"}));
-  ASSERT_TRUE(PumpUntil(window, [&] { return !ListWorkPending(window); }, 120000));
+  ASSERT_TRUE(PumpUntil(window, [&] { return !ListWorkPending(window); }, kListWorkLimitMs));
 }
 
 TEST(ListFill, ClosingDuringAFillEndsTheLoop) {
@@ -385,7 +385,7 @@ TEST(ListFill, BusyCursorShowsWhileTheWorkRuns) {
   ASSERT_TRUE(PumpEachUntil(window, [&] { return ShownLines(window) > 0; }, 60000));
   ASSERT_TRUE(ListWorkPending(window));
   EXPECT_EQ(GetCursor(), working) << "while the list fills";
-  ASSERT_TRUE(PumpUntil(window, [&] { return !ListWorkPending(window); }, 120000));
+  ASSERT_TRUE(PumpUntil(window, [&] { return !ListWorkPending(window); }, kListWorkLimitMs));
   EXPECT_NE(GetCursor(), working) << "back to normal when the result is complete";
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_IBEAM)) << "the list box's own cursor";
 }
