@@ -7,7 +7,7 @@
 
 #include "graphics/paint/dib_section.h"
 #include "skin/frame/shadow_window.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "graphics/paint/colour_convert.h"
 #include "graphics/paint/fill_steps.h"
 #include "skin/state/skin_state.h"
-#include "skin/state/window_helpers.h"
+#include "win32/window_helpers.h"
 
 namespace bar_skin {
 
