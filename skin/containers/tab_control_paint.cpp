@@ -12,7 +12,7 @@
 #include "graphics/paint/round_shapes.h"
 #include "graphics/paint/window_geometry.h"
 #include "skin/containers/container_skin.h"
-#include "skin/controls/buttons/push_button_skin.h"
+#include "skin/controls/font/control_font.h"
 #include "skin/state/skin_state.h"
 
 namespace {

@@ -24,7 +24,7 @@
 #include "skin/containers/container_skin.h"
 #include "skin/containers/label_skin.h"
 #include "skin/controls/lists/list_skin.h"
-#include "skin/controls/buttons/push_button_skin.h"
+#include "skin/controls/font/control_font.h"
 #include "skin/state/skin_state.h"
 
 namespace {
@@ -220,14 +220,14 @@ bool IsColourKeyedClass(HWND window) {
 }
 
 void InstallToolbarSkins(int /*windowIndex*/, HWND parent) {
-  HWND toolbar = nullptr;
-  while ((toolbar = FindWindowExA(parent, toolbar, kToolbarClass, nullptr)) != nullptr) {
+  // Toolbars are skinned whatever SkinChildControls says.
+  ForEachChildOfClass(parent, kToolbarClass, [](HWND toolbar) {
     const ToolbarRecord* known = ToolbarRecordOf(toolbar);
-    if (known != nullptr && known->hwnd == toolbar) continue;  // skinned already
+    if (known != nullptr && known->hwnd == toolbar) return;  // skinned already
     SetPropHandle(toolbar, Kj_wtjb,
                   reinterpret_cast<HIMAGELIST>(SendMessageA(toolbar, TB_GETIMAGELIST, 0, 0)));
     InstallToolbarSkin(toolbar);
-  }
+  });
 }
 
 int InstallToolbarSkin(HWND window, const ToolbarSkinOptions& options) {
@@ -242,9 +242,9 @@ int InstallToolbarSkin(HWND window, const ToolbarSkinOptions& options) {
     ToolbarRecord& record = *RecordAt(owner->toolbars, index);
     record = ToolbarRecord{};
     record.redraw = IsToolbar(window);
-    const ControlFont font = ReadControlFont(window);
-    record.fontFace = font.face.empty() ? DefaultControlFontFace() : font.face;
-    record.fontSize = font.size != 0 ? font.size : kDefaultControlFontSize;
+    const ControlFont font = ReadCaptionFont(window);
+    record.fontFace = font.face;
+    record.fontSize = font.size;
     record.fontStyle = font.style;
     record.extra = options.whitePanel.value_or(false);
     record.hwnd = window;

@@ -7,8 +7,8 @@
 #include "graphics/paint/composite_present.h"
 #include "skin/controls/bars/bar_skin_support.h"
 #include "graphics/paint/control_background.h"
-#include "skin/state/gdi_owners.h"
-#include "skin/controls/buttons/push_button_skin.h"
+#include "win32/handle_owners.h"
+#include "skin/controls/font/control_font.h"
 
 using namespace bar_skin;
 
@@ -31,10 +31,7 @@ HeaderRecord* RegisterHeader(int windowIndex, HWND header) {
 ControlFont HeaderFont(HWND header, const HeaderRecord& record) {
   if (!record.fontFace.empty())
     return ControlFont{record.fontFace, record.fontSize, record.fontStyle};
-  ControlFont font = ReadControlFont(header);
-  if (font.face.empty()) font.face = DefaultControlFontFace();
-  if (font.size == 0) font.size = kDefaultControlFontSize;
-  return font;
+  return ReadCaptionFont(header);
 }
 
 // What the painter needs of one item.
@@ -177,19 +174,23 @@ LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
   const int index = GetPropInt(window, Hw_lbID);
   if (WindowRecord* owner = MouseEntersControl(window, &WindowRecord::headers)) {
     HeaderRecord* record = owner->headers[index - 1].get();
-    record->hot = true;
-    record->hotItem = HeaderItemAt(windowIndex, index, lParam);
-    owner->hotControlClass = kHotClassHeader;
-    if (record->hotItem != record->paintedItem && record->hotItem >= 1 && !record->buttonDown) {
-      PaintHeader(windowIndex, index);
-      record->paintedItem = record->hotItem;
-    } else if (record->hotItem == 0) {
-      record->paintedItem = 0;
-      record->hot = false;
-      PaintHeader(windowIndex, index);
-    }
-    if ((owner = OwnerRecordOf(window)) != nullptr)
-      owner->hotControlIndex = owner->controlUnderMouse;
+    // The header lights up one item at a time: it compares the item under
+    // the mouse with the one it painted itself, on every move.
+    TakeHotControl(
+        window, owner, kHotClassHeader,
+        [=] {
+          record->hot = true;
+          record->hotItem = HeaderItemAt(windowIndex, index, lParam);
+          if (record->hotItem != record->paintedItem && record->hotItem >= 1 && !record->buttonDown) {
+            PaintHeader(windowIndex, index);
+            record->paintedItem = record->hotItem;
+          } else if (record->hotItem == 0) {
+            record->paintedItem = 0;
+            record->hot = false;
+            PaintHeader(windowIndex, index);
+          }
+        },
+        std::nullopt, true);
   }
   return PassOn(window, WM_MOUSEMOVE, wParam, lParam);
 }
@@ -204,9 +205,7 @@ LRESULT OnButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
-  WindowRecord* owner = OwnerRecordOf(window);
-  if (HeaderRecord* record = ControlRecordOf(window, &WindowRecord::headers)) {
-    owner->hotControlIndex = 0;
+  if (HeaderRecord* record = MouseLeavesControl(window, &WindowRecord::headers)) {
     record->paintedItem = 0;
     record->hotItem = 0;
     record->hot = false;
@@ -218,22 +217,18 @@ LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void InstallHeaderSkins(int windowIndex, HWND parent) {
-  if (SkinChildControls == 0) return;
-  for (HWND child = FindWindowExA(parent, nullptr, kHeaderClass, nullptr); child != nullptr;
-       child = FindWindowExA(parent, child, kHeaderClass, nullptr)) {
-    RegisterHeader(windowIndex, child);
-  }
-  for (HWND list = FindWindowExA(parent, nullptr, kListViewClass, nullptr); list != nullptr;
-       list = FindWindowExA(parent, list, kListViewClass, nullptr)) {
+  InstallOnChildren(parent, kHeaderClass,
+                    [windowIndex](HWND child) { RegisterHeader(windowIndex, child); });
+  InstallOnChildren(parent, kListViewClass, [windowIndex](HWND list) {
     HWND header = FindWindowExA(list, nullptr, kHeaderClass, nullptr);
-    if (header == nullptr) continue;
+    if (header == nullptr) return;
     HeaderRecord* record = RegisterHeader(windowIndex, header);
-    if (record == nullptr) continue;
+    if (record == nullptr) return;
     const ControlFont font = ReadControlFont(header);
     record->fontFace = font.face;
     record->fontStyle = font.style;
     record->fontSize = font.size;
-  }
+  });
 }
 
 int HeaderItemAt(int windowIndex, int controlIndex, LPARAM lParam) {

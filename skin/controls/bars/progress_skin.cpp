@@ -8,7 +8,7 @@
 #include "graphics/paint/composite_present.h"
 #include "skin/controls/bars/bar_skin_support.h"
 #include "graphics/paint/control_background.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 
 using namespace bar_skin;
 
@@ -60,13 +60,11 @@ int ProgressFillLength(int extent, int low, int high, int pos) {
 }
 
 void InstallProgressSkins(int windowIndex, HWND parent) {
-  if (SkinChildControls == 0) return;
-  for (HWND child = FindWindowExA(parent, nullptr, kProgressClass, nullptr); child != nullptr;
-       child = FindWindowExA(parent, child, kProgressClass, nullptr)) {
+  InstallOnChildren(parent, kProgressClass, [windowIndex](HWND child) {
     ProgressRecord* record = RegisterSubclassedControl(windowIndex, &WindowRecord::progressBars,
                                                        child, &ProgressSkinProc);
     if (record != nullptr) record->vertical = (StyleOf(child) & PBS_VERTICAL) != 0;
-  }
+  });
 }
 
 LRESULT CALLBACK ProgressSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,7 +6,7 @@
 #include "graphics/paint/composite_present.h"
 #include "skin/controls/bars/bar_skin_support.h"
 #include "graphics/paint/control_background.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 
 using namespace bar_skin;
 
@@ -17,18 +17,14 @@ constexpr float kSelectionChannel = 4.0f;  // channel thickness with a selection
 constexpr float kHotKnob = 11.0f;
 constexpr float kPlainKnob = 6.0f;
 
-struct FloatBox {
-  float x = 0, y = 0, w = 0, h = 0;
-};
-
 // Everything the painter draws, in the trackbar's window coordinates.
 struct TrackbarLayout {
-  FloatBox channel;
+  RectF channel;
   float across = 0;  // the channel's coordinate across its thickness
   bool hasMark = false;
-  FloatBox mark;    // selection mark
-  FloatBox accent;  // accent line from the channel start to the thumb
-  FloatBox knob;    // square around the knob
+  RectF mark;    // selection mark
+  RectF accent;  // accent line from the channel start to the thumb
+  RectF knob;    // square around the knob
 };
 
 // The channel rectangle as a horizontal trackbar has it: left and right
@@ -64,7 +60,7 @@ TrackbarLayout LayOutTrackbar(HWND window, const TrackbarRecord& record) {
   }
   layout.across = across;
   layout.channel =
-      vertical ? FloatBox{across, along, thickness, cw} : FloatBox{along, across, cw, thickness};
+      vertical ? RectF{across, along, thickness, cw} : RectF{along, across, cw, thickness};
 
   // Pixels per unit of the range, counted from its lower end (the range
   // need not start at 0).
@@ -77,15 +73,15 @@ TrackbarLayout LayOutTrackbar(HWND window, const TrackbarRecord& record) {
     const float length = (e - s) * scale - 3;
     layout.hasMark = true;
     layout.mark =
-        vertical ? FloatBox{across + 1, start, 1, length} : FloatBox{start, across + 1, length, 1};
+        vertical ? RectF{across + 1, start, 1, length} : RectF{start, across + 1, length, 1};
   }
 
   const float extra = pos == max ? 10.0f : 0.0f;
   if (vertical) {
-    layout.accent = FloatBox{across + 2, along, 0, static_cast<float>(t.top) - along - 1 + extra};
+    layout.accent = RectF{across + 2, along, 0, static_cast<float>(t.top) - along - 1 + extra};
   } else {
     layout.accent =
-        FloatBox{along + 1, across + 1, static_cast<float>(t.left) - along - 2 + extra, 1};
+        RectF{along + 1, across + 1, static_cast<float>(t.left) - along - 2 + extra, 1};
   }
 
   const bool hot = record.hot;
@@ -95,7 +91,7 @@ TrackbarLayout LayOutTrackbar(HWND window, const TrackbarRecord& record) {
   if (hot && record.tickPlacement == kTicksBoth) side += 1;
   if (hot && record.tickPlacement == kTicksTop) side += 2;
   if (!hot && pos == max) lead += 8;
-  layout.knob = vertical ? FloatBox{side, lead, size, size} : FloatBox{lead, side, size, size};
+  layout.knob = vertical ? RectF{side, lead, size, size} : RectF{lead, side, size, size};
   return layout;
 }
 
@@ -110,19 +106,19 @@ void PaintTrough(Graphics& g, int w, int h, bool vertical) {
   FillGradient(g, trough, PointF{0, 0}, to, Colour(kWhite, 160), Colour(kBlack, 30));
 }
 
-void PaintChannel(Graphics& g, const FloatBox& c, bool vertical) {
-  const GraphicsPath channel = RoundRectPath(c.x, c.y, c.w, c.h, 1);
+void PaintChannel(Graphics& g, const RectF& c, bool vertical) {
+  const GraphicsPath channel = RoundRectPath(c.x, c.y, c.width, c.height, 1);
   // Across the thickness, from one edge of the channel to the other.
   const PointF from{c.x, c.y};
-  const PointF to = vertical ? PointF{c.x + c.w, c.y} : PointF{c.x, c.y + c.h};
+  const PointF to = vertical ? PointF{c.x + c.width, c.y} : PointF{c.x, c.y + c.height};
   FillGradient(g, channel, from, to, Colour(kBlack, 50), Colour(kBlack, 40));
 }
 
-void PaintKnob(Graphics& g, const FloatBox& k) {
+void PaintKnob(Graphics& g, const RectF& k) {
   SolidBrush white;
-  if (white.Create(Colour(kWhite, 255))) g.FillEllipse(white, k.x, k.y, k.w, k.h);
+  if (white.Create(Colour(kWhite, 255))) g.FillEllipse(white, k.x, k.y, k.width, k.height);
   GraphicsPath ellipse;
-  if (!ellipse.Create() || !ellipse.AddEllipse(k.x, k.y, k.w, k.h)) return;
+  if (!ellipse.Create() || !ellipse.AddEllipse(k.x, k.y, k.width, k.height)) return;
   PathGradientBrush glass;
   if (glass.CreateFromPath(ellipse)) {
     glass.SetCenterColor(Colour(kWhite, 32));
@@ -132,34 +128,28 @@ void PaintKnob(Graphics& g, const FloatBox& k) {
   OutlinePath(g, ellipse, Colour(kBlack, 60));
 }
 
+void PaintSelf(HWND window) {
+  PaintTrackbar(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
+}
+
 LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
-  const int index = GetPropInt(window, Hw_lbID);
   if (WindowRecord* owner = MouseEntersControl(window, &WindowRecord::trackbars)) {
-    if (owner->hotControlIndex != index || owner->hotControlClass != kHotClassTrackbar) {
-      owner->trackbars[index - 1]->hot = true;
-      PaintTrackbar(GetPropInt(window, Hw_FuID), index);
-    }
-    // The paint may have run nested messages; take the record afresh.
-    if ((owner = OwnerRecordOf(window)) != nullptr) {
-      owner->hotControlIndex = owner->controlUnderMouse;
-      owner->hotControlClass = kHotClassTrackbar;
-    }
+    TakeHotControl(window, owner, kHotClassTrackbar, [window] {
+      if (TrackbarRecord* record = ControlRecordOf(window, &WindowRecord::trackbars)) {
+        record->hot = true;
+      }
+      PaintSelf(window);
+    });
   }
   return PassOn(window, WM_MOUSEMOVE, wParam, lParam);
 }
 
 LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
-  WindowRecord* owner = OwnerRecordOf(window);
-  if (TrackbarRecord* record = ControlRecordOf(window, &WindowRecord::trackbars)) {
-    owner->hotControlIndex = 0;
+  if (TrackbarRecord* record = MouseLeavesControl(window, &WindowRecord::trackbars)) {
     record->hot = false;
-    PaintTrackbar(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
+    PaintSelf(window);
   }
   return PassOn(window, WM_MOUSELEAVE, wParam, lParam);
-}
-
-void PaintSelf(HWND window) {
-  PaintTrackbar(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
 }
 
 }  // namespace
@@ -172,17 +162,15 @@ TickPlacement TrackbarTickPlacement(DWORD style) {
 }
 
 void InstallTrackbarSkins(int windowIndex, HWND parent) {
-  if (SkinChildControls == 0) return;
-  for (HWND child = FindWindowExA(parent, nullptr, kTrackbarClass, nullptr); child != nullptr;
-       child = FindWindowExA(parent, child, kTrackbarClass, nullptr)) {
+  InstallOnChildren(parent, kTrackbarClass, [windowIndex](HWND child) {
     TrackbarRecord* record =
         RegisterSubclassedControl(windowIndex, &WindowRecord::trackbars, child, &TrackbarSkinProc);
-    if (record == nullptr) continue;
+    if (record == nullptr) return;
     const DWORD style = StyleOf(child);
     record->vertical = (style & TBS_VERT) != 0;
     record->tickPlacement = TrackbarTickPlacement(style);
     record->selectionRange = (style & TBS_ENABLESELRANGE) != 0;
-  }
+  });
 }
 
 LRESULT CALLBACK TrackbarSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -208,10 +196,10 @@ void PaintTrackbar(int windowIndex, int controlIndex) {
     if (TrackbarFrameShown == 1) PaintTrough(g, w, h, vertical);
     PaintChannel(g, layout.channel, vertical);
     if (layout.hasMark) {
-      OutlineRectangle(g, layout.mark.x, layout.mark.y, layout.mark.w, layout.mark.h,
+      OutlineRectangle(g, layout.mark.x, layout.mark.y, layout.mark.width, layout.mark.height,
                        Colour(kWhite, 200));
     }
-    OutlineRectangle(g, layout.accent.x, layout.accent.y, layout.accent.w, layout.accent.h,
+    OutlineRectangle(g, layout.accent.x, layout.accent.y, layout.accent.width, layout.accent.height,
                      AccentAt(200));
     PaintKnob(g, layout.knob);
   });

@@ -8,7 +8,7 @@
 #include "skin/controls/bars/bar_skin_support.h"
 #include "skin/controls/pictures/decoded_arrows.h"
 #include "graphics/paint/control_background.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 
 using namespace bar_skin;
 
@@ -16,14 +16,10 @@ namespace {
 
 constexpr char kUpDownClass[] = "msctls_updown32";
 
-struct Half {
-  int x = 0, y = 0, w = 0, h = 0;
-};
-
 // The two halves of a w x h control, with K x L the extent of one half.
 struct UpDownHalves {
   int k = 0, l = 0;
-  Half first, second;
+  RectI first, second;
 };
 
 UpDownHalves SplitUpDown(int w, int h, bool horizontal) {
@@ -31,24 +27,24 @@ UpDownHalves SplitUpDown(int w, int h, bool horizontal) {
   if (horizontal) {
     halves.k = w / 2;
     halves.l = h;
-    halves.first = Half{0, 0, halves.k - 1, halves.l - 1};
-    halves.second = Half{halves.k, 0, halves.k - 1, halves.l - 1};
+    halves.first = RectI{0, 0, halves.k - 1, halves.l - 1};
+    halves.second = RectI{halves.k, 0, halves.k - 1, halves.l - 1};
   } else {
     halves.k = w;
     halves.l = h / 2;
-    halves.first = Half{0, 0, halves.k - 1, halves.l - 1};
-    halves.second = Half{0, halves.l, halves.k - 1, halves.l - 1};
+    halves.first = RectI{0, 0, halves.k - 1, halves.l - 1};
+    halves.second = RectI{0, halves.l, halves.k - 1, halves.l - 1};
   }
   return halves;
 }
 
 // One half: its rounded face in the plain or active look, its arrow
 // centred, then its outline.
-void PaintHalf(Graphics& g, const Half& half, bool second, bool active, bool pressed,
+void PaintHalf(Graphics& g, const RectI& half, bool second, bool active, bool pressed,
                bool horizontal, const UpDownHalves& halves, int w, int h) {
   const GraphicsPath face =
       RoundRectPath(static_cast<float>(half.x), static_cast<float>(half.y),
-                    static_cast<float>(half.w), static_cast<float>(half.h), 3);
+                    static_cast<float>(half.width), static_cast<float>(half.height), 3);
   const float k = static_cast<float>(halves.k), l = static_cast<float>(halves.l);
   PointF from{0, 0}, to{0, 0};
   if (horizontal) {
@@ -95,20 +91,17 @@ LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
     // keep it where the mouse is, so that they highlight the half under it.
     // While the button is held it stays where the press was.
     if (!record->buttonDown) record->lastMouse = lParam;
-    if (owner->hotControlIndex != index || owner->hotControlClass != kHotClassUpDown ||
-        half != record->hotHalf) {
-      PaintUpDown(windowIndex, index, true, std::nullopt, lParam);
-      // The paint may have run nested messages; take the records afresh.
-      owner = OwnerRecordOf(window);
-      if (owner == nullptr || !IsValidIndex(owner->upDowns, index)) {
-        return PassOn(window, WM_MOUSEMOVE, wParam, lParam);
-      }
-      record = owner->upDowns[index - 1].get();
-      record->hot = true;
-      owner->hotControlIndex = owner->controlUnderMouse;
-      owner->hotControlClass = kHotClassUpDown;
-      record->hotHalf = half;
-    }
+    TakeHotControl(
+        window, owner, kHotClassUpDown,
+        [=] {
+          PaintUpDown(windowIndex, index, true, std::nullopt, lParam);
+          // The paint may have run nested messages; take the record afresh.
+          if (UpDownRecord* painted = ControlRecordOf(window, &WindowRecord::upDowns)) {
+            painted->hot = true;
+            painted->hotHalf = half;
+          }
+        },
+        std::nullopt, half != record->hotHalf);
   }
   return PassOn(window, WM_MOUSEMOVE, wParam, lParam);
 }
@@ -124,9 +117,7 @@ LRESULT OnButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
-  WindowRecord* owner = OwnerRecordOf(window);
-  if (UpDownRecord* record = ControlRecordOf(window, &WindowRecord::upDowns)) {
-    owner->hotControlIndex = 0;
+  if (UpDownRecord* record = MouseLeavesControl(window, &WindowRecord::upDowns)) {
     record->hot = false;
     PaintUpDown(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID), false);
   }
@@ -136,13 +127,11 @@ LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void InstallUpDownSkins(int windowIndex, HWND parent) {
-  if (SkinChildControls == 0) return;
-  for (HWND child = FindWindowExA(parent, nullptr, kUpDownClass, nullptr); child != nullptr;
-       child = FindWindowExA(parent, child, kUpDownClass, nullptr)) {
+  InstallOnChildren(parent, kUpDownClass, [windowIndex](HWND child) {
     UpDownRecord* record =
         RegisterSubclassedControl(windowIndex, &WindowRecord::upDowns, child, &UpDownSkinProc);
     if (record != nullptr) record->horizontal = (StyleOf(child) & UDS_HORZ) != 0;
-  }
+  });
 }
 
 int UpDownHalfAt(int windowIndex, int controlIndex, LPARAM lParam) {

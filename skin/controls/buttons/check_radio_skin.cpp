@@ -11,7 +11,7 @@
 #include "graphics/paint/round_shapes.h"
 #include "graphics/paint/tick_tint.h"
 #include "graphics/paint/control_background.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 #include "skin/controls/buttons/button_records.h"
 #include "skin/controls/buttons/button_styles.h"
 #include "skin/controls/buttons/push_button_skin.h"
@@ -90,28 +90,16 @@ bool IsChecked(HWND window) { return SendMessageA(window, BM_GETCHECK, 0, 0) == 
 }  // namespace
 
 void InstallCheckAndRadioSkins(int windowIndex, HWND parent) {
-  if (SkinChildControls == 0) return;
-  for (HWND child = FindWindowExA(parent, nullptr, "BUTTON", nullptr); child != nullptr;
-       child = FindWindowExA(parent, child, "BUTTON", nullptr)) {
-    const DWORD style = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
+  InstallOnChildren(parent, kButtonClass, [windowIndex, parent](HWND child) {
+    const DWORD style = StyleOf(child);
     const bool checkBox = IsCheckBoxStyle(style);
-    if (!checkBox && !IsRadioStyle(style)) continue;
-    if (IsOwnerDrawStyle(style)) continue;
-    // A control registered before keeps its one record and one subclass.
-    if (FindButtonRecord(windowIndex, child) != 0 || HasButtonSkinProc(child)) continue;
-    const bool checked = SendMessageA(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    const int index =
-        RegisterButton(windowIndex, child, checkBox ? kButtonKindCheck : kButtonKindRadio);
-    if (index == 0) return;
-    const ControlFont font = ReadControlFont(child);
-    ButtonRecord* record = ButtonRecordOf(child);
-    if (record == nullptr) continue;
-    record->checkedAtInstall = checked;
-    record->parent = parent;
-    record->fontFace = font.face.empty() ? DefaultControlFontFace() : font.face;
-    record->fontSize = font.size == 0 ? kDefaultControlFontSize : font.size;
-    record->fontStyle = font.style;
-  }
+    if ((!checkBox && !IsRadioStyle(style)) || IsOwnerDrawStyle(style)) return;
+    RegisterButton(windowIndex, child, checkBox ? kButtonKindCheck : kButtonKindRadio,
+                   [child, parent](ButtonRecord& record) {
+                     record.checkedAtInstall = IsChecked(child);
+                     record.parent = parent;
+                   });
+  });
 }
 
 void PaintRadioButton(HWND window, int state) {

@@ -42,7 +42,6 @@ LRESULT OnMouseMove(HWND box, WPARAM wParam, LPARAM lParam) {
   WindowRecord* owner = OwnerRecordOf(box);
   const EditRecord* record = EditRecordOf(box);
   if (owner == nullptr || record == nullptr) return PassOn(box, WM_MOUSEMOVE, wParam, lParam);
-  owner->controlUnderMouse = GetPropInt(box, Hw_lbID);
   // Edit boxes also compare the parent of the box last painted hot.
   TakeHotControl(
       box, owner, kHotClassEdit, [box] { PaintFrameAndBars(box, std::nullopt, true); }, GetParent(box));
@@ -194,10 +193,8 @@ EditRecord* RegisterEditBox(int windowIndex, HWND box, bool drawnBars) {
 
 void InstallEditSkins(int windowIndex, HWND parent) {
   if (SkinChildControls == 0 || WindowRecordAt(windowIndex) == nullptr) return;
-  for (HWND child = FindWindowExA(parent, nullptr, kEditClass, nullptr); child != nullptr;
-       child = FindWindowExA(parent, child, kEditClass, nullptr)) {
-    RegisterEditBox(windowIndex, child, true);
-  }
+  InstallOnChildren(parent, kEditClass,
+                    [windowIndex](HWND child) { RegisterEditBox(windowIndex, child, true); });
   // Combo boxes are installed with the edit boxes: a drop-down combo's edit
   // field is answered by its combo box.
   InstallComboSkins(windowIndex, parent);

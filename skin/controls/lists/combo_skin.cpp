@@ -54,7 +54,6 @@ LRESULT OnMouseMove(HWND combo, WPARAM wParam, LPARAM lParam) {
 
   WindowRecord* owner = OwnerRecordOf(combo);
   if (owner != nullptr && ComboRecordOf(combo) != nullptr) {
-    owner->controlUnderMouse = GetPropInt(combo, Hw_lbID);
     TakeHotControl(combo, owner, kHotClassCombo, [combo] { Repaint(combo, true); });
   }
   return PassOn(combo, WM_MOUSEMOVE, wParam, lParam);
@@ -152,11 +151,9 @@ int FindComboRecord(int windowIndex, HWND window) {
 }
 
 void InstallComboSkins(int windowIndex, HWND parent) {
-  if (SkinChildControls == 0 || WindowRecordAt(windowIndex) == nullptr) return;
-  for (HWND child = FindWindowExA(parent, nullptr, kComboBoxClass, nullptr); child != nullptr;
-       child = FindWindowExA(parent, child, kComboBoxClass, nullptr)) {
-    RegisterCombo(windowIndex, child);
-  }
+  if (WindowRecordAt(windowIndex) == nullptr) return;
+  InstallOnChildren(parent, kComboBoxClass,
+                    [windowIndex](HWND child) { RegisterCombo(windowIndex, child); });
 }
 
 LRESULT CALLBACK ComboSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

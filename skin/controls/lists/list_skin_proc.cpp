@@ -21,11 +21,11 @@ void InvalidateWithBackdrop(HWND control) {
   if (ControlBackdropSet == 1) InvalidateRect(control, nullptr, TRUE);
 }
 
-void RepaintVerticalBar(HWND control, int part) {
+void RepaintVerticalBar(HWND control, ScrollBarPart part) {
   RepaintScrollBar(control, ScrollBarOrientation::Vertical, part);
 }
 
-void RepaintHorizontalBar(HWND control, int part) {
+void RepaintHorizontalBar(HWND control, ScrollBarPart part) {
   RepaintScrollBar(control, ScrollBarOrientation::Horizontal, part);
 }
 
@@ -45,7 +45,6 @@ LRESULT OnMouseMove(HWND control, WPARAM wParam, LPARAM lParam) {
     if (!record->hoverSeen) {
       TrackMouseLeave(control, 0);
     }
-    owner->controlUnderMouse = GetPropInt(control, Hw_lbID);
     TakeHotControl(control, owner, kHotClassList, [control, record] {
       record->hot = true;
       PaintFrame(control, true);
