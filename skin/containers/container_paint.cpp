@@ -18,7 +18,7 @@
 #include "graphics/paint/window_geometry.h"
 #include "skin/containers/child_control_answers.h"
 #include "skin/containers/container_skin.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 #include "skin/state/skin_state.h"
 
 namespace {
@@ -122,10 +122,7 @@ void PaintGroupBox(int windowIndex, int containerIndex, HDC dc) {
   const int x = GroupCaptionLeft(style, client.right, captionWidth);
   const RectF box{static_cast<float>(x), 1.0f, static_cast<float>(captionWidth),
                   static_cast<float>(record->fontSize + 3)};
-  RestoreCaptionBackground(
-      container, dc,
-      MakeRect(static_cast<int>(box.x), static_cast<int>(box.y), static_cast<int>(box.x + box.width),
-               static_cast<int>(box.y + box.height)));
+  RestoreCaptionBackground(container, dc, TruncatedRect(box));
 
   Graphics g;
   SolidBrush brush;

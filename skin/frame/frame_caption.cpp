@@ -123,7 +123,7 @@ void PaintCaption(int index, Graphics* graphics, bool intoBackBuffer,
 void PaintStatusItem(int index, Graphics* graphics, bool intoBackBuffer, int item) {
   const WindowRecord* rec = WindowRecordAt(index);
   if (rec == nullptr || !rec->frameDC) return;
-  const IntRect* r = RecordAt(rec->statusItemRects, item);
+  const RectI* r = RecordAt(rec->statusItemRects, item);
   const StatusItem* entry = RecordAt(rec->statusItems, item);
   if (r == nullptr || entry == nullptr) return;
   if (intoBackBuffer && graphics == nullptr) return;

@@ -10,7 +10,7 @@
 #include "skin/controls/edit/edit_skin.h"
 #include "skin/controls/colour_key/keyed_present.h"
 #include "graphics/paint/control_background.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 #include "skin/state/skin_state.h"
 
 namespace {
@@ -56,7 +56,7 @@ RECT EditClientBox(HWND box) {
   const SIZE size = WindowSize(box);
   RECT client = {};
   GetClientRect(box, &client);
-  const EditBox c = EditClientBoxFor(size.cx, size.cy, client.right, client.bottom,
+  const RECT c = EditClientBoxFor(size.cx, size.cy, client.right, client.bottom,
                                      static_cast<std::uint32_t>(GetWindowLongA(box, GWL_STYLE)));
   return {c.left, c.top, c.right, c.bottom};
 }

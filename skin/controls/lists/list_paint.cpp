@@ -14,7 +14,7 @@
 #include "skin/controls/lists/list_records.h"
 #include "skin/controls/lists/list_skin.h"
 #include "graphics/paint/control_background.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 
 namespace {
 
