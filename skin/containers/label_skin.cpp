@@ -8,7 +8,7 @@
 #include "graphics/paint/control_background.h"
 #include "graphics/paint/glow_text.h"
 #include "graphics/paint/memory_dc_table.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 #include "skin/state/skin_state.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // the button, in its plain, hot, focus, pressed or disabled look, with the
 // caption centred in the button's font.
 #include "graphics/paint/control_background.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 #include "skin/controls/buttons/button_records.h"
 #include "skin/controls/buttons/push_button_skin.h"
 
@@ -17,8 +17,10 @@ namespace {
 
 constexpr ColourRef kSilver = 0xC0C0C0;
 constexpr ColourRef kGrey = 0x808080;
-constexpr ColourRef kFocusGlow = 0xDDCA22;
 constexpr int kCornerSize = 5;
+// The focus look: an accent glow of three widths inside the face.
+constexpr int kFocusGlowCount = 3;
+constexpr int kFocusGlowAlpha = 120;
 
 
 // Silver up to the rectangular edges, a soft vertical sheen in the rounded
@@ -56,7 +58,7 @@ void PaintEnabledFace(Graphics& g, const GraphicsPath& face, int state, int l, i
   } else if ((state & kPaintFocus) != 0) {
     // Clipped to the face, only the inner half of the glow shows.
     g.SetClipPath(face);
-    DrawGlowOutline(g, face, 3, kFocusGlow, 120);
+    DrawGlowOutline(g, face, kFocusGlowCount, static_cast<ColourRef>(AccentColour), kFocusGlowAlpha);
     g.ResetClip();
     OutlinePath(g, face, Colour(kBlack, 80));
   } else {
