@@ -30,6 +30,18 @@ constexpr int kThumbCorner = 5;
 constexpr int kArrowFaceLength = 15;
 constexpr int kArrowInnerLength = 12;
 
+// Alphas of the bar, 0 (transparent) to 255 (opaque).
+constexpr int kTrackAccentAlpha = 40;      // accent across to opaque white
+constexpr int kOpaque = 255;
+constexpr int kTransparent = 0;
+constexpr int kHotThumbAlpha = 180;        // white under the hot thumb
+constexpr int kThumbGlassAlpha = 150;      // white to accent, then white over it
+constexpr int kThumbOutlineAlpha = 100;
+constexpr int kHotButtonWhiteAlpha = 100;  // white to accent 150
+constexpr int kHotButtonAccentAlpha = 150;
+constexpr int kButtonOutlineAlpha = 60;
+constexpr int kButtonInnerAlpha = 150;     // the white inner outline
+
 struct ArrowButton {
   RectF outer;            // rounded with kButtonCorner
   PointF hotFrom, hotTo;  // gradient of the highlighted button
@@ -121,11 +133,14 @@ void DrawArrowButton(Graphics& graphics, const ArrowButton& button, bool hot, bo
                      bool first, int w, int h, int b) {
   GraphicsPath outer;
   if (MakeRoundPath(outer, button.outer, kButtonCorner)) {
-    if (hot) FillGradient(graphics, outer, button.hotFrom, button.hotTo, Colour(kWhite, 100), AccentAt(150));
-    OutlinePath(graphics, outer, Colour(kBlack, 60));
+    if (hot) {
+      FillGradient(graphics, outer, button.hotFrom, button.hotTo, Colour(kWhite, kHotButtonWhiteAlpha),
+                   AccentAt(kHotButtonAccentAlpha));
+    }
+    OutlinePath(graphics, outer, Colour(kBlack, kButtonOutlineAlpha));
   }
   GraphicsPath inner;
-  if (MakeRoundPath(inner, button.inner, kInnerCorner)) OutlinePath(graphics, inner, Colour(kWhite, 150));
+  if (MakeRoundPath(inner, button.inner, kInnerCorner)) OutlinePath(graphics, inner, Colour(kWhite, kButtonInnerAlpha));
 
   if (const Image* arrow = DecodedArrow(button.picture)) {
     const PointI at = ArrowPosition(vertical, first, w, h, b, static_cast<int>(arrow->Width()),
@@ -137,10 +152,12 @@ void DrawArrowButton(Graphics& graphics, const ArrowButton& button, bool hot, bo
 void DrawThumb(Graphics& graphics, const BarLook& look, bool hot) {
   GraphicsPath thumb;
   if (!MakeRoundPath(thumb, look.thumb, kThumbCorner)) return;
-  if (hot) FillSolid(graphics, thumb, Colour(kWhite, 180));
-  FillGradient(graphics, thumb, look.thumbFrom, look.thumbTo, Colour(kWhite, 150), AccentAt(150));
-  FillGradient(graphics, thumb, look.thumbFrom, look.thumbTo, Colour(kWhite, 0), Colour(kWhite, 150));
-  OutlinePath(graphics, thumb, Colour(kBlack, 100));
+  if (hot) FillSolid(graphics, thumb, Colour(kWhite, kHotThumbAlpha));
+  FillGradient(graphics, thumb, look.thumbFrom, look.thumbTo, Colour(kWhite, kThumbGlassAlpha),
+               AccentAt(kThumbGlassAlpha));
+  FillGradient(graphics, thumb, look.thumbFrom, look.thumbTo, Colour(kWhite, kTransparent),
+               Colour(kWhite, kThumbGlassAlpha));
+  OutlinePath(graphics, thumb, Colour(kBlack, kThumbOutlineAlpha));
 }
 
 void PaintScrollBar(HWND host, ScrollBarPart part, ScrollBarOrientation orientation) {
@@ -173,7 +190,7 @@ void PaintScrollBar(HWND host, ScrollBarPart part, ScrollBarOrientation orientat
     Graphics graphics;
     if (graphics.CreateFromHDC(dc)) {
       LinearGradientBrush track;
-      if (track.Create(look.trackFrom, look.trackTo, AccentAt(40), Colour(kWhite, 255))) {
+      if (track.Create(look.trackFrom, look.trackTo, AccentAt(kTrackAccentAlpha), Colour(kWhite, kOpaque))) {
         graphics.FillRectangle(track, 0, 0, static_cast<float>(w), static_cast<float>(h));
       }
       if (available) DrawThumb(graphics, look, part == kScrollPartThumb);
