@@ -33,6 +33,8 @@ constexpr char kToolbarClass[] = "ToolbarWindow32";
 constexpr int kButtonCorner = 5;
 constexpr int kDisabledTextColour = 0x808080;
 constexpr int kPanelOutlineAlpha = 120;
+constexpr int kSeparatorDarkAlpha = 60;    // black line, then white 120 beside it
+constexpr int kSeparatorLightAlpha = 120;
 
 bool IsToolbar(HWND window) { return IsWindowClass(window, kToolbarClass); }
 
@@ -66,10 +68,10 @@ void DrawButtonFace(Graphics& g, const RECT& r, const ToolbarFaceLook& look) {
 void DrawSeparator(Graphics& g, const RECT& r) {
   Pen dark, light;
   const float x = static_cast<float>((r.left + r.right) / 2);
-  if (dark.Create1(Colour(kBlack, 60), 1)) {
+  if (dark.Create1(Colour(kBlack, kSeparatorDarkAlpha), 1)) {
     g.DrawLine(dark, x, static_cast<float>(r.top + 3), x, static_cast<float>(r.bottom - 3));
   }
-  if (light.Create1(Colour(kWhite, 120), 1)) {
+  if (light.Create1(Colour(kWhite, kSeparatorLightAlpha), 1)) {
     g.DrawLine(light, x + 1, static_cast<float>(r.top + 3), x + 1,
                static_cast<float>(r.bottom - 3));
   }
@@ -124,7 +126,7 @@ void DrawWhitePanel(HDC dc, int width, int height) {
   Graphics g;
   if (!g.CreateFromHDC(dc)) return;
   SolidBrush white;
-  if (white.Create(Colour(kWhite, 255))) g.FillRectangleI(white, 0, 0, width, height);
+  if (white.Create(Colour(kWhite, kOpaque))) g.FillRectangleI(white, 0, 0, width, height);
   Pen outline;
   if (outline.Create1(Colour(kBlack, kPanelOutlineAlpha), 1)) {
     g.DrawRectangleI(outline, 0, 0, width - 1, height - 1);

@@ -17,6 +17,11 @@ namespace {
 constexpr ColourRef kRed = 0x0000FF;
 constexpr int kCloseCorner = 5;
 constexpr int kGlowCorner = 1;
+// Alphas of the pressed, plain and separator looks.
+constexpr int kPressedCloseBottomAlpha = 30;  // opaque red to white 30 down a pressed close button
+constexpr int kPressedShadeAlpha = 80;        // black 80 to white 5 down another pressed button
+constexpr int kPressedShadeBottomAlpha = 5;
+constexpr int kPlainGlossAlpha = 50;          // white at the top of a plain button
 
 bool FillVertical(Graphics& g, const GraphicsPath& path, float x, float y1, float y2, Argb top,
                   Argb bottom) {
@@ -55,10 +60,10 @@ void PaintPressed(int index, WindowRecord& rec, const TitleButton& button) {
     shape.Create();
     if (IsClose(button)) {
       AddCloseShape(shape, a.x, a.y, a.width, a.height, kCloseCorner);
-      FillVertical(g, shape, a.x, a.y, a.y + a.height, Colour(kRed, 255), Colour(kWhite, 30));
+      FillVertical(g, shape, a.x, a.y, a.y + a.height, Colour(kRed, kOpaque), Colour(kWhite, kPressedCloseBottomAlpha));
     } else {
       shape.AddRectangle(a.x, a.y, a.width, a.height);
-      FillVertical(g, shape, a.x, a.y, a.y + a.height, Colour(kBlack, 80), Colour(kWhite, 5));
+      FillVertical(g, shape, a.x, a.y, a.y + a.height, Colour(kBlack, kPressedShadeAlpha), Colour(kWhite, kPressedShadeBottomAlpha));
     }
     DrawGlyph(g, rec, button, a.x, a.y, a.width - 1, a.height);
   }
@@ -70,7 +75,7 @@ void PaintPlain(Graphics& g, int index, WindowRecord& rec, int b, int alpha) {
   const RectF a = AreaOf(rec, button);
   PaintButtonGlow(g, index, b, alpha);
   LinearGradientBrush gloss;
-  if (gloss.Create({a.x, a.y}, {a.x, a.y + a.height}, Colour(kWhite, 50), Colour(kBlack, 0))) {
+  if (gloss.Create({a.x, a.y}, {a.x, a.y + a.height}, Colour(kWhite, kPlainGlossAlpha), Colour(kBlack, kTransparent))) {
     g.FillRectangle(gloss, a.x - 1, a.y, a.width + 1, a.height - 1);
   }
   DrawGlyph(g, rec, button, a.x, a.y, a.width, a.height);
@@ -138,15 +143,15 @@ void PaintButtonGlow(Graphics& graphics, int index, int b, int alpha) {
   GraphicsPath plate;
   plate.Create();
   AddRoundRect(plate, x, y, w, h, kGlowCorner);
-  FillVertical(graphics, plate, x, y, y + h + 1, Colour(kBlack, alpha / 5), Colour(kWhite, 0));
+  FillVertical(graphics, plate, x, y, y + h + 1, Colour(kBlack, alpha / 5), Colour(kWhite, kTransparent));
   if (IsClose(*button)) {
     GraphicsPath shape;
     shape.Create();
     AddCloseShape(shape, x, y, w, h, kCloseCorner);
-    FillVertical(graphics, shape, x, y, y + h + 1, Colour(kRed, alpha), Colour(kWhite, 0));
+    FillVertical(graphics, shape, x, y, y + h + 1, Colour(kRed, alpha), Colour(kWhite, kTransparent));
   } else {
     FillVertical(graphics, plate, x, y, y + h + 1, Colour(static_cast<ColourRef>(AccentColour), alpha),
-                 Colour(kWhite, 0));
+                 Colour(kWhite, kTransparent));
   }
 
   const float upper = std::floor(h * 0.8f);
@@ -159,7 +164,7 @@ void PaintButtonGlow(Graphics& graphics, int index, int b, int alpha) {
   }
   LinearGradientBrush rimBrush;
   if (!rimBrush.Create({x, y}, {x, y + upper}, Colour(kWhite, static_cast<int>(alpha * 0.8f)),
-                       Colour(kWhite, 0))) {
+                       Colour(kWhite, kTransparent))) {
     return;
   }
   Pen pen;
@@ -177,7 +182,7 @@ void PaintButtonSeparators(int index, int b, Graphics& graphics) {
   const float fadeEnd = static_cast<float>(rec->stripY + rec->stripHeight - 3);
   auto line = [&](float sx, int alpha) {
     LinearGradientBrush brush;
-    if (!brush.Create({sx, fadeStart}, {sx, fadeEnd}, Colour(kBlack, alpha), Colour(kBlack, 0))) {
+    if (!brush.Create({sx, fadeStart}, {sx, fadeEnd}, Colour(kBlack, alpha), Colour(kBlack, kTransparent))) {
       return;
     }
     Pen pen;

@@ -18,6 +18,17 @@ constexpr char kHeaderClass[] = "SysHeader32";
 constexpr char kListViewClass[] = "SysListView32";
 constexpr int kDividerZone = 5;  // pixels at each item edge that belong to no item
 constexpr int kItemTextBytes = 260;
+// Alphas of the looks.
+constexpr int kClickableWhiteAlpha = 80;    // white to accent 120 down a clickable item
+constexpr int kClickableAccentAlpha = 120;
+constexpr int kStaticTopAlpha = 60;         // accent 60 to 10 down an item of a plain header
+constexpr int kStaticBottomAlpha = 10;
+constexpr int kHotAccentAlpha = 60;         // accent to black 30 over the hot item
+constexpr int kHotBlackAlpha = 30;
+constexpr int kPressedBlackAlpha = 30;      // black to white 120 over the pressed item
+constexpr int kPressedWhiteAlpha = 120;
+constexpr int kDividerBlackAlpha = 60;      // black to white 50 down the divider
+constexpr int kDividerWhiteAlpha = 50;
 
 HeaderRecord* RegisterHeader(int windowIndex, HWND header) {
   HeaderRecord* record =
@@ -65,7 +76,7 @@ HeaderItem ReadHeaderItem(HWND header, int item) {
 // look of a clickable header, and the divider at its right edge.
 void PaintItemFace(Graphics& g, const HeaderRecord& record, int i, float w, float h) {
   SolidBrush base;
-  const int baseAlpha = ControlBackdropSet == 1 ? ControlOverlayAlpha : 255;
+  const int baseAlpha = ControlBackdropSet == 1 ? ControlOverlayAlpha : kOpaque;
   if (base.Create(Colour(kWhite, baseAlpha))) g.FillRectangle(base, 0, 0, w, h);
   auto gradient = [&](Argb top, Argb bottom) {
     LinearGradientBrush brush;
@@ -73,20 +84,20 @@ void PaintItemFace(Graphics& g, const HeaderRecord& record, int i, float w, floa
   };
   const bool clickable = record.clickable;
   if (clickable) {
-    gradient(Colour(kWhite, 80), AccentAt(120));
+    gradient(Colour(kWhite, kClickableWhiteAlpha), AccentAt(kClickableAccentAlpha));
   } else {
-    gradient(AccentAt(60), AccentAt(10));
+    gradient(AccentAt(kStaticTopAlpha), AccentAt(kStaticBottomAlpha));
   }
   if (clickable && record.hot && record.hotItem == i) {
-    gradient(AccentAt(60), Colour(kBlack, 30));
+    gradient(AccentAt(kHotAccentAlpha), Colour(kBlack, kHotBlackAlpha));
   }
   if (clickable && record.pressedItem == i)
-    gradient(Colour(kBlack, 30), Colour(kWhite, 120));
+    gradient(Colour(kBlack, kPressedBlackAlpha), Colour(kWhite, kPressedWhiteAlpha));
 
   LinearGradientBrush dividerBrush;
   Pen divider;
-  if (dividerBrush.Create(PointF{0, 0}, PointF{0, h}, Colour(kBlack, 60),
-                          Colour(kWhite, 50)) &&
+  if (dividerBrush.Create(PointF{0, 0}, PointF{0, h}, Colour(kBlack, kDividerBlackAlpha),
+                          Colour(kWhite, kDividerWhiteAlpha)) &&
       divider.Create2(dividerBrush, 1.0f)) {
     g.DrawLine(divider, w - 1, 0, w - 1, h);
   }
@@ -137,7 +148,7 @@ int PaintItem(HWND header, HDC target, const HeaderRecord& record, const Control
       StringFormat format;
       SolidBrush black;
       if (textFont.Create(font.face, static_cast<float>(font.size), font.style) &&
-          format.Create(0) && black.Create(Colour(kBlack, 255))) {
+          format.Create(0) && black.Create(Colour(kBlack, kOpaque))) {
         format.SetTrimming(StringTrimmingEllipsisCharacter);
         g.DrawString(item.text, textFont, black,
                      RectF{static_cast<float>(x + iw), 0, static_cast<float>(w - iw - 2 * margin),

@@ -15,6 +15,12 @@ using namespace bar_skin;
 namespace {
 
 constexpr char kProgressClass[] = "msctls_progress32";
+// Alphas of the looks.
+constexpr int kOutlineAlpha = 50;
+constexpr int kTroughWhiteAlpha = 160;  // white to black 30 across the trough
+constexpr int kTroughBlackAlpha = 30;
+constexpr int kBarWhiteAlpha = 90;      // white to opaque accent along the bar
+constexpr int kBarOutlineAlpha = 150;
 
 void PaintSelf(HWND window) {
   PaintProgressBar(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
@@ -24,13 +30,13 @@ void PaintSelf(HWND window) {
 void PaintBar(Graphics& g, int w, int h, bool vertical, int low, int high, int pos) {
   const GraphicsPath outline =
       RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), 5);
-  OutlinePath(g, outline, Colour(kBlack, 50));
+  OutlinePath(g, outline, Colour(kBlack, kOutlineAlpha));
   const GraphicsPath trough =
       RoundRectPath(1, 1, static_cast<float>(w - 2), static_cast<float>(h - 2), 1);
   const PointF troughEnd =
       vertical ? PointF{static_cast<float>(w - 1), 0} : PointF{0, static_cast<float>(h - 1)};
-  FillGradient(g, trough, PointF{0, 0}, troughEnd, Colour(kWhite, 160),
-               Colour(kBlack, 30));
+  FillGradient(g, trough, PointF{0, 0}, troughEnd, Colour(kWhite, kTroughWhiteAlpha),
+               Colour(kBlack, kTroughBlackAlpha));
 
   const int len = ProgressFillLength(vertical ? h : w, low, high, pos);
   if (len <= 0) return;
@@ -47,8 +53,8 @@ void PaintBar(Graphics& g, int w, int h, bool vertical, int low, int high, int p
   } else {
     bar = RoundRectPath(1, 1, static_cast<float>(len - 3), static_cast<float>(h - 3), 3);
   }
-  FillGradient(g, bar, from, to, Colour(kWhite, 90), AccentAt(255));
-  OutlinePath(g, bar, AccentAt(150));
+  FillGradient(g, bar, from, to, Colour(kWhite, kBarWhiteAlpha), AccentAt(kOpaque));
+  OutlinePath(g, bar, AccentAt(kBarOutlineAlpha));
 }
 
 }  // namespace

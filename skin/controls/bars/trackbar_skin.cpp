@@ -16,6 +16,15 @@ constexpr char kTrackbarClass[] = "msctls_trackbar32";
 constexpr float kSelectionChannel = 4.0f;  // channel thickness with a selection range
 constexpr float kHotKnob = 11.0f;
 constexpr float kPlainKnob = 6.0f;
+// Alphas of the looks.
+constexpr int kTroughOutlineAlpha = 30;
+constexpr int kTroughWhiteAlpha = 160;  // white to black 30 across the trough
+constexpr int kTroughBlackAlpha = 30;
+constexpr int kChannelStartAlpha = 50;  // black across the channel, 50 to 40
+constexpr int kChannelEndAlpha = 40;
+constexpr int kKnobCentreAlpha = 32;    // white in the middle of the knob
+constexpr int kKnobEdgeAlpha = 60;      // black at its edge and outline
+constexpr int kMarkAlpha = 200;         // the selection mark and the accent line
 
 // Everything the painter draws, in the trackbar's window coordinates.
 struct TrackbarLayout {
@@ -98,12 +107,13 @@ TrackbarLayout LayOutTrackbar(HWND window, const TrackbarRecord& record) {
 void PaintTrough(Graphics& g, int w, int h, bool vertical) {
   const GraphicsPath outline =
       RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), 5);
-  OutlinePath(g, outline, Colour(kBlack, 30));
+  OutlinePath(g, outline, Colour(kBlack, kTroughOutlineAlpha));
   const GraphicsPath trough =
       RoundRectPath(1, 1, static_cast<float>(w - 2), static_cast<float>(h - 2), 3);
   const PointF to =
       vertical ? PointF{static_cast<float>(w - 1), 0} : PointF{0, static_cast<float>(h - 1)};
-  FillGradient(g, trough, PointF{0, 0}, to, Colour(kWhite, 160), Colour(kBlack, 30));
+  FillGradient(g, trough, PointF{0, 0}, to, Colour(kWhite, kTroughWhiteAlpha),
+               Colour(kBlack, kTroughBlackAlpha));
 }
 
 void PaintChannel(Graphics& g, const RectF& c, bool vertical) {
@@ -111,21 +121,22 @@ void PaintChannel(Graphics& g, const RectF& c, bool vertical) {
   // Across the thickness, from one edge of the channel to the other.
   const PointF from{c.x, c.y};
   const PointF to = vertical ? PointF{c.x + c.width, c.y} : PointF{c.x, c.y + c.height};
-  FillGradient(g, channel, from, to, Colour(kBlack, 50), Colour(kBlack, 40));
+  FillGradient(g, channel, from, to, Colour(kBlack, kChannelStartAlpha),
+               Colour(kBlack, kChannelEndAlpha));
 }
 
 void PaintKnob(Graphics& g, const RectF& k) {
   SolidBrush white;
-  if (white.Create(Colour(kWhite, 255))) g.FillEllipse(white, k.x, k.y, k.width, k.height);
+  if (white.Create(Colour(kWhite, kOpaque))) g.FillEllipse(white, k.x, k.y, k.width, k.height);
   GraphicsPath ellipse;
   if (!ellipse.Create() || !ellipse.AddEllipse(k.x, k.y, k.width, k.height)) return;
   PathGradientBrush glass;
   if (glass.CreateFromPath(ellipse)) {
-    glass.SetCenterColor(Colour(kWhite, 32));
-    glass.SetSurroundColors({Colour(kBlack, 60)});
+    glass.SetCenterColor(Colour(kWhite, kKnobCentreAlpha));
+    glass.SetSurroundColors({Colour(kBlack, kKnobEdgeAlpha)});
     g.FillPath(glass, ellipse);
   }
-  OutlinePath(g, ellipse, Colour(kBlack, 60));
+  OutlinePath(g, ellipse, Colour(kBlack, kKnobEdgeAlpha));
 }
 
 void PaintSelf(HWND window) {
@@ -197,10 +208,10 @@ void PaintTrackbar(int windowIndex, int controlIndex) {
     PaintChannel(g, layout.channel, vertical);
     if (layout.hasMark) {
       OutlineRectangle(g, layout.mark.x, layout.mark.y, layout.mark.width, layout.mark.height,
-                       Colour(kWhite, 200));
+                       Colour(kWhite, kMarkAlpha));
     }
     OutlineRectangle(g, layout.accent.x, layout.accent.y, layout.accent.width, layout.accent.height,
-                     AccentAt(200));
+                     AccentAt(kMarkAlpha));
     PaintKnob(g, layout.knob);
   });
 }

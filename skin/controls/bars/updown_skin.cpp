@@ -15,6 +15,17 @@ using namespace bar_skin;
 namespace {
 
 constexpr char kUpDownClass[] = "msctls_updown32";
+// Alphas of the looks.
+constexpr int kBaseAlpha = 160;           // the white under both halves
+constexpr int kPlainOutlineAlpha = 100;   // black round a half
+constexpr int kActiveOutlineAlpha = 200;  // accent round the half under the mouse
+constexpr int kActiveWhiteAlpha = 100;    // white to accent 150, the other way while pressed
+constexpr int kActiveAccentAlpha = 150;
+constexpr int kPressedAccentAlpha = 100;
+constexpr int kPressedWhiteAlpha = 150;
+constexpr int kUpperGlossAlpha = 60;      // white at the top of a vertical control's upper half
+constexpr int kGlossAlpha = 20;           // white at the start of every other half
+constexpr int kPlainAccentAlpha = 100;    // accent at the end of a plain half
 
 // The two halves of a w x h control, with K x L the extent of one half.
 struct UpDownHalves {
@@ -54,17 +65,17 @@ void PaintHalf(Graphics& g, const RectI& half, bool second, bool active, bool pr
     from = second ? PointF{0, l} : PointF{0, 0};
     to = second ? PointF{0, static_cast<float>(h)} : PointF{0, l - 1};
   }
-  Argb pen = Colour(kBlack, 100);
+  Argb pen = Colour(kBlack, kPlainOutlineAlpha);
   if (active) {
-    pen = AccentAt(200);
+    pen = AccentAt(kActiveOutlineAlpha);
     if (pressed) {
-      FillGradient(g, face, from, to, AccentAt(100), Colour(kWhite, 150));
+      FillGradient(g, face, from, to, AccentAt(kPressedAccentAlpha), Colour(kWhite, kPressedWhiteAlpha));
     } else {
-      FillGradient(g, face, from, to, Colour(kWhite, 100), AccentAt(150));
+      FillGradient(g, face, from, to, Colour(kWhite, kActiveWhiteAlpha), AccentAt(kActiveAccentAlpha));
     }
   } else {
-    const int gloss = !horizontal && !second ? 60 : 20;
-    FillGradient(g, face, from, to, Colour(kWhite, gloss), AccentAt(100));
+    const int gloss = !horizontal && !second ? kUpperGlossAlpha : kGlossAlpha;
+    FillGradient(g, face, from, to, Colour(kWhite, gloss), AccentAt(kPlainAccentAlpha));
   }
 
   const ArrowPicture picture = horizontal ? (second ? ArrowPicture::Right : ArrowPicture::Left)
@@ -188,7 +199,7 @@ void PaintUpDown(int windowIndex, int controlIndex, std::optional<bool> hot,
     g.SetCompositingQuality(CompositingQualityHighQuality);
     const GraphicsPath base =
         RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(hh - 1), 3);
-    FillSolid(g, base, Colour(kWhite, 160));
+    FillSolid(g, base, Colour(kWhite, kBaseAlpha));
     PaintHalf(g, halves.first, false, (h || p) && active == 0, p, horizontal, halves, w, hh);
     PaintHalf(g, halves.second, true, (h || p) && active == 1, p, horizontal, halves, w, hh);
   });

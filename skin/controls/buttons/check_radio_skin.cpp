@@ -22,6 +22,20 @@ namespace {
 constexpr int kGlyphCell = 13;
 constexpr int kCaptionGap = 2;
 
+// Alphas of the looks.
+constexpr int kShadeAlpha = 100;          // black shading of the radio circle
+constexpr int kHoverTintAlpha = 100;      // accent over the hot radio circle
+constexpr int kCircleOutlineAlpha = 200;
+constexpr int kMarkOutlineAlpha = 150;    // black, then accent, round the dot
+constexpr int kDotCentreAlpha = 80;       // white in the middle of the dot
+constexpr int kBoxShadeAlpha = 70;        // black at the top of the box
+constexpr int kBoxHoverAccentAlpha = 90;  // accent to white 30 over the hot box
+constexpr int kBoxHoverWhiteAlpha = 30;
+constexpr int kBoxOutlineAlpha = 150;
+// Focus of the halo's white and accent glows.
+constexpr float kHaloWhiteFocus = 0.4f;
+constexpr float kHaloAccentFocus = 0.3f;
+
 
 // A radial fill of path from centre to its edge; focus > 0 widens the
 // centre colour to that share of the path.
@@ -38,8 +52,8 @@ void FillRadial(Graphics& g, const GraphicsPath& path, Argb centre, Argb surroun
 // The hover halo in the ring between the glyph and halo: a white glow, then
 // an accent one. The clip must already leave the ring only.
 void FillHalo(Graphics& g, const GraphicsPath& halo) {
-  FillRadial(g, halo, Colour(kWhite, 255), Colour(kWhite, 0), 0.4f);
-  FillRadial(g, halo, AccentAt(255), Colour(kWhite, 0), 0.3f);
+  FillRadial(g, halo, Colour(kWhite, kOpaque), Colour(kWhite, kTransparent), kHaloWhiteFocus);
+  FillRadial(g, halo, AccentAt(kOpaque), Colour(kWhite, kTransparent), kHaloAccentFocus);
 }
 
 // The common frame of both painters: the background behind the control,
@@ -109,9 +123,9 @@ void PaintRadioButton(HWND window, int state) {
     const float y = t + (h - 12.0f) / 2.0f;
     const GraphicsPath circle = EllipsePath(l + 2, y, 12, 12);
     SolidBrush white;
-    if (white.Create(Colour(kWhite, 255))) g.FillPath(white, circle);
-    FillGradient(g, circle, PointF{l + 3, y + 1}, PointF{l + 10, y + 11}, Colour(kBlack, 100),
-                     Colour(kBlack, 0));
+    if (white.Create(Colour(kWhite, kOpaque))) g.FillPath(white, circle);
+    FillGradient(g, circle, PointF{l + 3, y + 1}, PointF{l + 10, y + 11}, Colour(kBlack, kShadeAlpha),
+                 Colour(kBlack, kTransparent));
 
     if ((state & kPaintHot) != 0) {
       const GraphicsPath halo = EllipsePath(l - 1, y - 3, 18, 18);
@@ -120,18 +134,18 @@ void PaintRadioButton(HWND window, int state) {
       FillHalo(g, halo);
       // Under the ring clip this tint reaches only the circle's soft edge.
       FillGradient(g, circle, PointF{l + 3, y + 1}, PointF{l + 11, y + 12},
-                       AccentAt(100), Colour(kBlack, 0));
+                       AccentAt(kHoverTintAlpha), Colour(kBlack, kTransparent));
       g.ResetClip();
     }
 
-    OutlinePath(g, circle, Colour(kBlack, 200));
-    OutlinePath(g, EllipsePath(l + 3, t + (h - 11.0f) / 2.0f + 1, 9, 9), Colour(kWhite, 255));
+    OutlinePath(g, circle, Colour(kBlack, kCircleOutlineAlpha));
+    OutlinePath(g, EllipsePath(l + 3, t + (h - 11.0f) / 2.0f + 1, 9, 9), Colour(kWhite, kOpaque));
 
     if (checked) {
       const GraphicsPath dot = EllipsePath(l + 5, y + 3, 6, 6);
-      OutlinePath(g, dot, Colour(kBlack, 150));
-      OutlinePath(g, dot, AccentAt(150));
-      FillRadial(g, dot, Colour(kWhite, 80), AccentAt(255));
+      OutlinePath(g, dot, Colour(kBlack, kMarkOutlineAlpha));
+      OutlinePath(g, dot, AccentAt(kMarkOutlineAlpha));
+      FillRadial(g, dot, Colour(kWhite, kDotCentreAlpha), AccentAt(kOpaque));
     }
   };
   PaintCheckControl(window, glyph, 0.0f);
@@ -142,9 +156,9 @@ void PaintCheckBox(HWND window, int state) {
   auto glyph = [state, checked](Graphics& g, float l, float t, float h) {
     const float y = t + (h - 12.0f) / 2.0f;
     SolidBrush white;
-    if (white.Create(Colour(kWhite, 255))) g.FillRectangle(white, l + 3, y + 1, 11, 11);
+    if (white.Create(Colour(kWhite, kOpaque))) g.FillRectangle(white, l + 3, y + 1, 11, 11);
     LinearGradientBrush shade;
-    if (shade.Create(PointF{l, y}, PointF{l, y + 12}, Colour(kBlack, 70), Colour(kWhite, 255))) {
+    if (shade.Create(PointF{l, y}, PointF{l, y + 12}, Colour(kBlack, kBoxShadeAlpha), Colour(kWhite, kOpaque))) {
       g.FillRectangle(shade, l + 3, y + 1, 11, 11);
     }
     GraphicsPath box;
@@ -158,13 +172,13 @@ void PaintCheckBox(HWND window, int state) {
       FillHalo(g, halo);
       g.ResetClip();
       const float top = t + (h - 11.0f) / 2.0f;
-      FillGradient(g, box, PointF{l, top}, PointF{l + 12, top + 12}, AccentAt(90),
-                       Colour(kWhite, 30));
+      FillGradient(g, box, PointF{l, top}, PointF{l + 12, top + 12}, AccentAt(kBoxHoverAccentAlpha),
+                   Colour(kWhite, kBoxHoverWhiteAlpha));
     }
 
-    OutlinePath(g, box, Colour(kBlack, 150));
+    OutlinePath(g, box, Colour(kBlack, kBoxOutlineAlpha));
     Pen inner;
-    if (inner.Create1(Colour(kWhite, 255), 1.0f)) g.DrawRectangle(inner, l + 4, y + 1, 9, 10);
+    if (inner.Create1(Colour(kWhite, kOpaque), 1.0f)) g.DrawRectangle(inner, l + 4, y + 1, 9, 10);
 
     if (checked) {
       Image tick;

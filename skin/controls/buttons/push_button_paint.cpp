@@ -23,8 +23,6 @@ constexpr int kFocusGlowCount = 3;
 constexpr int kFocusGlowAlpha = 120;
 
 // Alphas of the looks, 0 (transparent) to 255 (opaque).
-constexpr int kOpaque = 255;
-constexpr int kTransparent = 0;
 constexpr int kBaseAlpha = 120;          // the white under every face
 constexpr int kDisabledSheenAlpha = 50;  // white at the top and bottom of the sheen
 constexpr int kDisabledSheenDark = 10;   // black at 60 % of the height

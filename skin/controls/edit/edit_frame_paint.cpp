@@ -15,6 +15,12 @@
 
 namespace {
 
+// Alphas of the outline.
+constexpr int kHotWhiteAlpha = 60;    // the hot edge: white, accent 90, then accent 180 inside
+constexpr int kHotAccentAlpha = 90;
+constexpr int kStrongAccentAlpha = 180;
+constexpr int kPlainAlpha = 80;       // black round a box that has neither hover nor focus
+
 Argb OverlayWhite() { return Colour(kWhite, ControlOverlayAlpha); }
 
 // The edit record of box through its owning window record, or nullptr.
@@ -29,11 +35,11 @@ const EditRecord* OutlineRecord(HWND box, int* windowIndex) {
 void DrawOutline(Graphics& graphics, int w, int h, int kind, bool focus, bool hot) {
   const float fw = static_cast<float>(w), fh = static_cast<float>(h);
   if (hot && kind == kBorderEdge) {
-    OutlineRectangle(graphics, 0, 0, fw - 1, fh - 1, Colour(kWhite, 60));
-    OutlineRectangle(graphics, 0, 0, fw - 1, fh - 1, AccentAt(90));
-    OutlineRectangle(graphics, 1, 1, fw - 3, fh - 3, AccentAt(180));
+    OutlineRectangle(graphics, 0, 0, fw - 1, fh - 1, Colour(kWhite, kHotWhiteAlpha));
+    OutlineRectangle(graphics, 0, 0, fw - 1, fh - 1, AccentAt(kHotAccentAlpha));
+    OutlineRectangle(graphics, 1, 1, fw - 3, fh - 3, AccentAt(kStrongAccentAlpha));
   } else {
-    OutlineRectangle(graphics, 0, 0, fw - 1, fh - 1, focus ? AccentAt(180) : Colour(kBlack, 80));
+    OutlineRectangle(graphics, 0, 0, fw - 1, fh - 1, focus ? AccentAt(kStrongAccentAlpha) : Colour(kBlack, kPlainAlpha));
   }
 }
 

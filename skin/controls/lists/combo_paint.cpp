@@ -21,10 +21,14 @@
 
 namespace {
 
+// Alphas of the drop-down button's outline: accent when hot, else black.
+constexpr int kHotOutlineAlpha = 200;
+constexpr int kPlainOutlineAlpha = 80;
+
 const char kComboListClass[] = "ComboLBox";
 const char kEditClass[] = "Edit";
 
-Argb KeyColour() { return Colour(kColourKey, 255); }
+Argb KeyColour() { return Colour(kColourKey, kOpaque); }
 Argb StopColour(const GradientStop& stop) {
   return stop.accent ? AccentAt(stop.alpha) : Colour(kWhite, stop.alpha);
 }
@@ -62,7 +66,7 @@ void DrawButton(Graphics& g, const RECT& button, bool hot) {
   if (outline.Create() &&
       AddRoundRect(outline, look.outline.x, look.outline.y, look.outline.width, look.outline.height,
                    look.outlineCorner) &&
-      pen.Create1(hot ? AccentAt(200) : Colour(kBlack, 80), 1)) {
+      pen.Create1(hot ? AccentAt(kHotOutlineAlpha) : Colour(kBlack, kPlainOutlineAlpha), 1)) {
     g.DrawPath(pen, outline);
   }
   const ComboFaceGradient gradient = ComboButtonFace(hot);

@@ -18,7 +18,7 @@
 
 namespace {
 
-Argb KeyColour() { return Colour(kColourKey, 255); }
+Argb KeyColour() { return Colour(kColourKey, kOpaque); }
 
 void FillOverlay(Graphics& g, int w, int h) {
   SolidBrush white;

@@ -32,8 +32,6 @@ constexpr int kArrowInnerLength = 12;
 
 // Alphas of the bar, 0 (transparent) to 255 (opaque).
 constexpr int kTrackAccentAlpha = 40;      // accent across to opaque white
-constexpr int kOpaque = 255;
-constexpr int kTransparent = 0;
 constexpr int kHotThumbAlpha = 180;        // white under the hot thumb
 constexpr int kThumbGlassAlpha = 150;      // white to accent, then white over it
 constexpr int kThumbOutlineAlpha = 100;
