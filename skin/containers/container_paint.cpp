@@ -27,6 +27,12 @@ namespace {
 constexpr int kCaptionInset = 10;
 // The group box's frame starts this far below the top edge.
 constexpr int kGroupFrameTop = 5;
+// The two rounded outlines of a container: black outside, white inside.
+constexpr int kOuterCorner = 5;
+constexpr int kInnerCorner = 3;
+constexpr int kOuterAlpha = 40;
+constexpr int kInnerAlpha = 100;       // a generic border
+constexpr int kGroupInnerAlpha = 90;   // a group box
 
 // The two-line rounded border of a container that is neither a group box
 // nor a tab control.
@@ -35,8 +41,8 @@ void PaintGenericBorder(HDC dc, int width, int height) {
   if (!g.CreateFromHDC(dc)) return;
   const auto w = static_cast<float>(width);
   const auto h = static_cast<float>(height);
-  OutlineRoundRect(g, 0, 0, w - 1, h - 1, 5, ColorrefToArgb(kBlack, 40, true));
-  OutlineRoundRect(g, 1, 1, w - 3, h - 3, 3, ColorrefToArgb(kWhite, 100, true));
+  OutlineRoundRect(g, 0, 0, w - 1, h - 1, kOuterCorner, ColorrefToArgb(kBlack, kOuterAlpha, true));
+  OutlineRoundRect(g, 1, 1, w - 3, h - 3, kInnerCorner, ColorrefToArgb(kWhite, kInnerAlpha, true));
 }
 
 // Width of text in font on a screen-compatible DC, rounded down, plus 1.
@@ -109,8 +115,9 @@ void PaintGroupBox(int windowIndex, int containerIndex, HDC dc) {
     Graphics g;
     if (g.CreateFromHDC(dc)) {
       const auto top = static_cast<float>(kGroupFrameTop);
-      OutlineRoundRect(g, 0, top, w - 1, h - 6, 5, ColorrefToArgb(kBlack, 40, true));
-      OutlineRoundRect(g, 1, top + 1, w - 3, h - 8, 3, ColorrefToArgb(kWhite, 90, true));
+      OutlineRoundRect(g, 0, top, w - 1, h - 6, kOuterCorner, ColorrefToArgb(kBlack, kOuterAlpha, true));
+      OutlineRoundRect(g, 1, top + 1, w - 3, h - 8, kInnerCorner,
+                       ColorrefToArgb(kWhite, kGroupInnerAlpha, true));
     }
   }
 

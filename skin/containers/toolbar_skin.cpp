@@ -110,7 +110,7 @@ void DrawButtonText(Graphics& g, const ToolbarRecord& record, const Text& text, 
   const Text face = record.fontFace.empty() ? DefaultControlFontFace() : record.fontFace;
   const int size = record.fontSize != 0 ? record.fontSize : kDefaultControlFontSize;
   if (!font.Create(face, static_cast<float>(size), record.fontStyle) ||
-      !format.Create(StringFormatFlagsNoWrap) || !brush.Create(Colour(colour, 255))) {
+      !format.Create(StringFormatFlagsNoWrap) || !brush.Create(Colour(colour, kOpaque))) {
     return;
   }
   format.SetAlign(nearAligned ? StringAlignmentNear : StringAlignmentCenter);

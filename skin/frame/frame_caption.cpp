@@ -16,6 +16,9 @@ constexpr int kCaptionHeight = 42;
 constexpr int kIconSize = 17;
 constexpr int kTextIndent = 20;
 constexpr int kDefaultOutlineAlpha = 150;
+// The gloss down a status item: white 60 to white 10.
+constexpr int kStatusGlossTopAlpha = 60;
+constexpr int kStatusGlossBottomAlpha = 10;
 
 bool MakeFormat(StringFormat& format, bool wrap, int alignment, int lineAlignment) {
   int flags = StringFormatFlagsLineLimit;
@@ -46,7 +49,7 @@ void DrawCaptionText(Graphics& g, const WindowRecord& rec, const Text& text, con
     SolidBrush brush;
     Font font;
     StringFormat format;
-    if (brush.Create(Colour(colour, 255)) && font.Create(rec.captionFont, size, style) &&
+    if (brush.Create(Colour(colour, kOpaque)) && font.Create(rec.captionFont, size, style) &&
         MakeFormat(format, false, StringAlignmentNear, StringAlignmentNear)) {
       g.DrawString(text, font, brush, rect, &format);
     }
@@ -71,7 +74,7 @@ bool DrawOutlinedText(Graphics& graphics, const Text& text, const RectF& rect,
   SolidBrush face;
   if (!font.Create(fontName, fontSize, bold ? FontStyleBold : FontStyleRegular) ||
       !MakeFormat(format, wrap, alignment, lineAlignment) ||
-      !outline.Create(Colour(outlineColour, outlineAlpha)) || !face.Create(Colour(textColour, 255))) {
+      !outline.Create(Colour(outlineColour, outlineAlpha)) || !face.Create(Colour(textColour, kOpaque))) {
     return false;
   }
   const float shifts[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
@@ -143,7 +146,7 @@ void PaintStatusItem(int index, Graphics* graphics, bool intoBackBuffer, int ite
   const float w = static_cast<float>(r->width);
   const float h = static_cast<float>(r->height);
   LinearGradientBrush gloss;
-  if (gloss.Create({x, y}, {x, y + h}, Colour(0xFFFFFF, 60), Colour(0xFFFFFF, 10))) {
+  if (gloss.Create({x, y}, {x, y + h}, Colour(kWhite, kStatusGlossTopAlpha), Colour(kWhite, kStatusGlossBottomAlpha))) {
     g->FillRectangle(gloss, x, y, w, h);
   }
 
