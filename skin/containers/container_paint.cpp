@@ -27,12 +27,10 @@ namespace {
 constexpr int kCaptionInset = 10;
 // The group box's frame starts this far below the top edge.
 constexpr int kGroupFrameTop = 5;
-// The two rounded outlines of a container: black outside, white inside.
-constexpr int kOuterCorner = 5;
-constexpr int kInnerCorner = 3;
-constexpr int kOuterAlpha = 40;
-constexpr int kInnerAlpha = 100;       // a generic border
-constexpr int kGroupInnerAlpha = 90;   // a group box
+// The two rounded outlines of a container: black outside, white inside
+// (alpha 100 round a generic container, 90 round a group box).
+constexpr int kOuterCorner = 5, kInnerCorner = 3;
+constexpr int kOuterAlpha = 40, kInnerAlpha = 100, kGroupInnerAlpha = 90;
 
 // The two-line rounded border of a container that is neither a group box
 // nor a tab control.

@@ -17,8 +17,7 @@ constexpr int kIconSize = 17;
 constexpr int kTextIndent = 20;
 constexpr int kDefaultOutlineAlpha = 150;
 // The gloss down a status item: white 60 to white 10.
-constexpr int kStatusGlossTopAlpha = 60;
-constexpr int kStatusGlossBottomAlpha = 10;
+constexpr int kStatusGlossTopAlpha = 60, kStatusGlossBottomAlpha = 10;
 
 bool MakeFormat(StringFormat& format, bool wrap, int alignment, int lineAlignment) {
   int flags = StringFormatFlagsLineLimit;

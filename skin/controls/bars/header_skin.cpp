@@ -18,17 +18,14 @@ constexpr char kHeaderClass[] = "SysHeader32";
 constexpr char kListViewClass[] = "SysListView32";
 constexpr int kDividerZone = 5;  // pixels at each item edge that belong to no item
 constexpr int kItemTextBytes = 260;
-// Alphas of the looks.
-constexpr int kClickableWhiteAlpha = 80;    // white to accent 120 down a clickable item
-constexpr int kClickableAccentAlpha = 120;
-constexpr int kStaticTopAlpha = 60;         // accent 60 to 10 down an item of a plain header
-constexpr int kStaticBottomAlpha = 10;
-constexpr int kHotAccentAlpha = 60;         // accent to black 30 over the hot item
-constexpr int kHotBlackAlpha = 30;
-constexpr int kPressedBlackAlpha = 30;      // black to white 120 over the pressed item
-constexpr int kPressedWhiteAlpha = 120;
-constexpr int kDividerBlackAlpha = 60;      // black to white 50 down the divider
-constexpr int kDividerWhiteAlpha = 50;
+// Alphas of the gradients down an item: white to accent (clickable) or
+// accent to accent (plain header); over the hot item accent to black, over
+// the pressed one black to white; down the divider black to white.
+constexpr int kClickableWhiteAlpha = 80, kClickableAccentAlpha = 120;
+constexpr int kStaticTopAlpha = 60, kStaticBottomAlpha = 10;
+constexpr int kHotAccentAlpha = 60, kHotBlackAlpha = 30;
+constexpr int kPressedBlackAlpha = 30, kPressedWhiteAlpha = 120;
+constexpr int kDividerBlackAlpha = 60, kDividerWhiteAlpha = 50;
 
 HeaderRecord* RegisterHeader(int windowIndex, HWND header) {
   HeaderRecord* record =

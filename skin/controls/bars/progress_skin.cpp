@@ -15,12 +15,10 @@ using namespace bar_skin;
 namespace {
 
 constexpr char kProgressClass[] = "msctls_progress32";
-// Alphas of the looks.
-constexpr int kOutlineAlpha = 50;
-constexpr int kTroughWhiteAlpha = 160;  // white to black 30 across the trough
-constexpr int kTroughBlackAlpha = 30;
-constexpr int kBarWhiteAlpha = 90;      // white to opaque accent along the bar
-constexpr int kBarOutlineAlpha = 150;
+// Alphas of the looks: the outline, the trough white to black, the bar
+// white to opaque accent and its accent outline.
+constexpr int kOutlineAlpha = 50, kTroughWhiteAlpha = 160, kTroughBlackAlpha = 30;
+constexpr int kBarWhiteAlpha = 90, kBarOutlineAlpha = 150;
 
 void PaintSelf(HWND window) {
   PaintProgressBar(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));

@@ -16,15 +16,13 @@ constexpr char kTrackbarClass[] = "msctls_trackbar32";
 constexpr float kSelectionChannel = 4.0f;  // channel thickness with a selection range
 constexpr float kHotKnob = 11.0f;
 constexpr float kPlainKnob = 6.0f;
-// Alphas of the looks.
-constexpr int kTroughOutlineAlpha = 30;
-constexpr int kTroughWhiteAlpha = 160;  // white to black 30 across the trough
-constexpr int kTroughBlackAlpha = 30;
-constexpr int kChannelStartAlpha = 50;  // black across the channel, 50 to 40
-constexpr int kChannelEndAlpha = 40;
-constexpr int kKnobCentreAlpha = 32;    // white in the middle of the knob
-constexpr int kKnobEdgeAlpha = 60;      // black at its edge and outline
-constexpr int kMarkAlpha = 200;         // the selection mark and the accent line
+// Alphas of the looks: the trough's outline and its white-to-black fill,
+// the black across the channel, the knob's white middle and black edge,
+// and the selection mark and accent line.
+constexpr int kTroughOutlineAlpha = 30, kTroughWhiteAlpha = 160, kTroughBlackAlpha = 30;
+constexpr int kChannelStartAlpha = 50, kChannelEndAlpha = 40;
+constexpr int kKnobCentreAlpha = 32, kKnobEdgeAlpha = 60;
+constexpr int kMarkAlpha = 200;
 
 // Everything the painter draws, in the trackbar's window coordinates.
 struct TrackbarLayout {

@@ -15,17 +15,14 @@ using namespace bar_skin;
 namespace {
 
 constexpr char kUpDownClass[] = "msctls_updown32";
-// Alphas of the looks.
-constexpr int kBaseAlpha = 160;           // the white under both halves
-constexpr int kPlainOutlineAlpha = 100;   // black round a half
-constexpr int kActiveOutlineAlpha = 200;  // accent round the half under the mouse
-constexpr int kActiveWhiteAlpha = 100;    // white to accent 150, the other way while pressed
-constexpr int kActiveAccentAlpha = 150;
-constexpr int kPressedAccentAlpha = 100;
-constexpr int kPressedWhiteAlpha = 150;
-constexpr int kUpperGlossAlpha = 60;      // white at the top of a vertical control's upper half
-constexpr int kGlossAlpha = 20;           // white at the start of every other half
-constexpr int kPlainAccentAlpha = 100;    // accent at the end of a plain half
+// Alphas of the looks: the white under both halves; black round a plain
+// half, accent round the one under the mouse; its fill white to accent,
+// accent to white while pressed; a plain half from white (more at the top
+// of a vertical control's upper half) to accent.
+constexpr int kBaseAlpha = 160, kPlainOutlineAlpha = 100, kActiveOutlineAlpha = 200;
+constexpr int kActiveWhiteAlpha = 100, kActiveAccentAlpha = 150;
+constexpr int kPressedAccentAlpha = 100, kPressedWhiteAlpha = 150;
+constexpr int kUpperGlossAlpha = 60, kGlossAlpha = 20, kPlainAccentAlpha = 100;
 
 // The two halves of a w x h control, with K x L the extent of one half.
 struct UpDownHalves {

@@ -22,19 +22,17 @@ namespace {
 constexpr int kGlyphCell = 13;
 constexpr int kCaptionGap = 2;
 
-// Alphas of the looks.
-constexpr int kShadeAlpha = 100;          // black shading of the radio circle
-constexpr int kHoverTintAlpha = 100;      // accent over the hot radio circle
-constexpr int kCircleOutlineAlpha = 200;
-constexpr int kMarkOutlineAlpha = 150;    // black, then accent, round the dot
-constexpr int kDotCentreAlpha = 80;       // white in the middle of the dot
-constexpr int kBoxShadeAlpha = 70;        // black at the top of the box
-constexpr int kBoxHoverAccentAlpha = 90;  // accent to white 30 over the hot box
-constexpr int kBoxHoverWhiteAlpha = 30;
+// Alphas of the radio button: the black shading of its circle, the accent
+// over it while hot, the circle's outline, the black and accent outlines
+// round the dot and the white in the dot's middle.
+constexpr int kShadeAlpha = 100, kHoverTintAlpha = 100, kCircleOutlineAlpha = 200;
+constexpr int kMarkOutlineAlpha = 150, kDotCentreAlpha = 80;
+// Alphas of the check box: black at the top of the box, accent to white
+// over the hot box, the box's outline.
+constexpr int kBoxShadeAlpha = 70, kBoxHoverAccentAlpha = 90, kBoxHoverWhiteAlpha = 30;
 constexpr int kBoxOutlineAlpha = 150;
 // Focus of the halo's white and accent glows.
-constexpr float kHaloWhiteFocus = 0.4f;
-constexpr float kHaloAccentFocus = 0.3f;
+constexpr float kHaloWhiteFocus = 0.4f, kHaloAccentFocus = 0.3f;
 
 
 // A radial fill of path from centre to its edge; focus > 0 widens the

@@ -15,31 +15,23 @@
 
 namespace {
 
-constexpr ColourRef kSilver = 0xC0C0C0;
-constexpr ColourRef kGrey = 0x808080;
+constexpr ColourRef kSilver = 0xC0C0C0, kGrey = 0x808080;
 constexpr int kCornerSize = 5;
 // The focus look: an accent glow of three widths inside the face.
-constexpr int kFocusGlowCount = 3;
-constexpr int kFocusGlowAlpha = 120;
+constexpr int kFocusGlowCount = 3, kFocusGlowAlpha = 120;
 
-// Alphas of the looks, 0 (transparent) to 255 (opaque).
-constexpr int kBaseAlpha = 120;          // the white under every face
-constexpr int kDisabledSheenAlpha = 50;  // white at the top and bottom of the sheen
-constexpr int kDisabledSheenDark = 10;   // black at 60 % of the height
-constexpr int kDisabledOutlineAlpha = 80;
-constexpr int kFaceShadeAlpha = 60;      // grey at the bottom of the face
-constexpr int kGlossTopAlpha = 50;
-constexpr int kGlossBottomAlpha = 10;
-constexpr int kHotTintAlpha = 60;        // accent over white 80, then
-constexpr int kHotTintWhiteAlpha = 80;
-constexpr int kHotTint2Alpha = 30;       // accent over white 100
-constexpr int kHotTint2WhiteAlpha = 100;
-constexpr int kHotOutlineAlpha = 150;    // black, then accent 100
-constexpr int kHotAccentOutlineAlpha = 100;
-constexpr int kFocusOutlineAlpha = 80;
-constexpr int kPlainOutlineAlpha = 120;
-constexpr int kPressedAccentAlpha = 60;  // accent to white 100
-constexpr int kPressedWhiteAlpha = 100;
+// Alphas of the looks; the two ends of a gradient stand on one line.
+constexpr int kBaseAlpha = 120;  // the white under every face
+// The disabled sheen: white at both ends, black at 60 % of the height.
+constexpr int kDisabledSheenAlpha = 50, kDisabledSheenDark = 10;
+constexpr int kDisabledOutlineAlpha = 80, kFocusOutlineAlpha = 80, kPlainOutlineAlpha = 120;
+constexpr int kFaceShadeAlpha = 60;  // grey at the bottom of the face
+constexpr int kGlossTopAlpha = 50, kGlossBottomAlpha = 10;
+// The hot look: accent over white, twice, then a black and an accent outline.
+constexpr int kHotTintAlpha = 60, kHotTintWhiteAlpha = 80;
+constexpr int kHotTint2Alpha = 30, kHotTint2WhiteAlpha = 100;
+constexpr int kHotOutlineAlpha = 150, kHotAccentOutlineAlpha = 100;
+constexpr int kPressedAccentAlpha = 60, kPressedWhiteAlpha = 100;
 
 // Silver up to the rectangular edges, a soft vertical sheen in the rounded
 // face and a faint outline.

@@ -22,23 +22,19 @@ namespace {
 // rgstate[0] of a disabled standard bar (STATE_SYSTEM_UNAVAILABLE).
 constexpr int kBarUnavailable = STATE_SYSTEM_UNAVAILABLE;
 
-constexpr int kButtonCorner = 5;
-constexpr int kInnerCorner = 3;
-constexpr int kThumbCorner = 5;
+constexpr int kButtonCorner = 5, kInnerCorner = 3, kThumbCorner = 5;
 // The drawn face of an arrow button, one pixel inside its part rectangle
 // (kArrowButtonLength) along the bar, and the white outline inside it.
-constexpr int kArrowFaceLength = 15;
-constexpr int kArrowInnerLength = 12;
+constexpr int kArrowFaceLength = 15, kArrowInnerLength = 12;
 
-// Alphas of the bar, 0 (transparent) to 255 (opaque).
-constexpr int kTrackAccentAlpha = 40;      // accent across to opaque white
-constexpr int kHotThumbAlpha = 180;        // white under the hot thumb
-constexpr int kThumbGlassAlpha = 150;      // white to accent, then white over it
-constexpr int kThumbOutlineAlpha = 100;
-constexpr int kHotButtonWhiteAlpha = 100;  // white to accent 150
-constexpr int kHotButtonAccentAlpha = 150;
-constexpr int kButtonOutlineAlpha = 60;
-constexpr int kButtonInnerAlpha = 150;     // the white inner outline
+// Alphas of the bar; the two ends of a gradient stand on one line.
+constexpr int kTrackAccentAlpha = 40;  // accent across to opaque white
+constexpr int kHotThumbAlpha = 180;    // white under the hot thumb
+// The thumb: white to accent, then white over it, and its outline.
+constexpr int kThumbGlassAlpha = 150, kThumbOutlineAlpha = 100;
+constexpr int kHotButtonWhiteAlpha = 100, kHotButtonAccentAlpha = 150;
+// An arrow button's black outline and the white one inside it.
+constexpr int kButtonOutlineAlpha = 60, kButtonInnerAlpha = 150;
 
 struct ArrowButton {
   RectF outer;            // rounded with kButtonCorner
