@@ -140,11 +140,8 @@ LRESULT CALLBACK LabelSkinProc(HWND label, UINT message, WPARAM wParam, LPARAM l
       return OnEraseBackground(label, reinterpret_cast<HDC>(wParam));
     case WM_SHOWWINDOW:
       return OnShowWindow(label, wParam, lParam);
-    case WM_WINDOWPOSCHANGING:
-      MarkParentContainerStale(label);
-      return PassOn(label, message, wParam, lParam);
     default:
-      return PassOn(label, message, wParam, lParam);
+      return PassOnControlMessage(label, message, wParam, lParam);
   }
 }
 
@@ -161,9 +158,7 @@ void PaintLabel(HWND label, const std::optional<Text>& text) {
     RegisteredDcOwner dc(ComposeControlBackground(label, rc));
     if (dc.get() == nullptr) return;
     DrawLabelText(dc.get(), record, s, width, height);
-    PresentToComposite(label, dc.get(), false, false);
-    const WindowDc target = WindowDc::Adopt(label, GetDcWithoutChildren(label, nullptr, false));
-    BitBlt(target.get(), 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
+    PresentAndShow(label, dc.get(), width, height);
   }
   if (LabelRecord* done = LabelRecordOf(label)) done->redraw = false;
 }

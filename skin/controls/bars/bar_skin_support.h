@@ -15,6 +15,12 @@
 
 namespace bar_skin {
 
+// The rounded trough of a trackbar or progress bar of w x h: a black
+// outline (outlineAlpha, corner 5) and inside it (innerCorner) a gradient
+// across the bar from white 160 to black 30 (along x for a vertical bar,
+// along y otherwise).
+void PaintBarTrough(Graphics& g, int w, int h, bool vertical, int outlineAlpha, int innerCorner);
+
 // WM_ERASEBKGND of the drawn controls: the background stays as it is.
 LRESULT KeepBackground(HDC dc);
 
@@ -28,8 +34,8 @@ using PaintSelfRoutine = void (*)(HWND window);
 //                        the skin's picture is the one shown);
 //   WM_NCPAINT           paint; 1;
 //   WM_ERASEBKGND        KeepBackground;
-//   WM_WINDOWPOSCHANGING the container behind goes stale; pass on;
-//   anything else        pass on.
+//   anything else        PassOnControlMessage (WM_WINDOWPOSCHANGING marks
+//                        the container behind stale first).
 LRESULT AnswerBarMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                          PaintSelfRoutine paintSelf);
 

@@ -113,9 +113,6 @@ LRESULT CALLBACK ButtonSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return OnMouseMove(window, wParam, lParam);
     case WM_MOUSELEAVE:
       return OnMouseLeave(window, wParam, lParam);
-    case WM_WINDOWPOSCHANGING:
-      MarkParentContainerStale(window);
-      return PassOn(window, message, wParam, lParam);
     case WM_MOVE:
       InvalidateRect(window, nullptr, TRUE);
       return PassOn(window, message, wParam, lParam);
@@ -144,7 +141,7 @@ LRESULT CALLBACK ButtonSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case BM_SETSTATE:
       return OnSetState(window, wParam, lParam);
     default:
-      return PassOn(window, message, wParam, lParam);
+      return PassOnControlMessage(window, message, wParam, lParam);
   }
 }
 

@@ -155,11 +155,6 @@ LRESULT OnPlacementChange(HWND box, UINT message, WPARAM wParam, LPARAM lParam) 
   return PassOn(box, message, wParam, lParam);
 }
 
-LRESULT OnWindowPosChanging(HWND box, WPARAM wParam, LPARAM lParam) {
-  MarkParentContainerStale(box);
-  return PassOn(box, WM_WINDOWPOSCHANGING, wParam, lParam);
-}
-
 LRESULT OnDestroy(HWND box, WPARAM wParam, LPARAM lParam) {
   DeleteCtlColorObjects(box);
   return PassOn(box, WM_DESTROY, wParam, lParam);
@@ -235,8 +230,6 @@ LRESULT CALLBACK EditSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_GETMINMAXINFO:
     case WM_WINDOWPOSCHANGED:
       return OnPlacementChange(window, message, wParam, lParam);
-    case WM_WINDOWPOSCHANGING:
-      return OnWindowPosChanging(window, wParam, lParam);
     case WM_DESTROY:
       return OnDestroy(window, wParam, lParam);
     // Messages that change the text or its scroll position. EM_REPLACESEL
@@ -255,6 +248,6 @@ LRESULT CALLBACK EditSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case EM_SCROLLCARET:
       return PassOnThenRepaintBars(window, message, wParam, lParam);
     default:
-      return PassOn(window, message, wParam, lParam);
+      return PassOnControlMessage(window, message, wParam, lParam);
   }
 }

@@ -112,11 +112,6 @@ LRESULT OnSetText(HWND combo, WPARAM wParam, LPARAM lParam) {
   return PassOn(combo, WM_SETTEXT, wParam, lParam);
 }
 
-LRESULT OnWindowPosChanging(HWND combo, WPARAM wParam, LPARAM lParam) {
-  MarkParentContainerStale(combo);
-  return PassOn(combo, WM_WINDOWPOSCHANGING, wParam, lParam);
-}
-
 // The edit field's text moved over the background: it repaints all of it.
 LRESULT OnCommand(HWND combo, WPARAM wParam, LPARAM lParam) {
   HWND field = reinterpret_cast<HWND>(lParam);
@@ -176,13 +171,11 @@ LRESULT CALLBACK ComboSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM 
       return OnEraseBackground(wParam);
     case WM_SETTEXT:
       return OnSetText(window, wParam, lParam);
-    case WM_WINDOWPOSCHANGING:
-      return OnWindowPosChanging(window, wParam, lParam);
     case WM_COMMAND:
       return OnCommand(window, wParam, lParam);
     case WM_CTLCOLOREDIT:
       return OnCtlColorEdit(window, wParam, lParam);
     default:
-      return PassOn(window, message, wParam, lParam);
+      return PassOnControlMessage(window, message, wParam, lParam);
   }
 }

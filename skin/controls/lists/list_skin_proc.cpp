@@ -95,11 +95,6 @@ LRESULT OnPlacementChange(HWND control, UINT message, WPARAM wParam, LPARAM lPar
   return PassOn(control, message, wParam, lParam);
 }
 
-LRESULT OnWindowPosChanging(HWND control, WPARAM wParam, LPARAM lParam) {
-  MarkParentContainerStale(control);
-  return PassOn(control, WM_WINDOWPOSCHANGING, wParam, lParam);
-}
-
 LRESULT OnEraseBackground(HWND control, WPARAM wParam, LPARAM lParam) {
   HDC dc = reinterpret_cast<HDC>(wParam);
   switch (EraseAnswerFor(ListKindOf(control), IsOwnerDrawListBox(control), ControlBackdropSet == 1)) {
@@ -246,8 +241,6 @@ LRESULT CALLBACK ListSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_GETMINMAXINFO:
     case WM_WINDOWPOSCHANGED:
       return OnPlacementChange(window, message, wParam, lParam);
-    case WM_WINDOWPOSCHANGING:
-      return OnWindowPosChanging(window, wParam, lParam);
     case WM_ERASEBKGND:
       return OnEraseBackground(window, wParam, lParam);
     case WM_PAINT:
@@ -270,6 +263,6 @@ LRESULT CALLBACK ListSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case kArrowKeyRepaintMessage:
       return OnArrowKeyRepaint(window, wParam, lParam);
     default:
-      return PassOn(window, message, wParam, lParam);
+      return PassOnControlMessage(window, message, wParam, lParam);
   }
 }
