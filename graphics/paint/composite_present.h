@@ -17,6 +17,13 @@
 // the window carries no valid record index.
 bool PresentToComposite(HWND window, HDC sourceDC, bool useKjProps, bool useWindowRect);
 
+// The last step of a painter that composed window's picture into composed
+// (width x height from 0, 0): PresentToComposite, then the picture onto a
+// fresh DC of window that keeps its visible children out
+// (GetDcWithoutChildren), released afterwards.
+void PresentAndShow(HWND window, HDC composed, int width, int height, bool useKjProps = false,
+                    bool useWindowRect = false);
+
 // Copies window's client box from the composite DC to the screen. With
 // excludeOnlyUnskinned a given dc is released first and a fresh DC of window
 // is used that keeps out only the unskinned children; otherwise dc (when

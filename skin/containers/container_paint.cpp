@@ -62,9 +62,8 @@ int GroupCaptionLeft(DWORD style, int clientWidth, int captionWidth) {
 }
 
 void PaintContainer(int windowIndex, int containerIndex) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return;
-  const ContainerRecord* record = RecordAt(owner->containers, containerIndex);
+  const ContainerRecord* record =
+      ControlRecordAt(windowIndex, &WindowRecord::containers, containerIndex);
   if (record == nullptr) return;
   HWND container = record->hwnd;
   RECT rc{};
@@ -84,14 +83,10 @@ void PaintContainer(int windowIndex, int containerIndex) {
     } else if (record->drawBorder) {
       PaintGenericBorder(dc.get(), width, height);
     }
-    PresentToComposite(container, dc.get(), false, false);
-    const WindowDc target =
-        WindowDc::Adopt(container, GetDcWithoutChildren(container, nullptr, false));
-    BitBlt(target.get(), 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
+    PresentAndShow(container, dc.get(), width, height);
   }
   // Painting runs no messages, but take the record afresh all the same.
-  owner = WindowRecordAt(windowIndex);
-  ContainerRecord* done = owner != nullptr ? RecordAt(owner->containers, containerIndex) : nullptr;
+  ContainerRecord* done = ControlRecordAt(windowIndex, &WindowRecord::containers, containerIndex);
   if (done == nullptr || done->hwnd != container) return;
   done->redraw = false;
   done->backgroundStale = false;
@@ -100,9 +95,8 @@ void PaintContainer(int windowIndex, int containerIndex) {
 }
 
 void PaintGroupBox(int windowIndex, int containerIndex, HDC dc) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return;
-  const ContainerRecord* record = RecordAt(owner->containers, containerIndex);
+  const ContainerRecord* record =
+      ControlRecordAt(windowIndex, &WindowRecord::containers, containerIndex);
   if (record == nullptr) return;
   HWND container = record->hwnd;
   RECT client{};
@@ -164,9 +158,8 @@ void RestoreCaptionBackground(HWND container, HDC dc, const RECT& r) {
 }
 
 void LayoutContainerParts(int windowIndex, int containerIndex, int width, int height) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return;
-  const ContainerRecord* record = RecordAt(owner->containers, containerIndex);
+  const ContainerRecord* record =
+      ControlRecordAt(windowIndex, &WindowRecord::containers, containerIndex);
   if (record == nullptr) return;
   // MoveWindow sends messages that may change the lists: work on a copy.
   const std::vector<LayoutPart> parts = record->parts;

@@ -315,9 +315,7 @@ bool PaintToolbar(HWND toolbar) {
     const RegisteredDcOwner dc(ComposeControlBackground(toolbar, rc));
     if (!dc) return false;
     for (int i = 0; i < count; ++i) PaintToolbarButton(toolbar, i, dc.get(), i == hot);
-    PresentToComposite(toolbar, dc.get(), true, true);
-    const WindowDc target = WindowDc::Adopt(toolbar, GetDcWithoutChildren(toolbar, nullptr, false));
-    BitBlt(target.get(), 0, 0, rc.right, rc.bottom, dc.get(), 0, 0, SRCCOPY);
+    PresentAndShow(toolbar, dc.get(), rc.right, rc.bottom, true, true);
   }
   if (ToolbarRecord* record = ToolbarRecordOf(toolbar)) record->redraw = false;
   return true;

@@ -137,8 +137,7 @@ void PaintButtonGlow(Graphics& graphics, int index, int b, int alpha) {
   const float h = static_cast<float>(button->height);
 
   graphics.Flush(true);
-  RestoreFromTitleCache(index, {static_cast<int>(x), static_cast<int>(y), static_cast<int>(x + w),
-                                static_cast<int>(y + h)});
+  RestoreFromTitleCache(index, TruncatedRect(RectF{x, y, w, h}));
 
   GraphicsPath plate;
   plate.Create();

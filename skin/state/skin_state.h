@@ -454,10 +454,9 @@ T* ControlRecordOf(HWND control, RecordList<T> WindowRecord::*list) {
 // nullptr, nothing done, otherwise.
 template <class T>
 WindowRecord* MouseEntersControl(HWND control, RecordList<T> WindowRecord::*list) {
-  WindowRecord* owner = OwnerRecordOf(control);
-  if (owner == nullptr || !IsValidIndex(owner->*list, GetPropInt(control, Hw_lbID))) return nullptr;
+  if (ControlRecordOf(control, list) == nullptr) return nullptr;
   TrackMouseLeave(control);
-  return owner;
+  return OwnerRecordOf(control);
 }
 
 // The one hover step of every control skin's WM_MOUSEMOVE, for a control
@@ -490,10 +489,8 @@ void TakeHotControl(HWND control, WindowRecord* owner, HotControlClass hotClass,
 // 0) and its record is returned; nullptr, nothing done, otherwise.
 template <class T>
 T* MouseLeavesControl(HWND control, RecordList<T> WindowRecord::*list) {
-  WindowRecord* owner = OwnerRecordOf(control);
-  if (owner == nullptr) return nullptr;
-  T* record = RecordAt(owner->*list, GetPropInt(control, Hw_lbID));
-  if (record != nullptr) owner->hotControlIndex = 0;
+  T* record = ControlRecordOf(control, list);
+  if (record != nullptr) OwnerRecordOf(control)->hotControlIndex = 0;
   return record;
 }
 
@@ -503,6 +500,16 @@ template <class T>
 T* RegisteredRecordOf(HWND control, RecordList<T> WindowRecord::*list) {
   T* record = ControlRecordOf(control, list);
   return record != nullptr && record->window == control ? record : nullptr;
+}
+
+// The painters' lookup by index: the record at controlIndex of the class
+// list of window record windowIndex, when both indices are valid and the
+// record holds a window; nullptr otherwise.
+template <class T>
+T* ControlRecordAt(int windowIndex, RecordList<T> WindowRecord::*list, int controlIndex) {
+  WindowRecord* owner = WindowRecordAt(windowIndex);
+  T* record = owner != nullptr ? RecordAt(owner->*list, controlIndex) : nullptr;
+  return record != nullptr && RecordWindow(*record) != nullptr ? record : nullptr;
 }
 
 // A toolbar's record through Kj_FuID and Kj_lbID, or nullptr.

@@ -3,6 +3,23 @@
 
 namespace bar_skin {
 
+namespace {
+constexpr int kTroughCorner = 5;
+constexpr int kTroughWhiteAlpha = 160, kTroughBlackAlpha = 30;
+}  // namespace
+
+void PaintBarTrough(Graphics& g, int w, int h, bool vertical, int outlineAlpha, int innerCorner) {
+  const GraphicsPath outline =
+      RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), kTroughCorner);
+  OutlinePath(g, outline, Colour(kBlack, outlineAlpha));
+  const GraphicsPath trough =
+      RoundRectPath(1, 1, static_cast<float>(w - 2), static_cast<float>(h - 2), innerCorner);
+  const PointF to =
+      vertical ? PointF{static_cast<float>(w - 1), 0} : PointF{0, static_cast<float>(h - 1)};
+  FillGradient(g, trough, PointF{0, 0}, to, Colour(kWhite, kTroughWhiteAlpha),
+               Colour(kBlack, kTroughBlackAlpha));
+}
+
 LRESULT KeepBackground(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   return 1;
@@ -26,11 +43,8 @@ LRESULT AnswerBarMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
       return 1;
     case WM_ERASEBKGND:
       return KeepBackground(reinterpret_cast<HDC>(wParam));
-    case WM_WINDOWPOSCHANGING:
-      MarkParentContainerStale(window);
-      return PassOn(window, message, wParam, lParam);
     default:
-      return PassOn(window, message, wParam, lParam);
+      return PassOnControlMessage(window, message, wParam, lParam);
   }
 }
 

@@ -240,10 +240,8 @@ void InstallHeaderSkins(int windowIndex, HWND parent) {
 }
 
 int HeaderItemAt(int windowIndex, int controlIndex, LPARAM lParam) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return 0;
-  const HeaderRecord* record = RecordAt(owner->headers, controlIndex);
-  if (record == nullptr || record->window == nullptr) return 0;
+  const HeaderRecord* record = ControlRecordAt(windowIndex, &WindowRecord::headers, controlIndex);
+  if (record == nullptr) return 0;
   const int x = GET_X_LPARAM(lParam);
   const int count = static_cast<int>(SendMessageA(record->window, HDM_GETITEMCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
@@ -287,10 +285,8 @@ LRESULT CALLBACK HeaderSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 void PaintHeader(int windowIndex, int controlIndex) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return;
-  const HeaderRecord* record = RecordAt(owner->headers, controlIndex);
-  if (record == nullptr || record->window == nullptr) return;
+  const HeaderRecord* record = ControlRecordAt(windowIndex, &WindowRecord::headers, controlIndex);
+  if (record == nullptr) return;
   HWND header = record->window;
   const int count = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
   const int margin = static_cast<int>(SendMessageA(header, HDM_GETBITMAPMARGIN, 0, 0));

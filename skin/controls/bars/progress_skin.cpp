@@ -15,9 +15,9 @@ using namespace bar_skin;
 namespace {
 
 constexpr char kProgressClass[] = "msctls_progress32";
-// Alphas of the looks: the outline, the trough white to black, the bar
-// white to opaque accent and its accent outline.
-constexpr int kOutlineAlpha = 50, kTroughWhiteAlpha = 160, kTroughBlackAlpha = 30;
+// The trough's outline alpha and inner corner; the alphas of the bar, white
+// to opaque accent, and of its accent outline.
+constexpr int kOutlineAlpha = 50, kTroughCorner = 1;
 constexpr int kBarWhiteAlpha = 90, kBarOutlineAlpha = 150;
 
 void PaintSelf(HWND window) {
@@ -26,15 +26,7 @@ void PaintSelf(HWND window) {
 
 // The trough, and the bar over it for position pos in low..high.
 void PaintBar(Graphics& g, int w, int h, bool vertical, int low, int high, int pos) {
-  const GraphicsPath outline =
-      RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), 5);
-  OutlinePath(g, outline, Colour(kBlack, kOutlineAlpha));
-  const GraphicsPath trough =
-      RoundRectPath(1, 1, static_cast<float>(w - 2), static_cast<float>(h - 2), 1);
-  const PointF troughEnd =
-      vertical ? PointF{static_cast<float>(w - 1), 0} : PointF{0, static_cast<float>(h - 1)};
-  FillGradient(g, trough, PointF{0, 0}, troughEnd, Colour(kWhite, kTroughWhiteAlpha),
-               Colour(kBlack, kTroughBlackAlpha));
+  PaintBarTrough(g, w, h, vertical, kOutlineAlpha, kTroughCorner);
 
   const int len = ProgressFillLength(vertical ? h : w, low, high, pos);
   if (len <= 0) return;
@@ -76,10 +68,8 @@ LRESULT CALLBACK ProgressSkinProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 void PaintProgressBar(int windowIndex, int controlIndex) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return;
-  const ProgressRecord* record = RecordAt(owner->progressBars, controlIndex);
-  if (record == nullptr || record->window == nullptr) return;
+  const ProgressRecord* record = ControlRecordAt(windowIndex, &WindowRecord::progressBars, controlIndex);
+  if (record == nullptr) return;
   HWND window = record->window;
   const bool vertical = record->vertical;
   PaintOverBackground(window, true, [&](Graphics& g, int w, int h) {

@@ -16,10 +16,10 @@ constexpr char kTrackbarClass[] = "msctls_trackbar32";
 constexpr float kSelectionChannel = 4.0f;  // channel thickness with a selection range
 constexpr float kHotKnob = 11.0f;
 constexpr float kPlainKnob = 6.0f;
-// Alphas of the looks: the trough's outline and its white-to-black fill,
-// the black across the channel, the knob's white middle and black edge,
-// and the selection mark and accent line.
-constexpr int kTroughOutlineAlpha = 30, kTroughWhiteAlpha = 160, kTroughBlackAlpha = 30;
+// The trough's outline alpha and inner corner; the alphas of the black
+// across the channel, the knob's white middle and black edge, and the
+// selection mark and accent line.
+constexpr int kTroughOutlineAlpha = 30, kTroughCorner = 3;
 constexpr int kChannelStartAlpha = 50, kChannelEndAlpha = 40;
 constexpr int kKnobCentreAlpha = 32, kKnobEdgeAlpha = 60;
 constexpr int kMarkAlpha = 200;
@@ -102,18 +102,6 @@ TrackbarLayout LayOutTrackbar(HWND window, const TrackbarRecord& record) {
   return layout;
 }
 
-void PaintTrough(Graphics& g, int w, int h, bool vertical) {
-  const GraphicsPath outline =
-      RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), 5);
-  OutlinePath(g, outline, Colour(kBlack, kTroughOutlineAlpha));
-  const GraphicsPath trough =
-      RoundRectPath(1, 1, static_cast<float>(w - 2), static_cast<float>(h - 2), 3);
-  const PointF to =
-      vertical ? PointF{static_cast<float>(w - 1), 0} : PointF{0, static_cast<float>(h - 1)};
-  FillGradient(g, trough, PointF{0, 0}, to, Colour(kWhite, kTroughWhiteAlpha),
-               Colour(kBlack, kTroughBlackAlpha));
-}
-
 void PaintChannel(Graphics& g, const RectF& c, bool vertical) {
   const GraphicsPath channel = RoundRectPath(c.x, c.y, c.width, c.height, 1);
   // Across the thickness, from one edge of the channel to the other.
@@ -194,15 +182,15 @@ LRESULT CALLBACK TrackbarSkinProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 void PaintTrackbar(int windowIndex, int controlIndex) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return;
-  const TrackbarRecord* record = RecordAt(owner->trackbars, controlIndex);
-  if (record == nullptr || record->window == nullptr) return;
+  const TrackbarRecord* record = ControlRecordAt(windowIndex, &WindowRecord::trackbars, controlIndex);
+  if (record == nullptr) return;
   HWND window = record->window;
   const bool vertical = record->vertical;
   const TrackbarLayout layout = LayOutTrackbar(window, *record);
   PaintOverBackground(window, false, [&](Graphics& g, int w, int h) {
-    if (TrackbarFrameShown == 1) PaintTrough(g, w, h, vertical);
+    if (TrackbarFrameShown == 1) {
+      PaintBarTrough(g, w, h, vertical, kTroughOutlineAlpha, kTroughCorner);
+    }
     PaintChannel(g, layout.channel, vertical);
     if (layout.hasMark) {
       OutlineRectangle(g, layout.mark.x, layout.mark.y, layout.mark.width, layout.mark.height,

@@ -174,10 +174,8 @@ LRESULT CALLBACK UpDownSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 void PaintUpDown(int windowIndex, int controlIndex, std::optional<bool> hot,
                  std::optional<bool> pressed, std::optional<LPARAM> mouse) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return;
-  const UpDownRecord* record = RecordAt(owner->upDowns, controlIndex);
-  if (record == nullptr || record->window == nullptr) return;
+  const UpDownRecord* record = ControlRecordAt(windowIndex, &WindowRecord::upDowns, controlIndex);
+  if (record == nullptr) return;
   HWND window = record->window;
   const bool h = hot.value_or(record->hot);
   const bool p = pressed.value_or(record->buttonDown);

@@ -95,9 +95,8 @@ void DrawComboText(Graphics& g, HWND combo, int w, int h) {
 }  // namespace
 
 void PaintComboBox(int windowIndex, int controlIndex, bool hot, std::optional<bool> focus) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  const ComboRecord* record = owner != nullptr ? RecordAt(owner->combos, controlIndex) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  const ComboRecord* record = ControlRecordAt(windowIndex, &WindowRecord::combos, controlIndex);
+  if (record == nullptr) return;
   HWND combo = record->window;
   const bool focused = focus.value_or(record->hasFocus);
 

@@ -73,9 +73,8 @@ HDC ListClientBackground(HWND control) {
 
 void PaintListFrame(int windowIndex, int controlIndex, std::optional<bool> hot,
                     std::optional<bool> focus) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  const ListRecord* record = owner != nullptr ? RecordAt(owner->lists, controlIndex) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  const ListRecord* record = ControlRecordAt(windowIndex, &WindowRecord::lists, controlIndex);
+  if (record == nullptr) return;
   HWND control = record->window;
   const bool isHot = hot.value_or(record->hot);
   const bool focused = focus.value_or(record->hasFocus);
