@@ -21,6 +21,11 @@ namespace {
 // Width of the glyph cell; the caption starts 2 pixels to its right.
 constexpr int kGlyphCell = 13;
 constexpr int kCaptionGap = 2;
+// The glyph (circle or box) is 12 across and lies in a hover halo 18
+// across (the check box's rounded with corner 6); inside it the radio
+// button's white ring is 9 across, its dot 6, the check box's face 11.
+constexpr float kGlyph = 12, kHalo = 18, kRadioRing = 9, kDot = 6, kBoxFace = 11;
+constexpr int kHaloCorner = 6;
 
 // Alphas of the radio button: the black shading of its circle, the accent
 // over it while hot, the circle's outline, the black and accent outlines
@@ -118,15 +123,15 @@ void PaintRadioButton(HWND window, int state) {
   const bool checked = IsChecked(window);
   auto glyph = [state, checked](Graphics& g, float l, float t, float h) {
     g.SetSmoothingMode(SmoothingModeAntiAlias);
-    const float y = t + (h - 12.0f) / 2.0f;
-    const GraphicsPath circle = EllipsePath(l + 2, y, 12, 12);
+    const float y = t + (h - kGlyph) / 2.0f;
+    const GraphicsPath circle = EllipsePath(l + 2, y, kGlyph, kGlyph);
     SolidBrush white;
     if (white.Create(Colour(kWhite, kOpaque))) g.FillPath(white, circle);
     FillGradient(g, circle, PointF{l + 3, y + 1}, PointF{l + 10, y + 11}, Colour(kBlack, kShadeAlpha),
                  Colour(kBlack, kTransparent));
 
     if ((state & kPaintHot) != 0) {
-      const GraphicsPath halo = EllipsePath(l - 1, y - 3, 18, 18);
+      const GraphicsPath halo = EllipsePath(l - 1, y - 3, kHalo, kHalo);
       g.SetClipPath(circle);
       g.SetClipPath(halo, CombineModeXor);
       FillHalo(g, halo);
@@ -137,10 +142,11 @@ void PaintRadioButton(HWND window, int state) {
     }
 
     OutlinePath(g, circle, Colour(kBlack, kCircleOutlineAlpha));
-    OutlinePath(g, EllipsePath(l + 3, t + (h - 11.0f) / 2.0f + 1, 9, 9), Colour(kWhite, kOpaque));
+    OutlinePath(g, EllipsePath(l + 3, t + (h - 11.0f) / 2.0f + 1, kRadioRing, kRadioRing),
+                Colour(kWhite, kOpaque));
 
     if (checked) {
-      const GraphicsPath dot = EllipsePath(l + 5, y + 3, 6, 6);
+      const GraphicsPath dot = EllipsePath(l + 5, y + 3, kDot, kDot);
       OutlinePath(g, dot, Colour(kBlack, kMarkOutlineAlpha));
       OutlinePath(g, dot, AccentAt(kMarkOutlineAlpha));
       FillRadial(g, dot, Colour(kWhite, kDotCentreAlpha), AccentAt(kOpaque));
@@ -152,25 +158,26 @@ void PaintRadioButton(HWND window, int state) {
 void PaintCheckBox(HWND window, int state) {
   const bool checked = IsChecked(window);
   auto glyph = [state, checked](Graphics& g, float l, float t, float h) {
-    const float y = t + (h - 12.0f) / 2.0f;
+    const float y = t + (h - kGlyph) / 2.0f;
     SolidBrush white;
-    if (white.Create(Colour(kWhite, kOpaque))) g.FillRectangle(white, l + 3, y + 1, 11, 11);
+    if (white.Create(Colour(kWhite, kOpaque))) g.FillRectangle(white, l + 3, y + 1, kBoxFace, kBoxFace);
     LinearGradientBrush shade;
-    if (shade.Create(PointF{l, y}, PointF{l, y + 12}, Colour(kBlack, kBoxShadeAlpha), Colour(kWhite, kOpaque))) {
-      g.FillRectangle(shade, l + 3, y + 1, 11, 11);
+    if (shade.Create(PointF{l, y}, PointF{l, y + kGlyph}, Colour(kBlack, kBoxShadeAlpha),
+                     Colour(kWhite, kOpaque))) {
+      g.FillRectangle(shade, l + 3, y + 1, kBoxFace, kBoxFace);
     }
     GraphicsPath box;
-    if (box.Create()) box.AddRectangle(l + 2, y, 12, 12);
+    if (box.Create()) box.AddRectangle(l + 2, y, kGlyph, kGlyph);
 
     if ((state & kPaintHot) != 0) {
       GraphicsPath halo;
-      if (halo.Create()) AddRoundRect(halo, l - 1, y - 3, 18, 18, 6);
+      if (halo.Create()) AddRoundRect(halo, l - 1, y - 3, kHalo, kHalo, kHaloCorner);
       g.SetClipPath(box);
       g.SetClipPath(halo, CombineModeXor);
       FillHalo(g, halo);
       g.ResetClip();
       const float top = t + (h - 11.0f) / 2.0f;
-      FillGradient(g, box, PointF{l, top}, PointF{l + 12, top + 12}, AccentAt(kBoxHoverAccentAlpha),
+      FillGradient(g, box, PointF{l, top}, PointF{l + kGlyph, top + kGlyph}, AccentAt(kBoxHoverAccentAlpha),
                    Colour(kWhite, kBoxHoverWhiteAlpha));
     }
 
