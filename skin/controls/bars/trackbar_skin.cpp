@@ -16,6 +16,13 @@ constexpr char kTrackbarClass[] = "msctls_trackbar32";
 constexpr float kSelectionChannel = 4.0f;  // channel thickness with a selection range
 constexpr float kHotKnob = 11.0f;
 constexpr float kPlainKnob = 6.0f;
+// Where the knob lies across the channel: this far before it (hot: plus 1
+// with ticks on both sides, plus 2 with ticks on top); at the maximum the
+// small knob lies this far past the thumb's leading edge and the accent line
+// is this much longer.
+constexpr float kHotKnobLead = 4.0f, kPlainKnobLead = 1.5f;
+constexpr float kHotBothTicksShift = 1.0f, kHotTopTicksShift = 2.0f;
+constexpr float kKnobAtMaximum = 8.0f, kAccentAtMaximum = 10.0f;
 // The trough's outline alpha and inner corner; the alphas of the black
 // across the channel, the knob's white middle and black edge, and the
 // selection mark and accent line.
@@ -83,7 +90,7 @@ TrackbarLayout LayOutTrackbar(HWND window, const TrackbarRecord& record) {
         vertical ? RectF{across + 1, start, 1, length} : RectF{start, across + 1, length, 1};
   }
 
-  const float extra = pos == max ? 10.0f : 0.0f;
+  const float extra = pos == max ? kAccentAtMaximum : 0.0f;
   if (vertical) {
     layout.accent = RectF{across + 2, along, 0, static_cast<float>(t.top) - along - 1 + extra};
   } else {
@@ -94,10 +101,10 @@ TrackbarLayout LayOutTrackbar(HWND window, const TrackbarRecord& record) {
   const bool hot = record.hot;
   const float size = hot ? kHotKnob : kPlainKnob;
   float lead = static_cast<float>(vertical ? t.top : t.left);
-  float side = hot ? across - 4 : across - 1.5f;
-  if (hot && record.tickPlacement == kTicksBoth) side += 1;
-  if (hot && record.tickPlacement == kTicksTop) side += 2;
-  if (!hot && pos == max) lead += 8;
+  float side = hot ? across - kHotKnobLead : across - kPlainKnobLead;
+  if (hot && record.tickPlacement == kTicksBoth) side += kHotBothTicksShift;
+  if (hot && record.tickPlacement == kTicksTop) side += kHotTopTicksShift;
+  if (!hot && pos == max) lead += kKnobAtMaximum;
   layout.knob = vertical ? RectF{side, lead, size, size} : RectF{lead, side, size, size};
   return layout;
 }
