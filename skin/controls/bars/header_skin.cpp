@@ -18,14 +18,15 @@ constexpr char kHeaderClass[] = "SysHeader32";
 constexpr char kListViewClass[] = "SysListView32";
 constexpr int kDividerZone = 5;  // pixels at each item edge that belong to no item
 constexpr int kItemTextBytes = 260;
-// Alphas of the gradients down an item: white to accent (clickable) or
-// accent to accent (plain header); over the hot item accent to black, over
-// the pressed one black to white; down the divider black to white.
-constexpr int kClickableWhiteAlpha = 80, kClickableAccentAlpha = 120;
-constexpr int kStaticTopAlpha = 60, kStaticBottomAlpha = 10;
-constexpr int kHotAccentAlpha = 60, kHotBlackAlpha = 30;
-constexpr int kPressedBlackAlpha = 30, kPressedWhiteAlpha = 120;
-constexpr int kDividerBlackAlpha = 60, kDividerWhiteAlpha = 50;
+// The alphas at the two ends of a gradient down an item.
+struct GradientAlphas {
+  int from = 0, to = 0;
+};
+// White to accent down a clickable item, accent to accent down an item of a
+// plain header; over the hot item accent to black, over the pressed one
+// black to white; down the divider black to white.
+constexpr GradientAlphas kClickable{80, 120}, kPlain{60, 10}, kHotItem{60, 30},
+    kPressedItem{30, 120}, kDivider{60, 50};
 
 HeaderRecord* RegisterHeader(int windowIndex, HWND header) {
   HeaderRecord* record =
@@ -81,20 +82,20 @@ void PaintItemFace(Graphics& g, const HeaderRecord& record, int i, float w, floa
   };
   const bool clickable = record.clickable;
   if (clickable) {
-    gradient(Colour(kWhite, kClickableWhiteAlpha), AccentAt(kClickableAccentAlpha));
+    gradient(Colour(kWhite, kClickable.from), AccentAt(kClickable.to));
   } else {
-    gradient(AccentAt(kStaticTopAlpha), AccentAt(kStaticBottomAlpha));
+    gradient(AccentAt(kPlain.from), AccentAt(kPlain.to));
   }
   if (clickable && record.hot && record.hotItem == i) {
-    gradient(AccentAt(kHotAccentAlpha), Colour(kBlack, kHotBlackAlpha));
+    gradient(AccentAt(kHotItem.from), Colour(kBlack, kHotItem.to));
   }
   if (clickable && record.pressedItem == i)
-    gradient(Colour(kBlack, kPressedBlackAlpha), Colour(kWhite, kPressedWhiteAlpha));
+    gradient(Colour(kBlack, kPressedItem.from), Colour(kWhite, kPressedItem.to));
 
   LinearGradientBrush dividerBrush;
   Pen divider;
-  if (dividerBrush.Create(PointF{0, 0}, PointF{0, h}, Colour(kBlack, kDividerBlackAlpha),
-                          Colour(kWhite, kDividerWhiteAlpha)) &&
+  if (dividerBrush.Create(PointF{0, 0}, PointF{0, h}, Colour(kBlack, kDivider.from),
+                          Colour(kWhite, kDivider.to)) &&
       divider.Create2(dividerBrush, 1.0f)) {
     g.DrawLine(divider, w - 1, 0, w - 1, h);
   }
@@ -173,11 +174,9 @@ void PaintBeyondItems(HWND header, HDC target, int right) {
   }
 }
 
-void PaintSelf(HWND window) {
-  PaintHeader(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
-}
+constexpr PaintSelfRoutine PaintSelf = &PaintByIndices<PaintHeader>;
 
-LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT OnMouseMove(HWND window, UINT, WPARAM wParam, LPARAM lParam) {
   const int windowIndex = GetPropInt(window, Hw_FuID);
   const int index = GetPropInt(window, Hw_lbID);
   if (WindowRecord* owner = MouseEntersControl(window, &WindowRecord::headers)) {
@@ -212,7 +211,7 @@ LRESULT OnButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return PassOn(window, message, wParam, lParam);
 }
 
-LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT OnMouseLeave(HWND window, UINT, WPARAM wParam, LPARAM lParam) {
   if (HeaderRecord* record = MouseLeavesControl(window, &WindowRecord::headers)) {
     record->paintedItem = 0;
     record->hotItem = 0;
@@ -265,23 +264,10 @@ int MeasureTextWidth(const Text& text, const Text& face, int size, int style) {
 }
 
 LRESULT CALLBACK HeaderSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_MOUSEMOVE:
-      return OnMouseMove(window, wParam, lParam);
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-      return OnButton(window, message, wParam, lParam);
-    case WM_MOUSELEAVE:
-      return OnMouseLeave(window, wParam, lParam);
-    case WM_MOVE:
-    case WM_PAINT:
-    case WM_ERASEBKGND:
-      return AnswerBarMessage(window, message, wParam, lParam, PaintSelf);
-    default:
-      // The image list belongs to the application (or the list view), which
-      // destroys it; the skin leaves it alone when the header goes.
-      return PassOn(window, message, wParam, lParam);
-  }
+  // The image list belongs to the application (or the list view), which
+  // destroys it; the skin leaves it alone when the header goes.
+  static constexpr BarSkinAnswers kHeader{PaintSelf, OnMouseMove, OnMouseLeave, OnButton, false, true};
+  return AnswerBarMessage(window, message, wParam, lParam, kHeader);
 }
 
 void PaintHeader(int windowIndex, int controlIndex) {

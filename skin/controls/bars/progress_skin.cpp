@@ -20,9 +20,7 @@ constexpr char kProgressClass[] = "msctls_progress32";
 constexpr int kOutlineAlpha = 50, kTroughCorner = 1;
 constexpr int kBarWhiteAlpha = 90, kBarOutlineAlpha = 150;
 
-void PaintSelf(HWND window) {
-  PaintProgressBar(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
-}
+constexpr PaintSelfRoutine PaintSelf = &PaintByIndices<PaintProgressBar>;
 
 // The trough, and the bar over it for position pos in low..high.
 void PaintBar(Graphics& g, int w, int h, bool vertical, int low, int high, int pos) {
@@ -64,7 +62,8 @@ void InstallProgressSkins(int windowIndex, HWND parent) {
 }
 
 LRESULT CALLBACK ProgressSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return AnswerBarMessage(window, message, wParam, lParam, PaintSelf);
+  static constexpr BarSkinAnswers kProgressBar{PaintSelf};
+  return AnswerBarMessage(window, message, wParam, lParam, kProgressBar);
 }
 
 void PaintProgressBar(int windowIndex, int controlIndex) {

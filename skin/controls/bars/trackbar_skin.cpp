@@ -132,11 +132,9 @@ void PaintKnob(Graphics& g, const RectF& k) {
   OutlinePath(g, ellipse, Colour(kBlack, kKnobEdgeAlpha));
 }
 
-void PaintSelf(HWND window) {
-  PaintTrackbar(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
-}
+constexpr PaintSelfRoutine PaintSelf = &PaintByIndices<PaintTrackbar>;
 
-LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT OnMouseMove(HWND window, UINT, WPARAM wParam, LPARAM lParam) {
   if (WindowRecord* owner = MouseEntersControl(window, &WindowRecord::trackbars)) {
     TakeHotControl(window, owner, kHotClassTrackbar, [window] {
       if (TrackbarRecord* record = ControlRecordOf(window, &WindowRecord::trackbars)) {
@@ -148,7 +146,7 @@ LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
   return PassOn(window, WM_MOUSEMOVE, wParam, lParam);
 }
 
-LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT OnMouseLeave(HWND window, UINT, WPARAM wParam, LPARAM lParam) {
   if (TrackbarRecord* record = MouseLeavesControl(window, &WindowRecord::trackbars)) {
     record->hot = false;
     PaintSelf(window);
@@ -178,14 +176,8 @@ void InstallTrackbarSkins(int windowIndex, HWND parent) {
 }
 
 LRESULT CALLBACK TrackbarSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_MOUSEMOVE:
-      return OnMouseMove(window, wParam, lParam);
-    case WM_MOUSELEAVE:
-      return OnMouseLeave(window, wParam, lParam);
-    default:
-      return AnswerBarMessage(window, message, wParam, lParam, PaintSelf);
-  }
+  static constexpr BarSkinAnswers kTrackbar{PaintSelf, OnMouseMove, OnMouseLeave};
+  return AnswerBarMessage(window, message, wParam, lParam, kTrackbar);
 }
 
 void PaintTrackbar(int windowIndex, int controlIndex) {

@@ -89,7 +89,7 @@ void PaintSelf(HWND window) {
   PaintUpDown(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
 }
 
-LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT OnMouseMove(HWND window, UINT, WPARAM wParam, LPARAM lParam) {
   const int windowIndex = GetPropInt(window, Hw_FuID);
   const int index = GetPropInt(window, Hw_lbID);
   if (WindowRecord* owner = MouseEntersControl(window, &WindowRecord::upDowns)) {
@@ -124,7 +124,7 @@ LRESULT OnButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return PassOn(window, message, wParam, lParam);
 }
 
-LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT OnMouseLeave(HWND window, UINT, WPARAM wParam, LPARAM lParam) {
   if (UpDownRecord* record = MouseLeavesControl(window, &WindowRecord::upDowns)) {
     record->hot = false;
     PaintUpDown(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID), false);
@@ -153,23 +153,9 @@ int UpDownHalfAt(int windowIndex, int controlIndex, LPARAM lParam) {
 }
 
 LRESULT CALLBACK UpDownSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_MOUSEMOVE:
-      return OnMouseMove(window, wParam, lParam);
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-      return OnButton(window, message, wParam, lParam);
-    case WM_MOUSELEAVE:
-      return OnMouseLeave(window, wParam, lParam);
-    case WM_PAINT:
-      // DefWindowProcA validates what the skin has just painted.
-      PaintSelf(window);
-      return DefWindowProcA(window, message, wParam, lParam);
-    case WM_NCPAINT:
-      return 1;
-    default:
-      return AnswerBarMessage(window, message, wParam, lParam, PaintSelf);
-  }
+  // Its own repaint requests show the pressed half: WM_PAINT paints at once.
+  static constexpr BarSkinAnswers kUpDown{PaintSelf, OnMouseMove, OnMouseLeave, OnButton, true};
+  return AnswerBarMessage(window, message, wParam, lParam, kUpDown);
 }
 
 void PaintUpDown(int windowIndex, int controlIndex, std::optional<bool> hot,
