@@ -17,7 +17,7 @@ namespace {
 constexpr char kProgressClass[] = "msctls_progress32";
 // The trough's outline alpha and inner corner; the alphas of the bar, white
 // to opaque accent, and of its accent outline.
-constexpr int kOutlineAlpha = 50, kTroughCorner = 1;
+constexpr int kOutlineAlpha = 50, kTroughCorner = 1, kBarCorner = 3;
 constexpr int kBarWhiteAlpha = 90, kBarOutlineAlpha = 150;
 
 constexpr PaintSelfRoutine PaintSelf = &PaintByIndices<PaintProgressBar>;
@@ -35,11 +35,11 @@ void PaintBar(Graphics& g, int w, int h, bool vertical, int low, int high, int p
     const double filled = static_cast<double>(h) / (high - low) * (pos - low);
     const int top = static_cast<int>(std::floor(h - filled));
     bar = RoundRectPath(1, static_cast<float>(top + 1), static_cast<float>(w - 3),
-                        static_cast<float>(len - 3), 3);
+                        static_cast<float>(len - 3), kBarCorner);
     from = PointF{0, static_cast<float>(top)};
     to = PointF{static_cast<float>(w - 1), static_cast<float>(top)};
   } else {
-    bar = RoundRectPath(1, 1, static_cast<float>(len - 3), static_cast<float>(h - 3), 3);
+    bar = RoundRectPath(1, 1, static_cast<float>(len - 3), static_cast<float>(h - 3), kBarCorner);
   }
   FillGradient(g, bar, from, to, Colour(kWhite, kBarWhiteAlpha), AccentAt(kOpaque));
   OutlinePath(g, bar, AccentAt(kBarOutlineAlpha));

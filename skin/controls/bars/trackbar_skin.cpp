@@ -14,6 +14,7 @@ namespace {
 
 constexpr char kTrackbarClass[] = "msctls_trackbar32";
 constexpr float kSelectionChannel = 4.0f;  // channel thickness with a selection range
+constexpr int kChannelCorner = 1;
 constexpr float kHotKnob = 11.0f;
 constexpr float kPlainKnob = 6.0f;
 // Where the knob lies across the channel: this far before it (hot: plus 1
@@ -110,7 +111,7 @@ TrackbarLayout LayOutTrackbar(HWND window, const TrackbarRecord& record) {
 }
 
 void PaintChannel(Graphics& g, const RectF& c, bool vertical) {
-  const GraphicsPath channel = RoundRectPath(c.x, c.y, c.width, c.height, 1);
+  const GraphicsPath channel = RoundRectPath(c.x, c.y, c.width, c.height, kChannelCorner);
   // Across the thickness, from one edge of the channel to the other.
   const PointF from{c.x, c.y};
   const PointF to = vertical ? PointF{c.x + c.width, c.y} : PointF{c.x, c.y + c.height};

@@ -15,6 +15,8 @@ using namespace bar_skin;
 namespace {
 
 constexpr char kUpDownClass[] = "msctls_updown32";
+// Corner of the rounded base and of each half.
+constexpr int kCorner = 3;
 // Alphas of the looks: the white under both halves; black round a plain
 // half, accent round the one under the mouse; its fill white to accent,
 // accent to white while pressed; a plain half from white (more at the top
@@ -52,7 +54,7 @@ void PaintHalf(Graphics& g, const RectI& half, bool second, bool active, bool pr
                bool horizontal, const UpDownHalves& halves, int w, int h) {
   const GraphicsPath face =
       RoundRectPath(static_cast<float>(half.x), static_cast<float>(half.y),
-                    static_cast<float>(half.width), static_cast<float>(half.height), 3);
+                    static_cast<float>(half.width), static_cast<float>(half.height), kCorner);
   const float k = static_cast<float>(halves.k), l = static_cast<float>(halves.l);
   PointF from{0, 0}, to{0, 0};
   if (horizontal) {
@@ -179,7 +181,7 @@ void PaintUpDown(int windowIndex, int controlIndex, std::optional<bool> hot,
     g.SetSmoothingMode(SmoothingModeAntiAlias);
     g.SetCompositingQuality(CompositingQualityHighQuality);
     const GraphicsPath base =
-        RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(hh - 1), 3);
+        RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(hh - 1), kCorner);
     FillSolid(g, base, Colour(kWhite, kBaseAlpha));
     PaintHalf(g, halves.first, false, (h || p) && active == 0, p, horizontal, halves, w, hh);
     PaintHalf(g, halves.second, true, (h || p) && active == 1, p, horizontal, halves, w, hh);
