@@ -86,6 +86,31 @@ TEST_F(ControlSteps, InstallersWalkTheDirectChildrenOfTheirClassInOrder) {
   EXPECT_EQ(seen.size(), 4u) << "every child, whatever the switch";
 }
 
+TEST_F(ControlSteps, APainterFindsOnlyARecordThatHoldsAControl) {
+  TestFrame f = CreateSkinnedFrame();
+  const int w = GetPropInt(f.window.get(), Hw_lbID);
+  EXPECT_EQ(ControlRecordAt(w, &WindowRecord::buttons, 2)->window, f.radio);
+  EXPECT_EQ(ControlRecordAt(w, &WindowRecord::containers, 1)->hwnd, f.groupBox);
+  EXPECT_EQ(ControlRecordAt(w, &WindowRecord::buttons, 3), nullptr) << "past the end";
+  EXPECT_EQ(ControlRecordAt(w + 1, &WindowRecord::buttons, 1), nullptr) << "no such window record";
+  // The list of up-down controls holds only its zero-filled first record.
+  EXPECT_EQ(ControlRecordAt(w, &WindowRecord::upDowns, 1), nullptr);
+}
+
+TEST_F(ControlSteps, TheDefaultOfAControlProcedureMarksTheContainerBehindAMovingControl) {
+  TestFrame f = CreateSkinnedFrame();
+  ContainerRecord* group = OwnerRecordOf(f.radio)->containers[0].get();
+  group->backgroundStale = false;
+  PassOnControlMessage(f.radio, WM_MOVE, 0, 0);
+  EXPECT_FALSE(group->backgroundStale) << "only a change of place marks it";
+  WINDOWPOS pos{};
+  PassOnControlMessage(f.radio, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
+  EXPECT_TRUE(group->backgroundStale);
+  group->backgroundStale = false;
+  PassOnControlMessage(f.button, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
+  EXPECT_FALSE(group->backgroundStale) << "the button lies on the frame, not in the group box";
+}
+
 int releasedAll = 0;
 
 TEST_F(ControlSteps, TheExitRoutineReleasesWhatTheMemoryDcTableStillHolds) {
