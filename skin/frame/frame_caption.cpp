@@ -30,14 +30,11 @@ bool MakeFormat(StringFormat& format, bool wrap, int alignment, int lineAlignmen
 }
 
 // The caption area: (x0, y0, width, 42) with x0 = E + 6, y0 = E + 1.
-struct CaptionArea {
-  int x = 0, y = 0, width = 0;
-};
-
-CaptionArea CaptionAreaOf(const WindowRecord& rec) {
+RectI CaptionAreaOf(const WindowRecord& rec) {
   RECT client{};
   GetClientRect(rec.hwnd, &client);
-  return {FrameEdge + 6, FrameEdge + 1, client.right - rec.stripWidth - 10 - 2 * FrameEdge};
+  return {FrameEdge + 6, FrameEdge + 1, client.right - rec.stripWidth - 10 - 2 * FrameEdge,
+          kCaptionHeight};
 }
 
 void DrawCaptionText(Graphics& g, const WindowRecord& rec, const Text& text, const RectF& rect) {
@@ -89,14 +86,14 @@ void PaintCaption(int index, Graphics* graphics, bool intoBackBuffer,
   const WindowRecord* rec = WindowRecordAt(index);
   if (rec == nullptr || !rec->frameDC) return;
   if (intoBackBuffer && graphics == nullptr) return;
-  const CaptionArea area = CaptionAreaOf(*rec);
+  const RectI area = CaptionAreaOf(*rec);
   if (area.width <= 0) return;
 
   Graphics own;
   Graphics* g = graphics;
   if (!intoBackBuffer) {
     if (!rec->titleCacheDC) return;
-    RestoreFromTitleCache(index, {area.x, area.y, area.x + area.width, area.y + kCaptionHeight});
+    RestoreFromTitleCache(index, {area.x, area.y, area.x + area.width, area.y + area.height});
     if (!own.CreateFromHDC(rec->frameDC.get())) return;
     g = &own;
   }

@@ -25,13 +25,13 @@ bool InDragZone(int x, int y, int width, int titleHeight, int edge) {
 
 AreaSize ComputeWorkArea(int screenWidth, int screenHeight, const TaskbarPlacement& taskbar,
                          WorkAreaUse use) {
-  const int barWidth = taskbar.right - taskbar.left;
-  const int barHeight = taskbar.bottom - taskbar.top;
+  const int barWidth = taskbar.rect.width;
+  const int barHeight = taskbar.rect.height;
   AreaSize area{screenWidth, screenHeight};
   if (static_cast<double>(barWidth) - barHeight > 0.0000001) {
     // Along the top or bottom edge; one hidden off the top or pushed to
     // the bottom edge (auto-hide) leaves the full height.
-    const bool hidden = taskbar.top < 0 || taskbar.top >= screenHeight - 5;
+    const bool hidden = taskbar.rect.y < 0 || taskbar.rect.y >= screenHeight - 5;
     if (!hidden) area.height = screenHeight - barHeight;
   } else if (use == WorkAreaUse::PositionChanged || taskbar.visible) {
     area.width = screenWidth - barWidth;

@@ -44,8 +44,8 @@ bool InDragZone(int x, int y, int width, int titleHeight, int edge);
 
 // All zero when there is no taskbar window.
 struct TaskbarPlacement {
-  int left = 0, top = 0, right = 0, bottom = 0;  // its window rectangle
-  bool visible = false;                          // it has WS_VISIBLE
+  RectI rect;            // its window rectangle
+  bool visible = false;  // it has WS_VISIBLE
 };
 
 struct AreaSize {
