@@ -50,6 +50,10 @@ TEST_F(ControlSteps, TheEditHoverStepAlsoComparesTheParent) {
   TakeHotControl(f.groupEdit, owner, kHotClassEdit, paint, GetParent(f.groupEdit));
   EXPECT_EQ(paints, 2);
   EXPECT_EQ(owner->hotControlParent, f.groupBox);
+  // The same box with another parent (one it was moved to) is hot anew.
+  TakeHotControl(f.groupEdit, owner, kHotClassEdit, paint, f.window.get());
+  EXPECT_EQ(paints, 3);
+  EXPECT_EQ(owner->hotControlParent, f.window.get());
 }
 
 TEST_F(ControlSteps, LeavingEndsTheHotControlOnlyForARegisteredControl) {
@@ -60,6 +64,9 @@ TEST_F(ControlSteps, LeavingEndsTheHotControlOnlyForARegisteredControl) {
   HWND stranger = CreateChild(f.window.get(), "Button");
   EXPECT_EQ(MouseLeavesControl(stranger, &WindowRecord::buttons), nullptr);
   EXPECT_EQ(owner->hotControlIndex, 1) << "a control without a record changes nothing";
+  // A drawn scroll bar carries its window record but has no button record.
+  EXPECT_EQ(MouseLeavesControl(f.editBar, &WindowRecord::buttons), nullptr);
+  EXPECT_EQ(owner->hotControlIndex, 1);
   EXPECT_EQ(MouseLeavesControl(f.button, &WindowRecord::buttons), owner->buttons[0].get());
   EXPECT_EQ(owner->hotControlIndex, 0);
   TakeHotControl(f.button, owner, kHotClassButton, [&paints] { ++paints; });
