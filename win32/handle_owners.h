@@ -1,5 +1,5 @@
 // The owner types of the Win32 handles the program takes (GDI objects,
-// icons, DCs), one per kind of handle, all in this header; the application,
+// icons, DCs, kernel handles), one per kind of handle, all in this header; the application,
 // the graphics and the skin use the same ones. Each releases its handle exactly once on every path:
 // when it is reset to another handle, when it goes out of scope, or when
 // the record that holds it is removed or released at exit. They move but do
@@ -196,4 +196,32 @@ class PaintDc {
   HWND window_ = nullptr;
   PAINTSTRUCT paint_{};
   HDC dc_ = nullptr;
+};
+
+// ---------------------------------------------------------------------------
+// Kernel handles.
+
+// The one owner of a kernel handle (thread, mutex, file): closed exactly
+// once, by Close or at the end of the owner's life. Both null and
+// INVALID_HANDLE_VALUE mean "none", since the creating calls return either.
+class KernelHandle {
+ public:
+  explicit KernelHandle(HANDLE handle) : handle_(handle) {}
+  KernelHandle(const KernelHandle&) = delete;
+  KernelHandle& operator=(const KernelHandle&) = delete;
+  ~KernelHandle() { Close(); }
+
+  bool IsValid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+  // Closes now; false when closing reported an error (for a file: a write
+  // that failed late). Closing nothing succeeds.
+  bool Close() {
+    if (!IsValid()) return true;
+    const bool closed = CloseHandle(handle_) != FALSE;
+    handle_ = nullptr;
+    return closed;
+  }
+
+ private:
+  HANDLE handle_;
 };

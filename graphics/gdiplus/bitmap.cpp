@@ -8,12 +8,6 @@
 #include "graphics/gdiplus/image_making.h"
 #include "graphics/gdiplus/wide_text.h"
 
-namespace {
-
-Gdiplus::GpBitmap* BitmapOf(const GdiPlusObject& o) { return As<Gdiplus::GpBitmap>(o); }
-
-}  // namespace
-
 bool Bitmap::CreateFromFile(const Text& path, bool useIcm) {
   return CreateFromFileW(ToWideText(path).c_str(), useIcm);
 }

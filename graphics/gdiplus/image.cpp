@@ -8,8 +8,6 @@
 
 namespace {
 
-Gdiplus::GpImage* ImageOf(const GdiPlusObject& o) { return As<Gdiplus::GpImage>(o); }
-
 // An EncoderParameters block for GDI+; the values stay in the caller's list.
 class EncoderParameterBlock {
  public:
