@@ -112,14 +112,31 @@ int Wait(DWORD timeoutMs) {
   return 0;
 }
 
+// Moves the mouse as the user would: the program gets the move as input.
+// SetCursorPos alone does not always reach a window under Wine, and a
+// window that never sees the mouse arrive never shows its hover look.
+void MoveMouseTo(POINT at) {
+  const int width = GetSystemMetrics(SM_CXSCREEN) - 1;
+  const int height = GetSystemMetrics(SM_CYSCREEN) - 1;
+  SetCursorPos(at.x, at.y);
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = (at.x * 65535 + width / 2) / width;
+  move.mi.dy = (at.y * 65535 + height / 2) / height;
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &move, sizeof move);
+}
+
 int Park() {
-  SetCursorPos(0, 0);
+  MoveMouseTo(POINT{0, 0});
   Sleep(300);
   return 0;
 }
 
 // The close button is the rightmost title-bar button, at the client area's
 // top-right corner.
+constexpr int kApproachStep = 4;  // pixels; still within the close button
+
 int HoverClose(DWORD timeoutMs) {
   HWND window = WaitForMainWindow(timeoutMs);
   if (!window) {
@@ -130,7 +147,12 @@ int HoverClose(DWORD timeoutMs) {
   GetClientRect(window, &client);
   POINT at = {client.right - 12, 10};
   ClientToScreen(window, &at);
-  SetCursorPos(at.x, at.y);
+  // Under Wine the first move that lands on the window from afar does not
+  // always light the button; a user's mouse arrives in more than one step,
+  // the last of them within the button.
+  MoveMouseTo(POINT{at.x - kApproachStep, at.y});
+  Sleep(200);
+  MoveMouseTo(at);
   Sleep(1000);  // the hover fade runs on a 20 ms timer
   return 0;
 }
