@@ -68,42 +68,28 @@ RECT EditClientBox(HWND box) {
 }
 
 void PaintEditFrame(HWND box, std::optional<bool> focus, std::optional<bool> hot) {
-  const SIZE size = WindowSize(box);
-  const int w = size.cx, h = size.cy;
   const RECT c = EditClientBox(box);
-  const RegisteredDcOwner background(ComposeControlBackground(box, {0, 0, w, h}));
-  HDC dc = background.get();
-  if (dc == nullptr) return;
-  {
-    Graphics graphics;
-    if (graphics.CreateFromHDC(dc)) {
-      // Only the ring outside the client area is drawn on.
-      graphics.SetClipRectI(0, 0, w, h, CombineModeReplace);
-      graphics.SetClipRectI(c.left, c.top, c.right - c.left, c.bottom - c.top, CombineModeXor);
-      if (ControlBackdropSet == 1) {
-        SolidBrush white;
-        if (white.Create(OverlayWhite())) {
-          graphics.FillRectangle(white, 0, 0, static_cast<float>(w), static_cast<float>(h));
-        }
-      } else {
-        graphics.Clear(kOpaqueWhite);
+  PaintNonClientPicture(box, c, false, [&](Graphics& graphics, int w, int h) {
+    // Only the ring outside the client area is drawn on.
+    graphics.SetClipRectI(0, 0, w, h, CombineModeReplace);
+    graphics.SetClipRectI(c.left, c.top, c.right - c.left, c.bottom - c.top, CombineModeXor);
+    if (ControlBackdropSet == 1) {
+      SolidBrush white;
+      if (white.Create(OverlayWhite())) {
+        graphics.FillRectangle(white, 0, 0, static_cast<float>(w), static_cast<float>(h));
       }
-      const int kind = EditBorderKind(box);
-      int windowIndex = 0;
-      const EditRecord* record = OutlineRecord(box, &windowIndex);
-      if (kind != kBorderNone && windowIndex != 0) {
-        const bool f = focus.value_or(record != nullptr && record->hasFocus);
-        const bool hh = hot.value_or(record != nullptr && record->hot);
-        DrawOutline(graphics, w, h, kind, f, hh);
-      }
+    } else {
+      graphics.Clear(kOpaqueWhite);
     }
-  }
-  {
-    const WindowDc screen = WindowDc::WholeWindow(box);
-    ExcludeClipRect(screen.get(), c.left, c.top, c.right, c.bottom);
-    BitBlt(screen.get(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
-  }
-  PresentKeyedToComposite(box, dc);
+    const int kind = EditBorderKind(box);
+    int windowIndex = 0;
+    const EditRecord* record = OutlineRecord(box, &windowIndex);
+    if (kind != kBorderNone && windowIndex != 0) {
+      const bool f = focus.value_or(record != nullptr && record->hasFocus);
+      const bool hh = hot.value_or(record != nullptr && record->hot);
+      DrawOutline(graphics, w, h, kind, f, hh);
+    }
+  });
 }
 
 void PaintEditBackground(HWND box, HDC dc) {
