@@ -2,6 +2,7 @@
 #include "graphics/paint/composite_present.h"
 
 #include "graphics/paint/clipping.h"
+#include "graphics/paint/control_background.h"
 #include "graphics/paint/window_geometry.h"
 #include "skin/state/skin_state.h"
 #include "win32/handle_owners.h"
@@ -46,4 +47,13 @@ void PresentAndShow(HWND window, HDC composed, int width, int height, bool useKj
   PresentToComposite(window, composed, useKjProps, useWindowRect);
   const WindowDc target = WindowDc::Adopt(window, GetDcWithoutChildren(window, nullptr, false));
   BitBlt(target.get(), 0, 0, width, height, composed, 0, 0, SRCCOPY);
+}
+
+bool PaintClientOverBackground(HWND window, const RECT& client, const std::function<void(HDC)>& draw,
+                               bool useKjProps, bool useWindowRect) {
+  const RegisteredDcOwner dc(ComposeControlBackground(window, client));
+  if (!dc) return false;
+  draw(dc.get());
+  PresentAndShow(window, dc.get(), client.right, client.bottom, useKjProps, useWindowRect);
+  return true;
 }

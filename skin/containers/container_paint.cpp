@@ -12,7 +12,6 @@
 #include "graphics/paint/colour_convert.h"
 #include "graphics/paint/fill_steps.h"
 #include "graphics/paint/composite_present.h"
-#include "graphics/paint/control_background.h"
 #include "graphics/paint/memory_dc_table.h"
 #include "graphics/paint/round_shapes.h"
 #include "graphics/paint/window_geometry.h"
@@ -70,21 +69,19 @@ void PaintContainer(int windowIndex, int containerIndex) {
   GetClientRect(container, &rc);
   const int width = rc.right;
   const int height = rc.bottom;
-  {
-    RegisteredDcOwner dc(ComposeControlBackground(container, rc));
-    // Nothing behind it to paint over (no skinned window above it now): the
-    // flags stay, so that the next paint tries again instead of copying a
-    // composite that never received this container.
-    if (dc.get() == nullptr) return;
+  const bool painted = PaintClientOverBackground(container, rc, [&](HDC dc) {
     if (record->frameStyle == kFrameStyleGroupBox) {
-      PaintGroupBox(windowIndex, containerIndex, dc.get());
+      PaintGroupBox(windowIndex, containerIndex, dc);
     } else if (IsWindowClass(container, WC_TABCONTROLA)) {
-      PaintTabControl(container, dc.get());
+      PaintTabControl(container, dc);
     } else if (record->drawBorder) {
-      PaintGenericBorder(dc.get(), width, height);
+      PaintGenericBorder(dc, width, height);
     }
-    PresentAndShow(container, dc.get(), width, height);
-  }
+  });
+  // Nothing behind it to paint over (no skinned window above it now): the
+  // flags stay, so that the next paint tries again instead of copying a
+  // composite that never received this container.
+  if (!painted) return;
   // Painting runs no messages, but take the record afresh all the same.
   ContainerRecord* done = ControlRecordAt(windowIndex, &WindowRecord::containers, containerIndex);
   if (done == nullptr || done->hwnd != container) return;

@@ -5,7 +5,6 @@
 #include "graphics/paint/clipping.h"
 #include "graphics/paint/colour_convert.h"
 #include "graphics/paint/composite_present.h"
-#include "graphics/paint/control_background.h"
 #include "graphics/paint/glow_text.h"
 #include "graphics/paint/memory_dc_table.h"
 #include "win32/handle_owners.h"
@@ -154,12 +153,9 @@ void PaintLabel(HWND label, const std::optional<Text>& text) {
   GetClientRect(label, &rc);
   const int width = rc.right;
   const int height = rc.bottom;
-  {
-    RegisteredDcOwner dc(ComposeControlBackground(label, rc));
-    if (dc.get() == nullptr) return;
-    DrawLabelText(dc.get(), record, s, width, height);
-    PresentAndShow(label, dc.get(), width, height);
-  }
+  const bool painted = PaintClientOverBackground(
+      label, rc, [&](HDC dc) { DrawLabelText(dc, record, s, width, height); });
+  if (!painted) return;
   if (LabelRecord* done = LabelRecordOf(label)) done->redraw = false;
 }
 

@@ -311,12 +311,12 @@ bool PaintToolbar(HWND toolbar) {
   const int hot = static_cast<int>(SendMessageA(toolbar, TB_GETHOTITEM, 0, 0));
   RECT rc{};
   GetClientRect(toolbar, &rc);
-  {
-    const RegisteredDcOwner dc(ComposeControlBackground(toolbar, rc));
-    if (!dc) return false;
-    for (int i = 0; i < count; ++i) PaintToolbarButton(toolbar, i, dc.get(), i == hot);
-    PresentAndShow(toolbar, dc.get(), rc.right, rc.bottom, true, true);
-  }
+  const bool painted = PaintClientOverBackground(
+      toolbar, rc, [&](HDC dc) {
+        for (int i = 0; i < count; ++i) PaintToolbarButton(toolbar, i, dc, i == hot);
+      },
+      true, true);
+  if (!painted) return false;
   if (ToolbarRecord* record = ToolbarRecordOf(toolbar)) record->redraw = false;
   return true;
 }
