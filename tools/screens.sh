@@ -15,7 +15,8 @@
 # revision's build can be taken with the same Wine prefix. Needs DISPLAY
 # (an Xvfb of your own) and PX_BUILD_DIR. The caret of the focused edit box
 # is kept from blinking while the shots are taken, so that they do not
-# depend on its phase.
+# depend on its phase. Each shot waits for the screen to stand still (see
+# shot below); the demo's only once px-driver has seen its window shown.
 # Compare two sets with
 #   for f in OLD/*.png; do compare -metric AE "$f" NEW/$(basename "$f") null:; echo " $f"; done
 set -euo pipefail
@@ -94,10 +95,9 @@ wine "$driver" park
 wine "$driver" close 20
 wait
 
-shot desktop.png
 # The demo holds its window for 20 s after showing it, long enough for the
 # shot however slowly it paints.
 wine "$demo" --screenshot-hold 20000 &
-shot skin-demo.png "$out/desktop.png"
-rm -f "$out/desktop.png"
+wine "$driver" shown "岚舟皮肤演示" 60
+shot skin-demo.png
 wait
