@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/system_error_text.h"
-#include "web/kernel_handle.h"
+#include "win32/handle_owners.h"
 
 const char* const kListFileName = "ip.txt";
 

@@ -10,7 +10,7 @@
 #include "app/edit_text.h"
 #include "app/fill_pace.h"
 #include "app/prefix_filter.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 
 // How the slices follow one another. Each slice runs from a message of its
 // own. When it ends and nothing else waits for the window thread, the next

@@ -13,7 +13,7 @@
 #include "app/main_window.h"
 #include "app/notice_box.h"
 #include "app/proxy_query.h"
-#include "web/kernel_handle.h"
+#include "win32/handle_owners.h"
 
 namespace {
 

@@ -180,7 +180,9 @@ void OnNextDlgCtl(HWND window, WPARAM wParam, LPARAM lParam) {
   if (target) SetFocus(target);
 }
 
-// Black text on white in every edit box.
+// Black text on white in the edit boxes the skin leaves to the window: the
+// frame skin answers WM_CTLCOLOREDIT first while its control backdrop is
+// set, and passes on only what it does not answer.
 LRESULT OnCtlColorEdit(HDC dc) {
   SetTextColor(dc, RGB(0, 0, 0));
   SetBkColor(dc, RGB(255, 255, 255));

@@ -2,12 +2,13 @@
 
 #include "app/caption_cipher.h"
 #include "app/main_window.h"
+#include "app/resource_ids.h"
 #include "graphics/assets/skin_pictures.h"
-#include "graphics/gdiplus/gdiplus_lifetime.h"
 #include "graphics/gdiplus/gdiplus_values.h"
 #include "skin/containers/container_skin.h"
 #include "skin/containers/label_skin.h"
 #include "skin/frame/frame_install.h"
+#include "skin/frame/skin_start.h"
 #include "skin/state/skin_state.h"
 
 void CheckMainCaption(HWND mainWindow) {
@@ -19,12 +20,12 @@ void CheckMainCaption(HWND mainWindow) {
 
 // Creates the skin's record tables, registers the skin's exit routine (it
 // releases the remaining tables and ends GDI+ when the process ends) and
-// starts the graphics module (GDI+, the class icon, the skin's start-up
-// values, the shadow window class "duvaZedado").
+// starts the skin (GDI+, the class icon, the skin's start-up values, the
+// shadow window class "duvaZedado").
 void StartSkinModule() {
   InitSkinTables();
   RegisterSkinExitRoutine();
-  InitGraphicsModule();
+  StartSkin(IDI_PROGRAM_ICON);
 }
 
 // The main window's look, in this order: the frame skin (which also skins

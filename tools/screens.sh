@@ -15,7 +15,8 @@
 # revision's build can be taken with the same Wine prefix. Needs DISPLAY
 # (an Xvfb of your own) and PX_BUILD_DIR. The caret of the focused edit box
 # is kept from blinking while the shots are taken, so that they do not
-# depend on its phase.
+# depend on its phase. Each shot waits for the screen to stand still (see
+# shot below); the demo's only once px-driver has seen its window shown.
 # Compare two sets with
 #   for f in OLD/*.png; do compare -metric AE "$f" NEW/$(basename "$f") null:; echo " $f"; done
 set -euo pipefail
@@ -53,7 +54,33 @@ cleanup() {
 }
 trap cleanup EXIT
 
-shot() { import -window root "$out/$1"; echo "screens: $out/$1"; }
+# Under Wine through an emulator a window can take seconds to appear and
+# finish painting, so no fixed wait is long enough: a shot is taken once the
+# screen stands still (two grabs half a second apart are the same to the
+# pixel) and, with a second argument, once it differs from that earlier
+# shot (the look the step must change). After 60 s the last grab is kept
+# and the screen's unrest reported.
+shot() {
+  local name="$1" unlike="${2:-}" grab="$work/grab.png" last="$work/last.png"
+  local tries=120
+  rm -f "$last"
+  while :; do
+    import -window root "$grab"
+    if [ -f "$last" ] && [ "$(compare -metric AE "$grab" "$last" null: 2>&1)" = 0 ] &&
+       { [ -z "$unlike" ] || [ "$(compare -metric AE "$grab" "$unlike" null: 2>&1)" != 0 ]; }; then
+      break
+    fi
+    tries=$((tries - 1))
+    if [ "$tries" -le 0 ]; then
+      echo "screens: $name: the screen did not settle in 60 s" >&2
+      break
+    fi
+    mv "$grab" "$last"
+    sleep 0.5
+  done
+  mv "$grab" "$out/$name"
+  echo "screens: $out/$name"
+}
 
 # The program writes ip.txt into its current directory.
 (cd "$work" && exec wine "$program") &
@@ -63,12 +90,14 @@ shot main-idle.png
 wine "$driver" extract 60 >/dev/null
 shot main-extract.png
 wine "$driver" hover-close 20
-shot main-close-hot.png
+shot main-close-hot.png "$out/main-extract.png"
 wine "$driver" park
 wine "$driver" close 20
 wait
 
-wine "$demo" --screenshot-hold 4000 &
-sleep 3
+# The demo holds its window for 20 s after showing it, long enough for the
+# shot however slowly it paints.
+wine "$demo" --screenshot-hold 20000 &
+wine "$driver" shown "岚舟皮肤演示" 60
 shot skin-demo.png
 wait

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "web/kernel_handle.h"
+#include "win32/handle_owners.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "web/http_exchange.h"
-#include "web/kernel_handle.h"
 #include "web/message_pump.h"
 #include "web/request_slots.h"
+#include "win32/handle_owners.h"
 
 extern const char* const TimeoutText =
     "超时返回，指定网站不能访问，或者你的网络出现问题，"

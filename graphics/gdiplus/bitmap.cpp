@@ -8,12 +8,6 @@
 #include "graphics/gdiplus/image_making.h"
 #include "graphics/gdiplus/wide_text.h"
 
-namespace {
-
-Gdiplus::GpBitmap* BitmapOf(const GdiPlusObject& o) { return As<Gdiplus::GpBitmap>(o); }
-
-}  // namespace
-
 bool Bitmap::CreateFromFile(const Text& path, bool useIcm) {
   return CreateFromFileW(ToWideText(path).c_str(), useIcm);
 }
@@ -55,8 +49,8 @@ bool Bitmap::CreateFromHICON(HICON icon) {
 
 HBITMAP Bitmap::GetHBITMAP(Argb background) const {
   HBITMAP result = nullptr;
-  if (IsEmpty()) return RecordEmpty(), nullptr;
-  if (!Record(flat::GdipCreateHBITMAPFromBitmap(BitmapOf(*this), &result, background))) return nullptr;
+  if (RecordIfEmpty(*this)) return nullptr;
+  if (!CallOn(*this, flat::GdipCreateHBITMAPFromBitmap, &result, background)) return nullptr;
   return result;
 }
 
@@ -71,11 +65,10 @@ bool Bitmap::CloneAreaI(int x, int y, int width, int height, int pixelFormat, Bi
 }
 
 bool Bitmap::LockBits(const RectI& rect, int lockMode, int pixelFormat, LockedPixels& locked) {
-  if (IsEmpty()) return RecordEmpty();
+  if (RecordIfEmpty(*this)) return false;
   Gdiplus::Rect r = ToGp(rect);
   Gdiplus::BitmapData data = {};
-  if (!Record(flat::GdipBitmapLockBits(BitmapOf(*this), &r, static_cast<UINT>(lockMode), pixelFormat, &data)))
-    return false;
+  if (!CallOn(*this, flat::GdipBitmapLockBits, &r, static_cast<UINT>(lockMode), pixelFormat, &data)) return false;
   locked.width = data.Width;
   locked.height = data.Height;
   locked.stride = data.Stride;
@@ -86,7 +79,7 @@ bool Bitmap::LockBits(const RectI& rect, int lockMode, int pixelFormat, LockedPi
 }
 
 bool Bitmap::UnlockBits(LockedPixels& locked) {
-  if (IsEmpty()) return RecordEmpty();
+  if (RecordIfEmpty(*this)) return false;
   Gdiplus::BitmapData data = {};
   data.Width = locked.width;
   data.Height = locked.height;
@@ -94,7 +87,7 @@ bool Bitmap::UnlockBits(LockedPixels& locked) {
   data.PixelFormat = static_cast<Gdiplus::PixelFormat>(locked.pixelFormat);
   data.Scan0 = locked.scan0;
   data.Reserved = reinterpret_cast<UINT_PTR>(locked.reserved);
-  bool ok = Record(flat::GdipBitmapUnlockBits(BitmapOf(*this), &data));
+  const bool ok = CallOn(*this, flat::GdipBitmapUnlockBits, &data);
   if (ok) locked = LockedPixels{};
   return ok;
 }
@@ -124,7 +117,7 @@ SizeF Bitmap::RotatedSize(float width, float height, float angle) {
 
 bool Bitmap::RotatedCopy(float angle, std::optional<Argb> background, std::optional<int> interpolation,
                          std::optional<SizeF> size) {
-  if (IsEmpty()) return RecordEmpty();
+  if (RecordIfEmpty(*this)) return false;
   const float w = static_cast<float>(Width()), h = static_cast<float>(Height());
   SizeF target = size ? *size : RotatedSize(w, h, angle);
   const int tw = static_cast<int>(target.width), th = static_cast<int>(target.height);

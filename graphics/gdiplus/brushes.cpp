@@ -18,7 +18,7 @@ template <class Value, class Native, class GpValue>
 bool SetValuesAt(const Brush& brush,
                  Gdiplus::GpStatus(WINGDIPAPI* call)(Native*, const GpValue*, const Gdiplus::REAL*, INT),
                  const std::vector<Value>& values, const std::vector<float>& positions) {
-  if (brush.IsEmpty()) return RecordEmpty();
+  if (RecordIfEmpty(brush)) return false;
   if (!SameCounts(values.size(), positions.size())) return false;
   const std::vector<GpValue> gp(values.begin(), values.end());
   return CallOn(brush, call, gp.data(), positions.data(), CountOf(gp.size()));

@@ -18,15 +18,6 @@ namespace flat = Gdiplus::DllExports;
 
 inline bool Record(Gdiplus::GpStatus status) { return RecordStatus(static_cast<GdipStatus>(status)); }
 
-// Status of an operation on an object that holds nothing: what GDI+ gives
-// for a null object, recorded without making the call.
-inline bool RecordEmpty() { return RecordStatus(InvalidParameter); }
-
-// The first step of every operation on the object: an empty object records
-// RecordEmpty and returns fail without calling GDI+.
-#define PX_NEED_OBJECT(fail) \
-  if (IsEmpty()) return RecordEmpty(), fail
-
 inline Gdiplus::PointF ToGp(PointF p) { return Gdiplus::PointF(p.x, p.y); }
 inline Gdiplus::Point ToGp(PointI p) { return Gdiplus::Point(p.x, p.y); }
 inline Gdiplus::RectF ToGp(const RectF& r) { return Gdiplus::RectF(r.x, r.y, r.width, r.height); }
@@ -36,12 +27,14 @@ inline RectI FromGp(const Gdiplus::Rect& r) { return RectI{r.X, r.Y, r.Width, r.
 inline PointF FromGp(const Gdiplus::PointF& p) { return PointF{p.X, p.Y}; }
 inline PointI FromGp(const Gdiplus::Point& p) { return PointI{p.X, p.Y}; }
 
-// ---- the three shapes of a wrapper operation --------------------------------
+// ---- the shapes of a wrapper operation ---------------------------------------
 // Every operation is one of: make a native object into a wrapper (CreateInto,
-// CloneInto), act on the wrapper's object (CallOn), or read one value of it
-// (ReadValue). Each takes the flat call itself and the arguments that come
-// before the call's own handle or out parameter, so the status, the empty
-// object and the hand-over are written once, here.
+// CloneInto), act on the wrapper's object (CallOn), read one value of it
+// (ReadValue, ReadArray), or make a call that acts on no wrapper's object
+// (CallFlat: the encoder list, a matrix of the moment). Each takes the flat
+// call itself and the arguments that come before the call's own handle or
+// out parameter, so the status, the empty object (RecordIfEmpty) and the
+// hand-over are written once, here.
 
 // The type a flat call writes through its last parameter.
 template <class... Params>
@@ -65,17 +58,40 @@ template <class Wrapper, class Source, class Made>
 bool CloneInto(const Wrapper& source, Wrapper& target, Gdiplus::GpStatus(WINGDIPAPI* clone)(Source*, Made**)) {
   if (&target == &source) return false;
   target.Delete();
-  if (source.IsEmpty()) return RecordEmpty();
+  if (RecordIfEmpty(source)) return false;
   return CreateInto(target, clone, static_cast<Source*>(source.GetHandle()));
 }
 
-// call(handle, args...) on object's native object; an empty object records
-// RecordEmpty and fails without the call.
+// call(handle, args...) on object's native object; an empty object fails
+// without the call (RecordIfEmpty).
 template <class Native, class... Params, class... Args>
 bool CallOn(const GdiPlusObject& object, Gdiplus::GpStatus(WINGDIPAPI* call)(Native*, Params...), Args&&... args) {
-  if (object.IsEmpty()) return RecordEmpty();
+  if (RecordIfEmpty(object)) return false;
   return Record(call(static_cast<Native*>(object.GetHandle()), std::forward<Args>(args)...));
 }
+
+// call(args...) for a call that acts on no wrapper's object.
+template <class... Params, class... Args>
+bool CallFlat(Gdiplus::GpStatus(WINGDIPAPI* call)(Params...), Args&&... args) {
+  return Record(call(std::forward<Args>(args)...));
+}
+
+// A GDI+ matrix for the length of one operation: the identity, made with
+// GdipCreateMatrix (its status recorded) and deleted at the end.
+class ScratchMatrix {
+ public:
+  ScratchMatrix() { CallFlat(flat::GdipCreateMatrix, &matrix_); }
+  ~ScratchMatrix() {
+    if (matrix_ != nullptr) flat::GdipDeleteMatrix(matrix_);
+  }
+  ScratchMatrix(const ScratchMatrix&) = delete;
+  ScratchMatrix& operator=(const ScratchMatrix&) = delete;
+  Gdiplus::GpMatrix* get() const { return matrix_; }
+  explicit operator bool() const { return matrix_ != nullptr; }
+
+ private:
+  Gdiplus::GpMatrix* matrix_ = nullptr;
+};
 
 // The value call(handle, args..., &value) reads, as Result (GDI+ records
 // through FromGp, numbers, enumerations and handles by conversion); Result{}
@@ -83,7 +99,7 @@ bool CallOn(const GdiPlusObject& object, Gdiplus::GpStatus(WINGDIPAPI* call)(Nat
 template <class Result, class Native, class... Params, class... Args>
 Result ReadValue(const GdiPlusObject& object, Gdiplus::GpStatus(WINGDIPAPI* call)(Native*, Params...),
                  Args&&... args) {
-  if (object.IsEmpty()) return RecordEmpty(), Result{};
+  if (RecordIfEmpty(object)) return Result{};
   OutParamOf<Params...> value{};
   if (!Record(call(static_cast<Native*>(object.GetHandle()), std::forward<Args>(args)..., &value))) return Result{};
   if constexpr (std::is_class_v<decltype(value)>) {

@@ -117,7 +117,7 @@ bool Font::GetLogFontW(const Graphics& graphics, LOGFONTW& logFont) const {
 
 bool Font::GetFamily(FontFamily& family) const {
   family.Delete();
-  if (IsEmpty()) return RecordEmpty();
+  if (RecordIfEmpty(*this)) return false;
   return CreateInto(family, flat::GdipGetFamily, F(*this));
 }
 

@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/resource_ids.h"
 #include "graphics/gdiplus/flat_api.h"
 #include "graphics/gdiplus/shadow_window_class.h"
-#include "skin/state/skin_state.h"
 
 std::uintptr_t GdiPlusToken = 0;
 HICON ClassIcon = nullptr;
@@ -24,10 +22,10 @@ std::vector<std::uintptr_t>& LiveTokens() {
   return tokens;
 }
 
-// The program's icon resource (IDI_PROGRAM_ICON), else its icon group "DEFAULT_ICON".
-HICON LoadProgramIcon() {
+// The program's icon resource iconId, else its icon group "DEFAULT_ICON".
+HICON LoadProgramIcon(int iconId) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM_ICON));
+  HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(iconId));
   if (!icon) icon = LoadIconA(instance, "DEFAULT_ICON");
   return icon;
 }
@@ -64,14 +62,10 @@ void ShutdownGdiPlus(std::uintptr_t token, bool tokenGiven) {
 
 int LiveGdiPlusSessions() { return static_cast<int>(LiveTokens().size()); }
 
-void InitGraphicsModule() {
+void InitGraphicsModule(int programIconId) {
   GdiPlusToken = StartGdiPlus();
-  ClassIcon = LoadProgramIcon();
-  ApplySkinStartupValues();
+  ClassIcon = LoadProgramIcon(programIconId);
   RegisterShadowWindowClass();
-  // The skin's exit routine ends GDI+ after it has released the records;
-  // the main window's own WM_QUIT handling may have done it before.
-  AddSkinExitStep(ShutdownGraphicsModule);
 }
 
 void ShutdownGraphicsModule() { ShutdownGdiPlus(GdiPlusToken, true); }

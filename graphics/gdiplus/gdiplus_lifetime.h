@@ -1,5 +1,6 @@
-// GDI+ start and shutdown, and the graphics part of the skin module's
-// start-up.
+// GDI+ start and shutdown, and the graphics module's start-up (GDI+, the
+// class icon, the shadow window class). The skin's start-up (StartSkin,
+// skin/frame/skin_start.h) runs it.
 #pragma once
 
 #include <windows.h>
@@ -9,8 +10,9 @@
 
 // Token of the GDI+ session started by InitGraphicsModule (0 = none).
 extern std::uintptr_t GdiPlusToken;
-// Icon of the program (IDI_PROGRAM_ICON, else "DEFAULT_ICON"); class icon of
-// the shadow window class and the frame caption icon.
+// Icon of the program (the icon resource given to InitGraphicsModule, else
+// "DEFAULT_ICON"); class icon of the shadow window class and the frame
+// caption icon.
 extern HICON ClassIcon;
 
 // Starts GDI+ (version 1 when not given). Returns the token, 0 on failure;
@@ -26,13 +28,13 @@ void ShutdownGdiPlus(std::uintptr_t token, bool tokenGiven);
 // Sessions started by StartGdiPlus and not yet shut down.
 int LiveGdiPlusSessions();
 
-// Skin module start-up, run once before the main window is made: starts
-// GDI+ into GdiPlusToken, loads ClassIcon, sets the skin's start-up module
-// values and registers the shadow window class. It also adds
-// ShutdownGraphicsModule to the skin's exit routine (ReleaseSkinState), so
-// GDI+ ends with the program even when the main window never shut it down.
-void InitGraphicsModule();
+// Graphics module start-up, run once before the main window is made:
+// starts GDI+ into GdiPlusToken, loads ClassIcon from the program's icon
+// resource programIconId (else its icon group "DEFAULT_ICON") and registers
+// the shadow window class.
+void InitGraphicsModule(int programIconId);
 
 // Shuts down the GDI+ session of InitGraphicsModule unless that already
-// happened. Runs after the skin records are released.
+// happened. The skin's exit routine runs it after the skin records are
+// released.
 void ShutdownGraphicsModule();

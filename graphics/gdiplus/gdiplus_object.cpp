@@ -9,6 +9,12 @@ bool RecordStatus(GdipStatus status) {
   return status == Ok;
 }
 
+bool RecordIfEmpty(const GdiPlusObject& object) {
+  if (!object.IsEmpty()) return false;
+  RecordStatus(InvalidParameter);
+  return true;
+}
+
 void* GdiPlusObject::Alloc(std::size_t size) { return flat::GdipAlloc(size); }
 
 void GdiPlusObject::Free(void* block) { flat::GdipFree(block); }

@@ -59,6 +59,11 @@ class GdiPlusObject {
 // Records a GDI+ status in LastStatus; true when it is Ok.
 bool RecordStatus(GdipStatus status);
 
+// The one check for an empty object at the start of an operation: true
+// when object holds nothing, with the status GDI+ gives for a null object
+// (InvalidParameter) recorded; the operation then fails without a call.
+bool RecordIfEmpty(const GdiPlusObject& object);
+
 // ScaleAt and RotateAt, for every object with a transform: step (the scale
 // or the rotation, given the order) about centre. Appended, the centre is
 // moved to the origin first and back last; prepended, the same steps apply
@@ -108,7 +113,7 @@ class WithTransform : public Base {
  private:
   template <class Call, class... Args>
   bool Apply(Call call, Args... args) {
-    if (this->IsEmpty()) return RecordStatus(InvalidParameter);
+    if (RecordIfEmpty(*this)) return false;
     return RecordStatus(call(this->GetHandle(), args...));
   }
 };

@@ -1,6 +1,7 @@
 // Plain records and numbers shared by the GDI+ wrapper objects and their
 // callers: points and rectangles laid out as GDI+ lays out its own, ARGB
-// colours, status codes and the enumeration values the painters pass.
+// colours, status codes and the enumeration values the painters pass. The
+// points and boxes are the project's own (geometry/boxes.h).
 //
 // The values carry the GDI+ SDK names but live outside namespace Gdiplus, so
 // this header never pulls in mingw's GDI+ C++ headers (they break under
@@ -9,14 +10,11 @@
 
 #include <cstdint>
 
+#include "geometry/boxes.h"
+
 using Argb = std::uint32_t;   // alpha 24-31, red 16-23, green 8-15, blue 0-7
 using GdipStatus = std::int32_t;
 
-struct PointF { float x = 0, y = 0; };
-struct PointI { int x = 0, y = 0; };
-struct RectF { float x = 0, y = 0, width = 0, height = 0; };
-struct RectI { int x = 0, y = 0, width = 0, height = 0; };
-struct SizeF { float width = 0, height = 0; };
 
 // Status
 constexpr GdipStatus Ok = 0;

@@ -46,7 +46,7 @@ bool Graphics::CreateFromHDC(HDC hdc, std::optional<HANDLE> device) {
 
 bool Graphics::FromImage(const Image& image) {
   Delete();
-  if (image.IsEmpty()) return RecordEmpty();
+  if (RecordIfEmpty(image)) return false;
   return CreateInto(*this, flat::GdipGetImageGraphicsContext, I(image));
 }
 
@@ -115,13 +115,11 @@ bool Graphics::RotateAt(float angle, PointF centre, int order) {
 
 bool Graphics::GetWorldTransform(float elements[6]) const {
   for (int i = 0; i < 6; ++i) elements[i] = 0;
-  PX_NEED_OBJECT(false);
-  Gdiplus::GpMatrix* matrix = nullptr;
-  if (!Record(flat::GdipCreateMatrix(&matrix))) return false;
-  bool ok = Record(flat::GdipGetWorldTransform(G(*this), matrix)) &&
-            Record(flat::GdipGetMatrixElements(matrix, elements));
-  flat::GdipDeleteMatrix(matrix);
-  return ok;
+  if (RecordIfEmpty(*this)) return false;
+  const ScratchMatrix matrix;
+  if (!matrix) return false;
+  return CallOn(*this, flat::GdipGetWorldTransform, matrix.get()) &&
+         CallFlat(flat::GdipGetMatrixElements, matrix.get(), elements);
 }
 
 bool Graphics::SetPageScale(float scale) {
@@ -247,10 +245,10 @@ bool Graphics::DrawString(const Text& text, const Font& font, const Brush& brush
 
 bool Graphics::DrawStringW(const wchar_t* text, const Font& font, const Brush& brush, const RectF& layoutRect,
                            const StringFormat* format) {
-  PX_NEED_OBJECT(false);
+  if (RecordIfEmpty(*this)) return false;
   Gdiplus::RectF rect = ToGp(layoutRect);
-  return Record(flat::GdipDrawString(G(*this), text, text ? lstrlenW(text) : 0, As<Gdiplus::GpFont>(font), &rect,
-                                     AsOrNull<Gdiplus::GpStringFormat>(format), B(brush)));
+  return CallOn(*this, flat::GdipDrawString, text, text ? lstrlenW(text) : 0, As<Gdiplus::GpFont>(font), &rect,
+                AsOrNull<Gdiplus::GpStringFormat>(format), B(brush));
 }
 
 RectF Graphics::MeasureString(const Text& text, const Font& font, const RectF& layoutRect,
@@ -264,11 +262,12 @@ RectF Graphics::MeasureStringW(const wchar_t* text, const Font& font, const Rect
   Gdiplus::RectF box(0, 0, 0, 0);
   if (codepointsFitted) *codepointsFitted = 0;
   if (linesFilled) *linesFilled = 0;
-  PX_NEED_OBJECT(RectF{});
+  if (RecordIfEmpty(*this)) return RectF{};
   Gdiplus::RectF rect = ToGp(layoutRect);
-  if (!Record(flat::GdipMeasureString(G(*this), text, text ? lstrlenW(text) : 0, As<Gdiplus::GpFont>(font), &rect,
-                                      AsOrNull<Gdiplus::GpStringFormat>(format), &box, &fitted, &lines)))
+  if (!CallOn(*this, flat::GdipMeasureString, text, text ? lstrlenW(text) : 0, As<Gdiplus::GpFont>(font), &rect,
+              AsOrNull<Gdiplus::GpStringFormat>(format), &box, &fitted, &lines)) {
     return RectF{};
+  }
   if (codepointsFitted) *codepointsFitted = fitted;
   if (linesFilled) *linesFilled = lines;
   return FromGp(box);
@@ -285,12 +284,11 @@ bool Graphics::DrawImageI(const Image& image, int x, int y) {
 }
 
 bool Graphics::DrawImageRect(const Image& image, float x, float y, float w, float h, std::optional<int> unit) {
-  PX_NEED_OBJECT(false);
+  if (RecordIfEmpty(*this)) return false;
   // The whole picture is the source, whatever its resolution.
   const float sw = static_cast<float>(image.Width()), sh = static_cast<float>(image.Height());
-  return Record(flat::GdipDrawImageRectRect(G(*this), I(image), x, y, w, h, 0, 0, sw, sh,
-                                            static_cast<Gdiplus::Unit>(unit.value_or(UnitPixel)), nullptr,
-                                            nullptr, nullptr));
+  return CallOn(*this, flat::GdipDrawImageRectRect, I(image), x, y, w, h, 0, 0, sw, sh,
+                static_cast<Gdiplus::Unit>(unit.value_or(UnitPixel)), nullptr, nullptr, nullptr);
 }
 
 bool Graphics::DrawImageRectI(const Image& image, int x, int y, int w, int h) {

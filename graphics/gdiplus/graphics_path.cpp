@@ -20,9 +20,9 @@ Gdiplus::FillMode Fill(int mode) { return static_cast<Gdiplus::FillMode>(mode); 
 template <class Result, class Out, class Matrix, class PenNative>
 Result ReadBounds(const GraphicsPath& path,
                   Gdiplus::GpStatus(WINGDIPAPI* call)(GpPath*, Out*, Matrix*, PenNative*), const Pen* pen) {
-  if (path.IsEmpty()) return RecordEmpty(), Result{};
+  if (RecordIfEmpty(path)) return Result{};
   Out bounds{};
-  if (!Record(call(Pth(path), &bounds, nullptr, AsOrNull<Gdiplus::GpPen>(pen)))) return Result{};
+  if (!CallOn(path, call, &bounds, nullptr, AsOrNull<Gdiplus::GpPen>(pen))) return Result{};
   return FromGp(bounds);
 }
 
@@ -74,7 +74,7 @@ bool GraphicsPath::GetPathData(std::vector<PointF>& points, std::vector<std::uin
   data.Points = static_cast<Gdiplus::PointF*>(Alloc(sizeof(Gdiplus::PointF) * static_cast<size_t>(count)));
   data.Types = static_cast<BYTE*>(Alloc(static_cast<size_t>(count)));
   bool ok = data.Points && data.Types
-                ? Record(flat::GdipGetPathData(Pth(*this), reinterpret_cast<Gdiplus::GpPathData*>(&data)))
+                ? CallOn(*this, flat::GdipGetPathData, reinterpret_cast<Gdiplus::GpPathData*>(&data))
                 : RecordStatus(OutOfMemory);
   if (ok) {
     for (INT i = 0; i < data.Count; ++i) {

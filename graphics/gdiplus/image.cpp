@@ -8,8 +8,6 @@
 
 namespace {
 
-Gdiplus::GpImage* ImageOf(const GdiPlusObject& o) { return As<Gdiplus::GpImage>(o); }
-
 // An EncoderParameters block for GDI+; the values stay in the caller's list.
 class EncoderParameterBlock {
  public:
@@ -41,7 +39,7 @@ bool EncoderFor(const GdiPlusObject& image, const std::optional<Text>& format, C
     formatText = *format;
   } else {
     GUID raw = {};
-    if (!Record(flat::GdipGetImageRawFormat(ImageOf(image), &raw))) return false;
+    if (!CallOn(image, flat::GdipGetImageRawFormat, &raw)) return false;
     formatText = GuidToText(&raw);
   }
   Text clsidText = FindEncoderClsid(formatText);
@@ -66,7 +64,7 @@ Image& Image::operator=(Image&& other) noexcept {
 
 bool Image::Dispose() {
   if (IsEmpty()) return false;
-  bool ok = Record(flat::GdipDisposeImage(ImageOf(*this)));
+  const bool ok = CallOn(*this, flat::GdipDisposeImage);
   SetHandle(nullptr);
   // The native image goes first: it may still read from its stream.
   stream_.Release();
@@ -103,35 +101,32 @@ bool Image::Clone(Image& target) const { return ImageMaking::CopyInto(*this, tar
 
 bool Image::SaveToFile(const Text& path, std::optional<Text> format,
                        const std::optional<EncoderParameterList>& parameters) const {
-  if (IsEmpty()) return RecordEmpty();
+  if (RecordIfEmpty(*this)) return false;
   CLSID clsid;
   if (!EncoderFor(*this, format, clsid)) return RecordStatus(UnknownImageFormat);
   WideText wide = ToWideText(path);
   if (parameters) {
     EncoderParameterBlock block(*parameters);
-    return Record(flat::GdipSaveImageToFile(ImageOf(*this), wide.c_str(), &clsid, block.Get()));
+    return CallOn(*this, flat::GdipSaveImageToFile, wide.c_str(), &clsid, block.Get());
   }
-  return Record(flat::GdipSaveImageToFile(ImageOf(*this), wide.c_str(), &clsid, nullptr));
+  return CallOn(*this, flat::GdipSaveImageToFile, wide.c_str(), &clsid, nullptr);
 }
 
 Bytes Image::SaveToBytes(std::optional<Text> format, const std::optional<EncoderParameterList>& parameters) const {
-  if (IsEmpty()) {
-    RecordEmpty();
-    return Bytes();
-  }
+  if (RecordIfEmpty(*this)) return Bytes();
   CLSID clsid;
   if (!EncoderFor(*this, format, clsid)) return Bytes();
   MemoryStream out;
   IStream* stream = out.Create(Bytes(), 0);
   if (!stream) return Bytes();
-  Gdiplus::GpStatus s;
+  bool saved = false;
   if (parameters) {
     EncoderParameterBlock block(*parameters);
-    s = flat::GdipSaveImageToStream(ImageOf(*this), stream, &clsid, block.Get());
+    saved = CallOn(*this, flat::GdipSaveImageToStream, stream, &clsid, block.Get());
   } else {
-    s = flat::GdipSaveImageToStream(ImageOf(*this), stream, &clsid, nullptr);
+    saved = CallOn(*this, flat::GdipSaveImageToStream, stream, &clsid, nullptr);
   }
-  if (!Record(s)) return Bytes();
+  if (!saved) return Bytes();
   // The memory block may be larger than what was written: keep the
   // stream's own length only.
   Bytes bytes = out.ReadAll();
@@ -142,24 +137,24 @@ Bytes Image::SaveToBytes(std::optional<Text> format, const std::optional<Encoder
 }
 
 Text Image::GetRawFormat() const {
-  if (IsEmpty()) return RecordEmpty(), Text();
+  if (RecordIfEmpty(*this)) return Text();
   GUID raw = {};
-  if (!Record(flat::GdipGetImageRawFormat(ImageOf(*this), &raw))) return Text();
+  if (!CallOn(*this, flat::GdipGetImageRawFormat, &raw)) return Text();
   return GuidToText(&raw);
 }
 
 RectF Image::GetBounds() const {
   Gdiplus::RectF r(0, 0, 0, 0);
   Gdiplus::Unit unit = Gdiplus::UnitPixel;
-  if (IsEmpty()) return RecordEmpty(), RectF{};
-  if (!Record(flat::GdipGetImageBounds(ImageOf(*this), &r, &unit))) return RectF{};
+  if (RecordIfEmpty(*this)) return RectF{};
+  if (!CallOn(*this, flat::GdipGetImageBounds, &r, &unit)) return RectF{};
   return FromGp(r);
 }
 
 int Image::GetType() const {
   Gdiplus::ImageType type = Gdiplus::ImageTypeUnknown;
-  if (IsEmpty()) return RecordEmpty(), 0;
-  Record(flat::GdipGetImageType(ImageOf(*this), &type));
+  if (RecordIfEmpty(*this)) return 0;
+  CallOn(*this, flat::GdipGetImageType, &type);
   return type;
 }
 

@@ -9,11 +9,11 @@
 std::vector<ImageEncoderInfo> ListImageEncoders() {
   std::vector<ImageEncoderInfo> list;
   UINT count = 0, size = 0;
-  if (!Record(flat::GdipGetImageEncodersSize(&count, &size)) || count == 0 || size == 0) return list;
+  if (!CallFlat(flat::GdipGetImageEncodersSize, &count, &size) || count == 0 || size == 0) return list;
   // The block holds the codec records followed by the texts they point at.
   std::vector<std::uint64_t> block((size + sizeof(std::uint64_t) - 1) / sizeof(std::uint64_t));
   auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(block.data());
-  if (!Record(flat::GdipGetImageEncoders(count, size, codecs))) return list;
+  if (!CallFlat(flat::GdipGetImageEncoders, count, size, codecs)) return list;
   for (UINT i = 0; i < count; ++i) {
     const Gdiplus::ImageCodecInfo& c = codecs[i];
     ImageEncoderInfo info;

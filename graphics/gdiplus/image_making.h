@@ -47,7 +47,7 @@ struct ImageMaking {
                        Args&&... args) {
     if (&target == &source) return false;
     target.Dispose();
-    if (source.IsEmpty()) return RecordEmpty();
+    if (RecordIfEmpty(source)) return false;
     using Native = std::remove_pointer_t<std::tuple_element_t<sizeof...(Params) - 2, std::tuple<Params...>>>;
     return Make(target, MemoryStream(), copy, std::forward<Args>(args)..., static_cast<Native*>(source.GetHandle()));
   }

@@ -99,10 +99,8 @@ bool Region::IsVisibleRectI(const RectI& rect, const Graphics* graphics) const {
 
 int Region::GetScansCount() const {
   UINT count = 0;
-  PX_NEED_OBJECT(0);
-  Gdiplus::GpMatrix* identity = nullptr;
-  if (!Record(flat::GdipCreateMatrix(&identity))) return 0;
-  bool ok = Record(flat::GdipGetRegionScansCount(R(*this), &count, identity));
-  flat::GdipDeleteMatrix(identity);
-  return ok ? static_cast<int>(count) : 0;
+  if (RecordIfEmpty(*this)) return 0;
+  const ScratchMatrix identity;
+  if (!identity) return 0;
+  return CallOn(*this, flat::GdipGetRegionScansCount, &count, identity.get()) ? static_cast<int>(count) : 0;
 }

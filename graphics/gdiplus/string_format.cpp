@@ -11,7 +11,7 @@ template <class Generic>
 bool CopyGeneric(StringFormat& format, Generic generic) {
   format.Delete();
   Gdiplus::GpStringFormat* shared = nullptr;
-  if (!Record(generic(&shared))) return false;
+  if (!CallFlat(generic, &shared)) return false;
   return CreateInto(format, flat::GdipCloneStringFormat, shared);
 }
 

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "app/text_ops.h"
-#include "skin/state/window_helpers.h"
+#include "win32/window_helpers.h"
 
 enum class BackgroundOwnerKind {
   None,       // no registered window above

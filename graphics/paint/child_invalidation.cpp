@@ -1,9 +1,10 @@
 // Invalidation of a window's visible children.
 #include "graphics/paint/child_invalidation.h"
 
+#include "win32/window_helpers.h"
+
 void InvalidateVisibleChildren(HWND window) {
-  for (HWND c = FindWindowExA(window, nullptr, nullptr, nullptr); c != nullptr;
-       c = FindWindowExA(window, c, nullptr, nullptr)) {
-    if (IsWindowVisible(c)) InvalidateRect(c, nullptr, TRUE);
-  }
+  ForEachChildOfClass(window, nullptr, [](HWND child) {
+    if (IsWindowVisible(child)) InvalidateRect(child, nullptr, TRUE);
+  });
 }

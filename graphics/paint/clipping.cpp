@@ -5,17 +5,9 @@
 
 #include "graphics/paint/window_geometry.h"
 #include "skin/state/skin_state.h"
+#include "win32/window_helpers.h"
 
 namespace {
-
-// Calls visit for every direct child of window in FindWindowExA order.
-template <class Visit>
-void ForEachChild(HWND window, Visit visit) {
-  for (HWND c = FindWindowExA(window, nullptr, nullptr, nullptr); c != nullptr;
-       c = FindWindowExA(window, c, nullptr, nullptr)) {
-    visit(c);
-  }
-}
 
 void Exclude(HDC dc, const RECT& r) { ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom); }
 
@@ -55,7 +47,7 @@ RECT ClampChildRect(RECT r, bool clamp, int boundWidth, int boundHeight) {
 }
 
 HDC ExcludeVisibleChildren(HWND window, HDC dc) {
-  ForEachChild(window, [dc](HWND c) {
+  ForEachChildOfClass(window, nullptr, [dc](HWND c) {
     if (IsWindowVisible(c) && !IsTransparentWindow(c)) Exclude(dc, WindowRectInSkinnedWindow(c));
   });
   return dc;
@@ -64,7 +56,7 @@ HDC ExcludeVisibleChildren(HWND window, HDC dc) {
 HDC GetDcWithoutChildren(HWND window, HDC dc, bool dcGiven) {
   if (!dcGiven) dc = GetDC(window);
   const ChildBounds bounds = BoundsOf(window);
-  ForEachChild(window, [&](HWND c) {
+  ForEachChildOfClass(window, nullptr, [&](HWND c) {
     if (!IsWindowVisible(c) || IsTransparentWindow(c)) return;
     Exclude(dc, ClampChildRect(RectInParentClient(c), bounds.clamp, bounds.width, bounds.height));
   });
@@ -73,7 +65,7 @@ HDC GetDcWithoutChildren(HWND window, HDC dc, bool dcGiven) {
 
 HDC GetDcWithoutUnskinnedChildren(HWND window, HDC dc, bool dcGiven) {
   if (!dcGiven) dc = GetDC(window);
-  ForEachChild(window, [dc](HWND c) {
+  ForEachChildOfClass(window, nullptr, [dc](HWND c) {
     if (IsWindowVisible(c) && GetPropInt(c, Hw_FuID) == 0) Exclude(dc, RectInParentClient(c));
   });
   return dc;

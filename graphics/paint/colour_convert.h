@@ -17,6 +17,10 @@ inline constexpr ColourRef kWhite = 0xFFFFFF;
 inline constexpr ColourRef kBlack = 0x000000;
 inline constexpr Argb kOpaqueWhite = 0xFFFFFFFF;
 
+// The alpha of a fully opaque and of a fully transparent colour.
+inline constexpr int kOpaque = 255;
+inline constexpr int kTransparent = 0;
+
 // Exchanges bytes 0 and 2 of colour; byte 3 becomes alpha's low byte when
 // useAlpha, else 255. 0x00BBGGRR -> 0xAARRGGBB.
 Argb ColorrefToArgb(ColourRef colour, int alpha, bool useAlpha);

@@ -2,8 +2,10 @@
 #include "graphics/paint/composite_present.h"
 
 #include "graphics/paint/clipping.h"
+#include "graphics/paint/control_background.h"
 #include "graphics/paint/window_geometry.h"
 #include "skin/state/skin_state.h"
+#include "win32/handle_owners.h"
 
 int CompositeRecordIndex(HWND window, bool useKjProps) {
   int index = GetPropInt(window, useKjProps ? Kj_FuID : Hw_FuID);
@@ -38,4 +40,20 @@ bool RepaintFromComposite(HWND window, bool useKjProps, bool excludeOnlyUnskinne
   }
   return BitBlt(target.get(), 0, 0, RectWidth(r), RectHeight(r), record->frameCopy.get(), r.left,
                 r.top, SRCCOPY) != FALSE;
+}
+
+void PresentAndShow(HWND window, HDC composed, int width, int height, bool useKjProps,
+                    bool useWindowRect) {
+  PresentToComposite(window, composed, useKjProps, useWindowRect);
+  const WindowDc target = WindowDc::Adopt(window, GetDcWithoutChildren(window, nullptr, false));
+  BitBlt(target.get(), 0, 0, width, height, composed, 0, 0, SRCCOPY);
+}
+
+bool PaintClientOverBackground(HWND window, const RECT& client, const std::function<void(HDC)>& draw,
+                               bool useKjProps, bool useWindowRect) {
+  const RegisteredDcOwner dc(ComposeControlBackground(window, client));
+  if (!dc) return false;
+  draw(dc.get());
+  PresentAndShow(window, dc.get(), client.right, client.bottom, useKjProps, useWindowRect);
+  return true;
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "graphics/paint/dib_section.h"
-#include "skin/state/skin_state.h"
+#include "win32/handle_owners.h"
 
 namespace {
 
@@ -15,7 +15,6 @@ struct MemoryDcEntry {
 };
 
 std::vector<MemoryDcEntry> MemoryDcTable;
-bool exitStepAdded = false;
 
 MemoryDcEntry* FindEntry(HDC dc) {
   for (MemoryDcEntry& entry : MemoryDcTable) {
@@ -24,25 +23,12 @@ MemoryDcEntry* FindEntry(HDC dc) {
   return nullptr;
 }
 
-void ReleaseAtExit() {
-  exitStepAdded = false;
-  ReleaseAllMemoryDcs();
-}
-
-// The skin state owns composite DCs that live in this table; it releases
-// them through the table once told how, and the exit routine frees the rest.
-void AnnounceTable() {
-  SetRegisteredDcRelease(ReleaseMemoryDc);
-  if (!exitStepAdded) {
-    AddSkinExitStep(ReleaseAtExit);
-    exitStepAdded = true;
-  }
-}
-
 }  // namespace
 
 void RememberMemoryDc(HDC dc, HBITMAP bitmap, HGDIOBJ previous) {
-  AnnounceTable();
+  // The skin state owns composite DCs that live in this table, and its exit
+  // routine frees what is left: both release through the table.
+  SetRegisteredDcRelease(ReleaseMemoryDc, ReleaseAllMemoryDcs);
   if (MemoryDcEntry* entry = FindEntry(dc)) {
     entry->bitmap = bitmap;
     entry->previous = previous;

@@ -3,9 +3,10 @@
 // each DC and the object that bitmap displaced, so that any routine can
 // release such a DC by its handle alone.
 //
-// The first DC remembered also announces ReleaseMemoryDc to the skin state
-// (for the composite DCs its records own) and adds the release of whatever
-// is left to the skin's exit routine. Window thread only.
+// Remembering a DC also announces ReleaseMemoryDc and ReleaseAllMemoryDcs
+// to the owner types (win32/handle_owners.h): the composite DCs the skin's
+// records own, and the skin's exit routine, release through the table.
+// Window thread only.
 #pragma once
 
 #include <windows.h>

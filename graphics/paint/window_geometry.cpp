@@ -18,6 +18,11 @@ int HalfFloor(int a) { return a >= 0 ? a / 2 : -((-a + 1) / 2); }
 
 RECT MakeRect(int left, int top, int right, int bottom) { return RECT{left, top, right, bottom}; }
 
+RECT TruncatedRect(const RectF& box) {
+  return MakeRect(static_cast<int>(box.x), static_cast<int>(box.y), static_cast<int>(box.x + box.width),
+                  static_cast<int>(box.y + box.height));
+}
+
 POINT MakePoint(int x, int y) { return POINT{x, y}; }
 
 RectF MakeRectF(float x, float y, float width, float height) { return RectF{x, y, width, height}; }

@@ -12,6 +12,9 @@ POINT MakePoint(int x, int y);
 // A GDI+ rectangle (x, y, width, height).
 RectF MakeRectF(float x, float y, float width, float height);
 
+// The RECT whose edges are box's edges, each truncated toward zero.
+RECT TruncatedRect(const RectF& box);
+
 int RectWidth(const RECT& r);
 int RectHeight(const RECT& r);
 

@@ -5,7 +5,7 @@
 
 #include "skin/containers/child_control_answers.h"
 #include "skin/containers/container_skin.h"
-#include "skin/controls/buttons/push_button_skin.h"
+#include "skin/controls/font/control_font.h"
 #include "skin/state/skin_state.h"
 
 namespace {

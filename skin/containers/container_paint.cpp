@@ -12,13 +12,12 @@
 #include "graphics/paint/colour_convert.h"
 #include "graphics/paint/fill_steps.h"
 #include "graphics/paint/composite_present.h"
-#include "graphics/paint/control_background.h"
 #include "graphics/paint/memory_dc_table.h"
 #include "graphics/paint/round_shapes.h"
 #include "graphics/paint/window_geometry.h"
 #include "skin/containers/child_control_answers.h"
 #include "skin/containers/container_skin.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 #include "skin/state/skin_state.h"
 
 namespace {
@@ -27,6 +26,10 @@ namespace {
 constexpr int kCaptionInset = 10;
 // The group box's frame starts this far below the top edge.
 constexpr int kGroupFrameTop = 5;
+// The two rounded outlines of a container: black outside, white inside
+// (alpha 100 round a generic container, 90 round a group box).
+constexpr int kOuterCorner = 5, kInnerCorner = 3;
+constexpr int kOuterAlpha = 40, kInnerAlpha = 100, kGroupInnerAlpha = 90;
 
 // The two-line rounded border of a container that is neither a group box
 // nor a tab control.
@@ -35,8 +38,8 @@ void PaintGenericBorder(HDC dc, int width, int height) {
   if (!g.CreateFromHDC(dc)) return;
   const auto w = static_cast<float>(width);
   const auto h = static_cast<float>(height);
-  OutlineRoundRect(g, 0, 0, w - 1, h - 1, 5, ColorrefToArgb(kBlack, 40, true));
-  OutlineRoundRect(g, 1, 1, w - 3, h - 3, 3, ColorrefToArgb(kWhite, 100, true));
+  OutlineRoundRect(g, 0, 0, w - 1, h - 1, kOuterCorner, ColorrefToArgb(kBlack, kOuterAlpha, true));
+  OutlineRoundRect(g, 1, 1, w - 3, h - 3, kInnerCorner, ColorrefToArgb(kWhite, kInnerAlpha, true));
 }
 
 // Width of text in font on a screen-compatible DC, rounded down, plus 1.
@@ -58,36 +61,29 @@ int GroupCaptionLeft(DWORD style, int clientWidth, int captionWidth) {
 }
 
 void PaintContainer(int windowIndex, int containerIndex) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return;
-  const ContainerRecord* record = RecordAt(owner->containers, containerIndex);
+  const ContainerRecord* record =
+      ControlRecordAt(windowIndex, &WindowRecord::containers, containerIndex);
   if (record == nullptr) return;
   HWND container = record->hwnd;
   RECT rc{};
   GetClientRect(container, &rc);
   const int width = rc.right;
   const int height = rc.bottom;
-  {
-    RegisteredDcOwner dc(ComposeControlBackground(container, rc));
-    // Nothing behind it to paint over (no skinned window above it now): the
-    // flags stay, so that the next paint tries again instead of copying a
-    // composite that never received this container.
-    if (dc.get() == nullptr) return;
+  const bool painted = PaintClientOverBackground(container, rc, [&](HDC dc) {
     if (record->frameStyle == kFrameStyleGroupBox) {
-      PaintGroupBox(windowIndex, containerIndex, dc.get());
+      PaintGroupBox(windowIndex, containerIndex, dc);
     } else if (IsWindowClass(container, WC_TABCONTROLA)) {
-      PaintTabControl(container, dc.get());
+      PaintTabControl(container, dc);
     } else if (record->drawBorder) {
-      PaintGenericBorder(dc.get(), width, height);
+      PaintGenericBorder(dc, width, height);
     }
-    PresentToComposite(container, dc.get(), false, false);
-    const WindowDc target =
-        WindowDc::Adopt(container, GetDcWithoutChildren(container, nullptr, false));
-    BitBlt(target.get(), 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
-  }
+  });
+  // Nothing behind it to paint over (no skinned window above it now): the
+  // flags stay, so that the next paint tries again instead of copying a
+  // composite that never received this container.
+  if (!painted) return;
   // Painting runs no messages, but take the record afresh all the same.
-  owner = WindowRecordAt(windowIndex);
-  ContainerRecord* done = owner != nullptr ? RecordAt(owner->containers, containerIndex) : nullptr;
+  ContainerRecord* done = ControlRecordAt(windowIndex, &WindowRecord::containers, containerIndex);
   if (done == nullptr || done->hwnd != container) return;
   done->redraw = false;
   done->backgroundStale = false;
@@ -96,9 +92,8 @@ void PaintContainer(int windowIndex, int containerIndex) {
 }
 
 void PaintGroupBox(int windowIndex, int containerIndex, HDC dc) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return;
-  const ContainerRecord* record = RecordAt(owner->containers, containerIndex);
+  const ContainerRecord* record =
+      ControlRecordAt(windowIndex, &WindowRecord::containers, containerIndex);
   if (record == nullptr) return;
   HWND container = record->hwnd;
   RECT client{};
@@ -109,8 +104,9 @@ void PaintGroupBox(int windowIndex, int containerIndex, HDC dc) {
     Graphics g;
     if (g.CreateFromHDC(dc)) {
       const auto top = static_cast<float>(kGroupFrameTop);
-      OutlineRoundRect(g, 0, top, w - 1, h - 6, 5, ColorrefToArgb(kBlack, 40, true));
-      OutlineRoundRect(g, 1, top + 1, w - 3, h - 8, 3, ColorrefToArgb(kWhite, 90, true));
+      OutlineRoundRect(g, 0, top, w - 1, h - 6, kOuterCorner, ColorrefToArgb(kBlack, kOuterAlpha, true));
+      OutlineRoundRect(g, 1, top + 1, w - 3, h - 8, kInnerCorner,
+                       ColorrefToArgb(kWhite, kGroupInnerAlpha, true));
     }
   }
 
@@ -122,10 +118,7 @@ void PaintGroupBox(int windowIndex, int containerIndex, HDC dc) {
   const int x = GroupCaptionLeft(style, client.right, captionWidth);
   const RectF box{static_cast<float>(x), 1.0f, static_cast<float>(captionWidth),
                   static_cast<float>(record->fontSize + 3)};
-  RestoreCaptionBackground(
-      container, dc,
-      MakeRect(static_cast<int>(box.x), static_cast<int>(box.y), static_cast<int>(box.x + box.width),
-               static_cast<int>(box.y + box.height)));
+  RestoreCaptionBackground(container, dc, TruncatedRect(box));
 
   Graphics g;
   SolidBrush brush;
@@ -162,9 +155,8 @@ void RestoreCaptionBackground(HWND container, HDC dc, const RECT& r) {
 }
 
 void LayoutContainerParts(int windowIndex, int containerIndex, int width, int height) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return;
-  const ContainerRecord* record = RecordAt(owner->containers, containerIndex);
+  const ContainerRecord* record =
+      ControlRecordAt(windowIndex, &WindowRecord::containers, containerIndex);
   if (record == nullptr) return;
   // MoveWindow sends messages that may change the lists: work on a copy.
   const std::vector<LayoutPart> parts = record->parts;

@@ -139,9 +139,6 @@ LRESULT CALLBACK ContainerSkinProc(HWND container, UINT message, WPARAM wParam, 
       return OnSetText(container, wParam, lParam);
     case WM_DRAWITEM:
       return OnDrawItem(container, wParam, lParam);
-    case WM_WINDOWPOSCHANGING:
-      MarkParentContainerStale(container);
-      return PassOn(container, message, wParam, lParam);
     case WM_NOTIFY:
       RepaintOnChildNotify(lParam);
       return PassOn(container, message, wParam, lParam);
@@ -161,6 +158,6 @@ LRESULT CALLBACK ContainerSkinProc(HWND container, UINT message, WPARAM wParam, 
     case WM_NCDESTROY:
       return OnNcDestroy(container, wParam, lParam);
     default:
-      return PassOn(container, message, wParam, lParam);
+      return PassOnControlMessage(container, message, wParam, lParam);
   }
 }

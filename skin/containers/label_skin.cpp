@@ -5,10 +5,9 @@
 #include "graphics/paint/clipping.h"
 #include "graphics/paint/colour_convert.h"
 #include "graphics/paint/composite_present.h"
-#include "graphics/paint/control_background.h"
 #include "graphics/paint/glow_text.h"
 #include "graphics/paint/memory_dc_table.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 #include "skin/state/skin_state.h"
 
 namespace {
@@ -140,11 +139,8 @@ LRESULT CALLBACK LabelSkinProc(HWND label, UINT message, WPARAM wParam, LPARAM l
       return OnEraseBackground(label, reinterpret_cast<HDC>(wParam));
     case WM_SHOWWINDOW:
       return OnShowWindow(label, wParam, lParam);
-    case WM_WINDOWPOSCHANGING:
-      MarkParentContainerStale(label);
-      return PassOn(label, message, wParam, lParam);
     default:
-      return PassOn(label, message, wParam, lParam);
+      return PassOnControlMessage(label, message, wParam, lParam);
   }
 }
 
@@ -157,14 +153,9 @@ void PaintLabel(HWND label, const std::optional<Text>& text) {
   GetClientRect(label, &rc);
   const int width = rc.right;
   const int height = rc.bottom;
-  {
-    RegisteredDcOwner dc(ComposeControlBackground(label, rc));
-    if (dc.get() == nullptr) return;
-    DrawLabelText(dc.get(), record, s, width, height);
-    PresentToComposite(label, dc.get(), false, false);
-    const WindowDc target = WindowDc::Adopt(label, GetDcWithoutChildren(label, nullptr, false));
-    BitBlt(target.get(), 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
-  }
+  const bool painted = PaintClientOverBackground(
+      label, rc, [&](HDC dc) { DrawLabelText(dc, record, s, width, height); });
+  if (!painted) return;
   if (LabelRecord* done = LabelRecordOf(label)) done->redraw = false;
 }
 

@@ -12,13 +12,20 @@
 #include "graphics/paint/round_shapes.h"
 #include "graphics/paint/window_geometry.h"
 #include "skin/containers/container_skin.h"
-#include "skin/controls/buttons/push_button_skin.h"
+#include "skin/controls/font/control_font.h"
 #include "skin/state/skin_state.h"
 
 namespace {
 
 // How far the selected tab reaches towards the page, over the page outline.
 constexpr int kSelectedReach = 2;
+constexpr int kCorner = 5;
+// Alphas of a tab (selected or not) and of the page outlines.
+constexpr int kSelectedWhiteAlpha = 230, kTabWhiteAlpha = 170;    // white outside
+constexpr int kSelectedAccentAlpha = 200, kTabAccentAlpha = 70;   // accent towards the page
+constexpr int kSelectedOutlineAlpha = 220, kTabOutlineAlpha = 80;  // accent, or black
+constexpr int kPageOuterAlpha = 80;   // black
+constexpr int kPageInnerAlpha = 120;  // white
 
 RECT TabItemRect(HWND tab, int index) {
   RECT item{};
@@ -107,18 +114,21 @@ void PaintTab(HWND tab, HDC dc, int index, bool selected, TabSide side) {
   g.SetSmoothingMode(SmoothingModeAntiAlias);
   const RectF box = TabBox(item, selected, side);
   GraphicsPath path;
-  if (!path.Create() || !AddRoundRect(path, box.x, box.y, box.width, box.height, 5)) return;
+  if (!path.Create() || !AddRoundRect(path, box.x, box.y, box.width, box.height, kCorner)) return;
 
   PointF outer, inner;
   GradientEnds(box, side, outer, inner);
   const auto accent = static_cast<ColourRef>(AccentColour);
   LinearGradientBrush fill;
-  if (fill.Create(outer, inner, ColorrefToArgb(kWhite, selected ? 230 : 170, true),
-                  ColorrefToArgb(accent, selected ? 200 : 70, true), WrapModeTileFlipXY)) {
+  if (fill.Create(outer, inner, ColorrefToArgb(kWhite, selected ? kSelectedWhiteAlpha : kTabWhiteAlpha, true),
+                  ColorrefToArgb(accent, selected ? kSelectedAccentAlpha : kTabAccentAlpha, true),
+                  WrapModeTileFlipXY)) {
     g.FillPath(fill, path);
   }
   Pen outline;
-  if (outline.Create1(ColorrefToArgb(selected ? accent : kBlack, selected ? 220 : 80, true), 1.0f)) {
+  if (outline.Create1(
+          ColorrefToArgb(selected ? accent : kBlack, selected ? kSelectedOutlineAlpha : kTabOutlineAlpha, true),
+          1.0f)) {
     g.DrawPath(outline, path);
   }
 
@@ -179,8 +189,9 @@ void PaintTabControl(HWND tab, HDC dc) {
       const auto ph = static_cast<float>(RectHeight(page));
       const auto px = static_cast<float>(page.left);
       const auto py = static_cast<float>(page.top);
-      OutlineRoundRect(g, px, py, pw - 1, ph - 1, 5, ColorrefToArgb(kBlack, 80, true));
-      OutlineRoundRect(g, px + 1, py + 1, pw - 3, ph - 3, 5, ColorrefToArgb(kWhite, 120, true));
+      OutlineRoundRect(g, px, py, pw - 1, ph - 1, kCorner, ColorrefToArgb(kBlack, kPageOuterAlpha, true));
+      OutlineRoundRect(g, px + 1, py + 1, pw - 3, ph - 3, kCorner,
+                       ColorrefToArgb(kWhite, kPageInnerAlpha, true));
     }
   }
   for (int index = 0; index < count; ++index) PaintTab(tab, dc, index, index == selected, side);

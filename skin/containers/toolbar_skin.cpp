@@ -24,7 +24,7 @@
 #include "skin/containers/container_skin.h"
 #include "skin/containers/label_skin.h"
 #include "skin/controls/lists/list_skin.h"
-#include "skin/controls/buttons/push_button_skin.h"
+#include "skin/controls/font/control_font.h"
 #include "skin/state/skin_state.h"
 
 namespace {
@@ -33,6 +33,8 @@ constexpr char kToolbarClass[] = "ToolbarWindow32";
 constexpr int kButtonCorner = 5;
 constexpr int kDisabledTextColour = 0x808080;
 constexpr int kPanelOutlineAlpha = 120;
+constexpr int kSeparatorDarkAlpha = 60;    // black line, then white 120 beside it
+constexpr int kSeparatorLightAlpha = 120;
 
 bool IsToolbar(HWND window) { return IsWindowClass(window, kToolbarClass); }
 
@@ -66,10 +68,10 @@ void DrawButtonFace(Graphics& g, const RECT& r, const ToolbarFaceLook& look) {
 void DrawSeparator(Graphics& g, const RECT& r) {
   Pen dark, light;
   const float x = static_cast<float>((r.left + r.right) / 2);
-  if (dark.Create1(Colour(kBlack, 60), 1)) {
+  if (dark.Create1(Colour(kBlack, kSeparatorDarkAlpha), 1)) {
     g.DrawLine(dark, x, static_cast<float>(r.top + 3), x, static_cast<float>(r.bottom - 3));
   }
-  if (light.Create1(Colour(kWhite, 120), 1)) {
+  if (light.Create1(Colour(kWhite, kSeparatorLightAlpha), 1)) {
     g.DrawLine(light, x + 1, static_cast<float>(r.top + 3), x + 1,
                static_cast<float>(r.bottom - 3));
   }
@@ -108,7 +110,7 @@ void DrawButtonText(Graphics& g, const ToolbarRecord& record, const Text& text, 
   const Text face = record.fontFace.empty() ? DefaultControlFontFace() : record.fontFace;
   const int size = record.fontSize != 0 ? record.fontSize : kDefaultControlFontSize;
   if (!font.Create(face, static_cast<float>(size), record.fontStyle) ||
-      !format.Create(StringFormatFlagsNoWrap) || !brush.Create(Colour(colour, 255))) {
+      !format.Create(StringFormatFlagsNoWrap) || !brush.Create(Colour(colour, kOpaque))) {
     return;
   }
   format.SetAlign(nearAligned ? StringAlignmentNear : StringAlignmentCenter);
@@ -124,7 +126,7 @@ void DrawWhitePanel(HDC dc, int width, int height) {
   Graphics g;
   if (!g.CreateFromHDC(dc)) return;
   SolidBrush white;
-  if (white.Create(Colour(kWhite, 255))) g.FillRectangleI(white, 0, 0, width, height);
+  if (white.Create(Colour(kWhite, kOpaque))) g.FillRectangleI(white, 0, 0, width, height);
   Pen outline;
   if (outline.Create1(Colour(kBlack, kPanelOutlineAlpha), 1)) {
     g.DrawRectangleI(outline, 0, 0, width - 1, height - 1);
@@ -220,14 +222,14 @@ bool IsColourKeyedClass(HWND window) {
 }
 
 void InstallToolbarSkins(int /*windowIndex*/, HWND parent) {
-  HWND toolbar = nullptr;
-  while ((toolbar = FindWindowExA(parent, toolbar, kToolbarClass, nullptr)) != nullptr) {
+  // Toolbars are skinned whatever SkinChildControls says.
+  ForEachChildOfClass(parent, kToolbarClass, [](HWND toolbar) {
     const ToolbarRecord* known = ToolbarRecordOf(toolbar);
-    if (known != nullptr && known->hwnd == toolbar) continue;  // skinned already
+    if (known != nullptr && known->hwnd == toolbar) return;  // skinned already
     SetPropHandle(toolbar, Kj_wtjb,
                   reinterpret_cast<HIMAGELIST>(SendMessageA(toolbar, TB_GETIMAGELIST, 0, 0)));
     InstallToolbarSkin(toolbar);
-  }
+  });
 }
 
 int InstallToolbarSkin(HWND window, const ToolbarSkinOptions& options) {
@@ -242,9 +244,9 @@ int InstallToolbarSkin(HWND window, const ToolbarSkinOptions& options) {
     ToolbarRecord& record = *RecordAt(owner->toolbars, index);
     record = ToolbarRecord{};
     record.redraw = IsToolbar(window);
-    const ControlFont font = ReadControlFont(window);
-    record.fontFace = font.face.empty() ? DefaultControlFontFace() : font.face;
-    record.fontSize = font.size != 0 ? font.size : kDefaultControlFontSize;
+    const ControlFont font = ReadCaptionFont(window);
+    record.fontFace = font.face;
+    record.fontSize = font.size;
     record.fontStyle = font.style;
     record.extra = options.whitePanel.value_or(false);
     record.hwnd = window;
@@ -309,14 +311,12 @@ bool PaintToolbar(HWND toolbar) {
   const int hot = static_cast<int>(SendMessageA(toolbar, TB_GETHOTITEM, 0, 0));
   RECT rc{};
   GetClientRect(toolbar, &rc);
-  {
-    const RegisteredDcOwner dc(ComposeControlBackground(toolbar, rc));
-    if (!dc) return false;
-    for (int i = 0; i < count; ++i) PaintToolbarButton(toolbar, i, dc.get(), i == hot);
-    PresentToComposite(toolbar, dc.get(), true, true);
-    const WindowDc target = WindowDc::Adopt(toolbar, GetDcWithoutChildren(toolbar, nullptr, false));
-    BitBlt(target.get(), 0, 0, rc.right, rc.bottom, dc.get(), 0, 0, SRCCOPY);
-  }
+  const bool painted = PaintClientOverBackground(
+      toolbar, rc, [&](HDC dc) {
+        for (int i = 0; i < count; ++i) PaintToolbarButton(toolbar, i, dc, i == hot);
+      },
+      true, true);
+  if (!painted) return false;
   if (ToolbarRecord* record = ToolbarRecordOf(toolbar)) record->redraw = false;
   return true;
 }

@@ -40,10 +40,7 @@ std::vector<CloseEffectFrame> CloseEffectFrames(int effect, int left, int top, i
       height += dy;
     }
     CloseEffectFrame frame;
-    frame.left = left;
-    frame.top = top;
-    frame.width = width;
-    frame.height = height;
+    frame.box = RectI{left, top, width, height};
     frame.alpha = alpha;
     frame.pauseMs = effect == kCloseEffectShrink ? 20 - i : 20 - 2 * i;
     frames.push_back(frame);

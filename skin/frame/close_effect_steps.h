@@ -8,10 +8,12 @@
 
 #include <vector>
 
+#include "geometry/boxes.h"
+
 inline constexpr int kCloseEffectFrames = 10;
 
 struct CloseEffectFrame {
-  int left = 0, top = 0, width = 0, height = 0;
+  RectI box;        // where the window's picture is shown
   int alpha = 0;    // 230, 205, ..., 5
   int pauseMs = 0;
 };

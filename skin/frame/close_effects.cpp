@@ -7,7 +7,7 @@
 
 #include "graphics/paint/dib_section.h"
 #include "skin/frame/shadow_window.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 
 namespace {
 
@@ -81,13 +81,13 @@ bool PlayCloseEffect(HWND window, int effect, RECT* originalBounds) {
   SetLayered(window, true);
 
   for (const CloseEffectFrame& f : frames) {
-    const int fw = f.width > 0 ? f.width : 0;
-    const int fh = f.height > 0 ? f.height : 0;
+    const int fw = f.box.width > 0 ? f.box.width : 0;
+    const int fh = f.box.height > 0 ? f.box.height : 0;
     if (fw > 0 && fh > 0) {
       SetStretchBltMode(frame.dc(), COLORONCOLOR);
       StretchBlt(frame.dc(), 0, 0, fw, fh, capture.dc(), 0, 0, width, height, SRCCOPY);
       frame.MakeOpaque(fw, fh);
-      UpdateLayered(window, frame.dc(), f.alpha, f.left, f.top, fw, fh, 0, 0);
+      UpdateLayered(window, frame.dc(), f.alpha, f.box.x, f.box.y, fw, fh, 0, 0);
     }
     Sleep(static_cast<DWORD>(f.pauseMs));
   }

@@ -113,7 +113,7 @@ void PaintBackground(Graphics& graphics, int index) {
     LinearGradientBrush gloss;
     bool made = false;
     if (rec->fillColour < 1) {
-      made = gloss.Create({0, 0}, {0, title}, Colour(kWhite, kGlossAlpha), Colour(kWhite, 0));
+      made = gloss.Create({0, 0}, {0, title}, Colour(kWhite, kGlossAlpha), Colour(kWhite, kTransparent));
     } else {
       const ColourRef tint = static_cast<ColourRef>(rec->fillColour);
       made = gloss.Create({0, 0}, {0, title},

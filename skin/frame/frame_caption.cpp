@@ -16,6 +16,8 @@ constexpr int kCaptionHeight = 42;
 constexpr int kIconSize = 17;
 constexpr int kTextIndent = 20;
 constexpr int kDefaultOutlineAlpha = 150;
+// The gloss down a status item: white 60 to white 10.
+constexpr int kStatusGlossTopAlpha = 60, kStatusGlossBottomAlpha = 10;
 
 bool MakeFormat(StringFormat& format, bool wrap, int alignment, int lineAlignment) {
   int flags = StringFormatFlagsLineLimit;
@@ -28,14 +30,11 @@ bool MakeFormat(StringFormat& format, bool wrap, int alignment, int lineAlignmen
 }
 
 // The caption area: (x0, y0, width, 42) with x0 = E + 6, y0 = E + 1.
-struct CaptionArea {
-  int x = 0, y = 0, width = 0;
-};
-
-CaptionArea CaptionAreaOf(const WindowRecord& rec) {
+RectI CaptionAreaOf(const WindowRecord& rec) {
   RECT client{};
   GetClientRect(rec.hwnd, &client);
-  return {FrameEdge + 6, FrameEdge + 1, client.right - rec.stripWidth - 10 - 2 * FrameEdge};
+  return {FrameEdge + 6, FrameEdge + 1, client.right - rec.stripWidth - 10 - 2 * FrameEdge,
+          kCaptionHeight};
 }
 
 void DrawCaptionText(Graphics& g, const WindowRecord& rec, const Text& text, const RectF& rect) {
@@ -46,7 +45,7 @@ void DrawCaptionText(Graphics& g, const WindowRecord& rec, const Text& text, con
     SolidBrush brush;
     Font font;
     StringFormat format;
-    if (brush.Create(Colour(colour, 255)) && font.Create(rec.captionFont, size, style) &&
+    if (brush.Create(Colour(colour, kOpaque)) && font.Create(rec.captionFont, size, style) &&
         MakeFormat(format, false, StringAlignmentNear, StringAlignmentNear)) {
       g.DrawString(text, font, brush, rect, &format);
     }
@@ -71,7 +70,7 @@ bool DrawOutlinedText(Graphics& graphics, const Text& text, const RectF& rect,
   SolidBrush face;
   if (!font.Create(fontName, fontSize, bold ? FontStyleBold : FontStyleRegular) ||
       !MakeFormat(format, wrap, alignment, lineAlignment) ||
-      !outline.Create(Colour(outlineColour, outlineAlpha)) || !face.Create(Colour(textColour, 255))) {
+      !outline.Create(Colour(outlineColour, outlineAlpha)) || !face.Create(Colour(textColour, kOpaque))) {
     return false;
   }
   const float shifts[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
@@ -87,14 +86,14 @@ void PaintCaption(int index, Graphics* graphics, bool intoBackBuffer,
   const WindowRecord* rec = WindowRecordAt(index);
   if (rec == nullptr || !rec->frameDC) return;
   if (intoBackBuffer && graphics == nullptr) return;
-  const CaptionArea area = CaptionAreaOf(*rec);
+  const RectI area = CaptionAreaOf(*rec);
   if (area.width <= 0) return;
 
   Graphics own;
   Graphics* g = graphics;
   if (!intoBackBuffer) {
     if (!rec->titleCacheDC) return;
-    RestoreFromTitleCache(index, {area.x, area.y, area.x + area.width, area.y + kCaptionHeight});
+    RestoreFromTitleCache(index, {area.x, area.y, area.x + area.width, area.y + area.height});
     if (!own.CreateFromHDC(rec->frameDC.get())) return;
     g = &own;
   }
@@ -123,7 +122,7 @@ void PaintCaption(int index, Graphics* graphics, bool intoBackBuffer,
 void PaintStatusItem(int index, Graphics* graphics, bool intoBackBuffer, int item) {
   const WindowRecord* rec = WindowRecordAt(index);
   if (rec == nullptr || !rec->frameDC) return;
-  const IntRect* r = RecordAt(rec->statusItemRects, item);
+  const RectI* r = RecordAt(rec->statusItemRects, item);
   const StatusItem* entry = RecordAt(rec->statusItems, item);
   if (r == nullptr || entry == nullptr) return;
   if (intoBackBuffer && graphics == nullptr) return;
@@ -143,7 +142,7 @@ void PaintStatusItem(int index, Graphics* graphics, bool intoBackBuffer, int ite
   const float w = static_cast<float>(r->width);
   const float h = static_cast<float>(r->height);
   LinearGradientBrush gloss;
-  if (gloss.Create({x, y}, {x, y + h}, Colour(0xFFFFFF, 60), Colour(0xFFFFFF, 10))) {
+  if (gloss.Create({x, y}, {x, y + h}, Colour(kWhite, kStatusGlossTopAlpha), Colour(kWhite, kStatusGlossBottomAlpha))) {
     g->FillRectangle(gloss, x, y, w, h);
   }
 

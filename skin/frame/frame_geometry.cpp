@@ -25,13 +25,13 @@ bool InDragZone(int x, int y, int width, int titleHeight, int edge) {
 
 AreaSize ComputeWorkArea(int screenWidth, int screenHeight, const TaskbarPlacement& taskbar,
                          WorkAreaUse use) {
-  const int barWidth = taskbar.right - taskbar.left;
-  const int barHeight = taskbar.bottom - taskbar.top;
+  const int barWidth = taskbar.rect.width;
+  const int barHeight = taskbar.rect.height;
   AreaSize area{screenWidth, screenHeight};
   if (static_cast<double>(barWidth) - barHeight > 0.0000001) {
     // Along the top or bottom edge; one hidden off the top or pushed to
     // the bottom edge (auto-hide) leaves the full height.
-    const bool hidden = taskbar.top < 0 || taskbar.top >= screenHeight - 5;
+    const bool hidden = taskbar.rect.y < 0 || taskbar.rect.y >= screenHeight - 5;
     if (!hidden) area.height = screenHeight - barHeight;
   } else if (use == WorkAreaUse::PositionChanged || taskbar.visible) {
     area.width = screenWidth - barWidth;
@@ -39,11 +39,11 @@ AreaSize ComputeWorkArea(int screenWidth, int screenHeight, const TaskbarPlaceme
   return area;
 }
 
-StripPlacement InstallStripPlacement(const std::vector<int>& buttonWidths, int clientWidth,
+RectI InstallStripPlacement(const std::vector<int>& buttonWidths, int clientWidth,
                                      int edge) {
   int sum = 0;
   for (int w : buttonWidths) sum += w;
-  StripPlacement strip;
+  RectI strip;
   strip.width = sum + (static_cast<int>(buttonWidths.size()) - 1) + 3;
   strip.height = kStripHeight;
   strip.y = 0;
@@ -51,20 +51,20 @@ StripPlacement InstallStripPlacement(const std::vector<int>& buttonWidths, int c
   return strip;
 }
 
-BarRect StatusBarRect(int clientRight, int clientBottom, int edge, int height) {
-  return BarRect{edge, clientBottom - edge - height - 1, clientRight - 2 * edge, height};
+RectI StatusBarRect(int clientRight, int clientBottom, int edge, int height) {
+  return RectI{edge, clientBottom - edge - height - 1, clientRight - 2 * edge, height};
 }
 
-std::vector<BarRect> StatusItemRects(const std::vector<int>& itemWidths, int clientRight,
+std::vector<RectI> StatusItemRects(const std::vector<int>& itemWidths, int clientRight,
                                      int clientBottom, int edge, int height) {
   const int top = clientBottom - edge - height - 1;
-  std::vector<BarRect> rects;
+  std::vector<RectI> rects;
   rects.reserve(itemWidths.size());
   int x = edge;
   for (size_t i = 0; i < itemWidths.size(); ++i) {
     if (i > 0) x += itemWidths[i - 1];
     const int width = itemWidths[i] == -1 ? clientRight - edge - x : itemWidths[i];
-    rects.push_back(BarRect{x, top, width, height});
+    rects.push_back(RectI{x, top, width, height});
   }
   return rects;
 }

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+#include "geometry/boxes.h"
+
 // Smallest title band; smaller heights are raised to it.
 inline constexpr int kMinTitleHeight = 25;
 
@@ -42,8 +44,8 @@ bool InDragZone(int x, int y, int width, int titleHeight, int edge);
 
 // All zero when there is no taskbar window.
 struct TaskbarPlacement {
-  int left = 0, top = 0, right = 0, bottom = 0;  // its window rectangle
-  bool visible = false;                          // it has WS_VISIBLE
+  RectI rect;            // its window rectangle
+  bool visible = false;  // it has WS_VISIBLE
 };
 
 struct AreaSize {
@@ -71,31 +73,23 @@ inline constexpr int kCloseButtonWidth = 38;
 inline constexpr int kTitleButtonHeight = 18;
 inline constexpr int kStripHeight = 22;
 
-struct StripPlacement {
-  int x = 0, y = 0, width = 0, height = 0;
-};
-
 // buttonWidths are the nominal widths of the buttons in order (26, the
 // close button 38). width = sum + (count - 1) + 3; height 22; y 0;
 // x = clientWidth - edge - width - 2.
-StripPlacement InstallStripPlacement(const std::vector<int>& buttonWidths, int clientWidth,
+RectI InstallStripPlacement(const std::vector<int>& buttonWidths, int clientWidth,
                                      int edge);
 
 // ---------------------------------------------------------------------------
 // Status bar.
 
-struct BarRect {
-  int x = 0, y = 0, width = 0, height = 0;
-};
-
 // The bar along the bottom of a client area of clientRight x clientBottom:
 // top = clientBottom - edge - height - 1; (edge, top, clientRight - 2 * edge, height).
-BarRect StatusBarRect(int clientRight, int clientBottom, int edge, int height);
+RectI StatusBarRect(int clientRight, int clientBottom, int edge, int height);
 
 // The item rectangles of the bar: x starts at edge and advances by the
 // previous item's width as given; an item of width -1 reaches to
 // clientRight - edge.
-std::vector<BarRect> StatusItemRects(const std::vector<int>& itemWidths, int clientRight,
+std::vector<RectI> StatusItemRects(const std::vector<int>& itemWidths, int clientRight,
                                      int clientBottom, int edge, int height);
 
 // ---------------------------------------------------------------------------

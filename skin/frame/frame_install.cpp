@@ -52,7 +52,7 @@ void CreateTitleButtons(WindowRecord& record, int clientWidth) {
 
   std::vector<int> widths;
   for (const auto& button : record.titleButtons) widths.push_back(button->width);
-  const StripPlacement strip = InstallStripPlacement(widths, clientWidth, FrameEdge);
+  const RectI strip = InstallStripPlacement(widths, clientWidth, FrameEdge);
   record.stripX = strip.x;
   record.stripY = strip.y;
   record.stripWidth = strip.width;

@@ -13,7 +13,7 @@ constexpr int kStripPressTop = 3;
 // 1-based status item whose rectangle holds the point, 0 when none.
 int StatusItemAt(const WindowRecord& record, POINT p) {
   for (int i = 1; i <= ListLength(record.statusItemRects); ++i) {
-    const IntRect& r = *RecordAt(record.statusItemRects, i);
+    const RectI& r = *RecordAt(record.statusItemRects, i);
     if (p.x >= r.x && p.x < r.x + r.width && p.y >= r.y && p.y < r.y + r.height) return i;
   }
   return 0;

@@ -12,10 +12,7 @@ AreaSize CurrentWorkArea(WorkAreaUse use) {
   if (HWND tray = FindWindowA("Shell_TrayWnd", nullptr)) {
     RECT r{};
     if (GetWindowRect(tray, &r)) {
-      taskbar.left = r.left;
-      taskbar.top = r.top;
-      taskbar.right = r.right;
-      taskbar.bottom = r.bottom;
+      taskbar.rect = RectI{r.left, r.top, r.right - r.left, r.bottom - r.top};
     }
     taskbar.visible = (GetWindowLongA(tray, GWL_STYLE) & WS_VISIBLE) != 0;
   }

@@ -40,8 +40,8 @@ Bytes FadeImageEdges(const Bytes& imageBytes, std::uint32_t averageColour, bool 
     const float w = static_cast<float>(width);
     const float h = static_cast<float>(height);
     const float band = static_cast<float>(FadeBandWidth(width));
-    const Argb opaque = ColorrefToArgb(averageColour & 0xFFFFFFu, 255, true);
-    const Argb clear = ColorrefToArgb(averageColour & 0xFFFFFFu, 0, true);
+    const Argb opaque = ColorrefToArgb(averageColour & 0xFFFFFFu, kOpaque, true);
+    const Argb clear = ColorrefToArgb(averageColour & 0xFFFFFFu, kTransparent, true);
     if (fadeLeftEdge) {
       FillGradient(graphics, PointF{0, 0}, PointF{band, 0}, opaque, kClearWhite, 0, 0, band, h);
     } else {

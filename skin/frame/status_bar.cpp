@@ -15,15 +15,15 @@ std::vector<int> ItemWidths(const WindowRecord& record) {
 void PlaceStatusBar(WindowRecord& record) {
   RECT client{};
   GetClientRect(record.hwnd, &client);
-  const BarRect bar = StatusBarRect(client.right, client.bottom, FrameEdge, record.statusHeight);
-  record.statusRect = IntRect{bar.x, bar.y, bar.width, bar.height};
-  const std::vector<BarRect> rects =
+  const RectI bar = StatusBarRect(client.right, client.bottom, FrameEdge, record.statusHeight);
+  record.statusRect = RectI{bar.x, bar.y, bar.width, bar.height};
+  const std::vector<RectI> rects =
       StatusItemRects(ItemWidths(record), client.right, client.bottom, FrameEdge,
                       record.statusHeight);
   record.statusItemRects.clear();
-  for (const BarRect& r : rects) {
+  for (const RectI& r : rects) {
     const int i = AppendRecord(record.statusItemRects);
-    *RecordAt(record.statusItemRects, i) = IntRect{r.x, r.y, r.width, r.height};
+    *RecordAt(record.statusItemRects, i) = RectI{r.x, r.y, r.width, r.height};
   }
 }
 

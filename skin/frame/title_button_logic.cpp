@@ -5,12 +5,12 @@
 
 int StripLeft(int clientRight, int stripWidth) { return clientRight - stripWidth + 1; }
 
-std::vector<ButtonBox> LayoutButtonBoxes(int stripX, int stripY, const std::vector<int>& kinds) {
-  std::vector<ButtonBox> boxes;
+std::vector<RectF> LayoutButtonBoxes(int stripX, int stripY, const std::vector<int>& kinds) {
+  std::vector<RectF> boxes;
   const int x0 = stripX + 2;
   const int y0 = stripY + 1;
   for (std::size_t i = 0; i < kinds.size(); ++i) {
-    ButtonBox box;
+    RectF box;
     box.x = static_cast<float>(x0 + static_cast<int>(i) * kTitleButtonPitch);
     box.y = static_cast<float>(y0);
     box.width = static_cast<float>(kinds[i] == kCloseButtonKind ? kCloseHitWidth : kOtherHitWidth);
@@ -20,16 +20,16 @@ std::vector<ButtonBox> LayoutButtonBoxes(int stripX, int stripY, const std::vect
   return boxes;
 }
 
-bool PointInStripBox(const StripBox& strip, int x, int y) {
+bool PointInStripBox(const RectI& strip, int x, int y) {
   return strip.x <= x && x <= strip.x + strip.width && y <= strip.height && y >= 0;
 }
 
-int ButtonIndexAt(const StripBox& strip, const std::vector<ButtonBox>& boxes, int x, int y) {
+int ButtonIndexAt(const RectI& strip, const std::vector<RectF>& boxes, int x, int y) {
   if (x < strip.x || y < strip.y || y > strip.y + strip.height) return 0;
   const float fx = static_cast<float>(x);
   const float fy = static_cast<float>(y);
   for (std::size_t i = 0; i < boxes.size(); ++i) {
-    const ButtonBox& b = boxes[i];
+    const RectF& b = boxes[i];
     if (b.x < fx && fx < b.x + b.width && b.y < fy && fy < b.y + b.height) {
       return static_cast<int>(i) + 1;
     }

@@ -6,6 +6,7 @@
 // Portable: no windows.h here.
 #pragma once
 
+#include "geometry/boxes.h"
 #include "skin/state/skin_codes.h"
 
 #include <vector>
@@ -18,14 +19,6 @@ inline constexpr int kFadeSteps = 8;
 inline constexpr int kFadeAlphaStep = 30;         // alpha 30, 60, ..., 240
 inline constexpr int kFadeIntervalMs = 20;
 
-struct ButtonBox {
-  float x = 0, y = 0, width = 0, height = 0;
-};
-
-// The strip rectangle (x, y, width, height).
-struct StripBox {
-  int x = 0, y = 0, width = 0, height = 0;
-};
 
 // stripX of a laid-out strip: client right - strip width + 1.
 int StripLeft(int clientRight, int stripWidth);
@@ -33,15 +26,15 @@ int StripLeft(int clientRight, int stripWidth);
 // Rectangles of buttons of the given kinds, left to right: button i (from 0)
 // at (stripX + 2 + i * 27, stripY + 1), 40 wide for the close button and 26
 // for every other kind, 18 high.
-std::vector<ButtonBox> LayoutButtonBoxes(int stripX, int stripY, const std::vector<int>& kinds);
+std::vector<RectF> LayoutButtonBoxes(int stripX, int stripY, const std::vector<int>& kinds);
 
 // stripX <= x <= stripX + width and 0 <= y <= height (edges included).
-bool PointInStripBox(const StripBox& strip, int x, int y);
+bool PointInStripBox(const RectI& strip, int x, int y);
 
 // 0 unless x >= stripX and stripY <= y <= stripY + height; then the first
 // button whose rectangle holds the point strictly inside (a point on an
 // edge belongs to no button), 1-based; 0 when none.
-int ButtonIndexAt(const StripBox& strip, const std::vector<ButtonBox>& boxes, int x, int y);
+int ButtonIndexAt(const RectI& strip, const std::vector<RectF>& boxes, int x, int y);
 
 // ---------------------------------------------------------------------------
 // Hover fade.

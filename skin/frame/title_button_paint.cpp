@@ -7,6 +7,7 @@
 #include "graphics/gdiplus/pen.h"
 #include "graphics/paint/colour_convert.h"
 #include "graphics/paint/round_shapes.h"
+#include "graphics/paint/window_geometry.h"
 #include "skin/frame/frame_render.h"
 #include "skin/frame/title_buttons.h"
 #include "skin/state/skin_state.h"
@@ -16,6 +17,11 @@ namespace {
 constexpr ColourRef kRed = 0x0000FF;
 constexpr int kCloseCorner = 5;
 constexpr int kGlowCorner = 1;
+// Alphas of the pressed, plain and separator looks.
+constexpr int kPressedCloseBottomAlpha = 30;  // opaque red to white 30 down a pressed close button
+constexpr int kPressedShadeAlpha = 80;        // black 80 to white 5 down another pressed button
+constexpr int kPressedShadeBottomAlpha = 5;
+constexpr int kPlainGlossAlpha = 50;          // white at the top of a plain button
 
 bool FillVertical(Graphics& g, const GraphicsPath& path, float x, float y1, float y2, Argb top,
                   Argb bottom) {
@@ -24,17 +30,9 @@ bool FillVertical(Graphics& g, const GraphicsPath& path, float x, float y1, floa
   return g.FillPath(brush, path);
 }
 
-// The area a button paints: (x, y, w, h) with x = rect.x - 1, y = stripY + 1
-// and the button's nominal size.
-struct ButtonArea {
-  float x = 0, y = 0, w = 0, h = 0;
-  RECT Rect() const {
-    return {static_cast<int>(x), static_cast<int>(y), static_cast<int>(x + w),
-            static_cast<int>(y + h)};
-  }
-};
-
-ButtonArea AreaOf(const WindowRecord& rec, const TitleButton& button) {
+// The area a button paints: x = rect.x - 1, y = stripY + 1 and the
+// button's nominal size.
+RectF AreaOf(const WindowRecord& rec, const TitleButton& button) {
   return {button.rect.x - 1, static_cast<float>(rec.stripY + 1), static_cast<float>(button.width),
           static_cast<float>(button.height)};
 }
@@ -51,8 +49,8 @@ void DrawGlyph(Graphics& g, const WindowRecord& rec, const TitleButton& button, 
 }
 
 void PaintPressed(int index, WindowRecord& rec, const TitleButton& button) {
-  const ButtonArea a = AreaOf(rec, button);
-  const RECT r = a.Rect();
+  const RectF a = AreaOf(rec, button);
+  const RECT r = TruncatedRect(a);
   RestoreFromTitleCache(index, r);
   {
     Graphics g;
@@ -61,26 +59,26 @@ void PaintPressed(int index, WindowRecord& rec, const TitleButton& button) {
     GraphicsPath shape;
     shape.Create();
     if (IsClose(button)) {
-      AddCloseShape(shape, a.x, a.y, a.w, a.h, kCloseCorner);
-      FillVertical(g, shape, a.x, a.y, a.y + a.h, Colour(kRed, 255), Colour(kWhite, 30));
+      AddCloseShape(shape, a.x, a.y, a.width, a.height, kCloseCorner);
+      FillVertical(g, shape, a.x, a.y, a.y + a.height, Colour(kRed, kOpaque), Colour(kWhite, kPressedCloseBottomAlpha));
     } else {
-      shape.AddRectangle(a.x, a.y, a.w, a.h);
-      FillVertical(g, shape, a.x, a.y, a.y + a.h, Colour(kBlack, 80), Colour(kWhite, 5));
+      shape.AddRectangle(a.x, a.y, a.width, a.height);
+      FillVertical(g, shape, a.x, a.y, a.y + a.height, Colour(kBlack, kPressedShadeAlpha), Colour(kWhite, kPressedShadeBottomAlpha));
     }
-    DrawGlyph(g, rec, button, a.x, a.y, a.w - 1, a.h);
+    DrawGlyph(g, rec, button, a.x, a.y, a.width - 1, a.height);
   }
   ShowFrameArea(rec, r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 void PaintPlain(Graphics& g, int index, WindowRecord& rec, int b, int alpha) {
   const TitleButton& button = *rec.titleButtons[b - 1];
-  const ButtonArea a = AreaOf(rec, button);
+  const RectF a = AreaOf(rec, button);
   PaintButtonGlow(g, index, b, alpha);
   LinearGradientBrush gloss;
-  if (gloss.Create({a.x, a.y}, {a.x, a.y + a.h}, Colour(kWhite, 50), Colour(kBlack, 0))) {
-    g.FillRectangle(gloss, a.x - 1, a.y, a.w + 1, a.h - 1);
+  if (gloss.Create({a.x, a.y}, {a.x, a.y + a.height}, Colour(kWhite, kPlainGlossAlpha), Colour(kBlack, kTransparent))) {
+    g.FillRectangle(gloss, a.x - 1, a.y, a.width + 1, a.height - 1);
   }
-  DrawGlyph(g, rec, button, a.x, a.y, a.w, a.h);
+  DrawGlyph(g, rec, button, a.x, a.y, a.width, a.height);
   PaintButtonSeparators(index, b, g);
 }
 
@@ -116,7 +114,7 @@ void PaintTitleButton(int index, int b, Graphics* graphics, bool intoBackBuffer,
   // stays inside it: drawing that reaches beyond it (the gloss's extra
   // column, the separator lines) was painted by the full render and would
   // otherwise pile up with every hover step.
-  const RECT r = AreaOf(*rec, *button).Rect();
+  const RECT r = TruncatedRect(AreaOf(*rec, *button));
   RestoreFromTitleCache(index, r);
   {
     Graphics g;
@@ -139,21 +137,20 @@ void PaintButtonGlow(Graphics& graphics, int index, int b, int alpha) {
   const float h = static_cast<float>(button->height);
 
   graphics.Flush(true);
-  RestoreFromTitleCache(index, {static_cast<int>(x), static_cast<int>(y), static_cast<int>(x + w),
-                                static_cast<int>(y + h)});
+  RestoreFromTitleCache(index, TruncatedRect(RectF{x, y, w, h}));
 
   GraphicsPath plate;
   plate.Create();
   AddRoundRect(plate, x, y, w, h, kGlowCorner);
-  FillVertical(graphics, plate, x, y, y + h + 1, Colour(kBlack, alpha / 5), Colour(kWhite, 0));
+  FillVertical(graphics, plate, x, y, y + h + 1, Colour(kBlack, alpha / 5), Colour(kWhite, kTransparent));
   if (IsClose(*button)) {
     GraphicsPath shape;
     shape.Create();
     AddCloseShape(shape, x, y, w, h, kCloseCorner);
-    FillVertical(graphics, shape, x, y, y + h + 1, Colour(kRed, alpha), Colour(kWhite, 0));
+    FillVertical(graphics, shape, x, y, y + h + 1, Colour(kRed, alpha), Colour(kWhite, kTransparent));
   } else {
     FillVertical(graphics, plate, x, y, y + h + 1, Colour(static_cast<ColourRef>(AccentColour), alpha),
-                 Colour(kWhite, 0));
+                 Colour(kWhite, kTransparent));
   }
 
   const float upper = std::floor(h * 0.8f);
@@ -166,7 +163,7 @@ void PaintButtonGlow(Graphics& graphics, int index, int b, int alpha) {
   }
   LinearGradientBrush rimBrush;
   if (!rimBrush.Create({x, y}, {x, y + upper}, Colour(kWhite, static_cast<int>(alpha * 0.8f)),
-                       Colour(kWhite, 0))) {
+                       Colour(kWhite, kTransparent))) {
     return;
   }
   Pen pen;
@@ -184,7 +181,7 @@ void PaintButtonSeparators(int index, int b, Graphics& graphics) {
   const float fadeEnd = static_cast<float>(rec->stripY + rec->stripHeight - 3);
   auto line = [&](float sx, int alpha) {
     LinearGradientBrush brush;
-    if (!brush.Create({sx, fadeStart}, {sx, fadeEnd}, Colour(kBlack, alpha), Colour(kBlack, 0))) {
+    if (!brush.Create({sx, fadeStart}, {sx, fadeEnd}, Colour(kBlack, alpha), Colour(kBlack, kTransparent))) {
       return;
     }
     Pen pen;

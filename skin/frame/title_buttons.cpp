@@ -15,12 +15,12 @@ constexpr UINT kFadeTimerPeriod = kFadeIntervalMs;
 
 UINT_PTR FadeTimerId(HWND window) { return reinterpret_cast<UINT_PTR>(window); }
 
-StripBox StripOf(const WindowRecord& rec) {
+RectI StripOf(const WindowRecord& rec) {
   return {rec.stripX, rec.stripY, rec.stripWidth, rec.stripHeight};
 }
 
-std::vector<ButtonBox> BoxesOf(const WindowRecord& rec) {
-  std::vector<ButtonBox> boxes;
+std::vector<RectF> BoxesOf(const WindowRecord& rec) {
+  std::vector<RectF> boxes;
   for (const auto& b : rec.titleButtons) {
     boxes.push_back({b->rect.x, b->rect.y, b->rect.width, b->rect.height});
   }
@@ -68,7 +68,7 @@ void LayoutTitleButtons(int index) {
   }
   std::vector<int> kinds;
   for (const auto& b : rec->titleButtons) kinds.push_back(b->kind);
-  const std::vector<ButtonBox> boxes = LayoutButtonBoxes(rec->stripX, rec->stripY, kinds);
+  const std::vector<RectF> boxes = LayoutButtonBoxes(rec->stripX, rec->stripY, kinds);
   for (size_t i = 0; i < boxes.size(); ++i) {
     TitleButton& button = *rec->titleButtons[i];
     button.rect = {boxes[i].x, boxes[i].y, boxes[i].width, boxes[i].height};

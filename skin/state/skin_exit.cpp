@@ -46,6 +46,9 @@ void ReleaseSkinState() {
   for (auto& list : ObjectLists) list.clear();
   DefaultBackgroundImage.clear();
   DefaultBackgroundImage.shrink_to_fit();
+  // What the memory-DC table still holds (composed backgrounds never
+  // released).
+  ReleaseAllRegisteredDcs();
 
   std::vector<SkinExitStep> steps = std::move(exitSteps);
   exitSteps.clear();

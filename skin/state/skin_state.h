@@ -20,11 +20,12 @@
 #include <optional>
 
 #include "app/text_ops.h"
-#include "skin/state/gdi_owners.h"
+#include "geometry/boxes.h"
+#include "win32/handle_owners.h"
 #include "skin/state/record_list.h"
 #include "skin/state/skin_codes.h"
 #include "skin/state/stale_marks.h"
-#include "skin/state/window_helpers.h"
+#include "win32/window_helpers.h"
 #include "skin/state/window_properties.h"
 
 // Pictures stay encoded bytes in the records and are decoded by the
@@ -41,14 +42,6 @@ using StatusItemCallback = std::function<int(int item)>;  // 1-based status item
 // The title-button action routine (RunTitleButtonAction).
 using TitleButtonActionRoutine = void (*)(int windowIndex, int button);
 
-struct FloatRect {
-  float x = 0, y = 0, width = 0, height = 0;
-};
-
-struct IntRect {
-  int x = 0, y = 0, width = 0, height = 0;
-};
-
 // ---------------------------------------------------------------------------
 // Records nested in a window record.
 
@@ -61,7 +54,7 @@ struct TitleButton {
   TitleButtonKind kind = kCloseButtonKind;
   Text name;       // tooltip text
   SkinCallback callback;  // custom button
-  FloatRect rect;  // client coordinates
+  RectF rect;  // client coordinates
 };
 
 struct FadeState {
@@ -134,9 +127,12 @@ struct ButtonRecord : SubclassedControl {
   int glowColour = 0;  // -1 at install: plain caption
 };
 
-// Hit rectangles of a drawn scroll bar: [0] first arrow, [1] second arrow,
-// [2] thumb, in the bar window's coordinates.
+// Hit rectangles of a drawn scroll bar, in the bar window's coordinates, at
+// the positions below.
 using ScrollBarParts = std::array<RECT, 3>;
+inline constexpr int kFirstArrowBox = 0;   // top or left arrow
+inline constexpr int kSecondArrowBox = 1;  // bottom or right arrow
+inline constexpr int kThumbBox = 2;
 
 // The drawn scroll bars of an edit box or list-type control.
 struct DrawnScrollBars {
@@ -305,9 +301,9 @@ struct WindowRecord {
   SkinCallback closeCallback;  // the window closes only when it returns 1
   std::shared_ptr<ToolTip> tooltip;
   int statusHeight = 0;
-  IntRect statusRect;
+  RectI statusRect;
   RecordList<StatusItem> statusItems;
-  RecordList<IntRect> statusItemRects;
+  RecordList<RectI> statusItemRects;
   StatusTextStyle statusTextStyle;
   StatusItemCallback statusClickCallback;
   StatusItemCallback statusRightClickCallback;
@@ -337,7 +333,7 @@ struct WindowRecord {
   FadeState fadeIn;
   FadeState fadeOut;
   bool fadeTimerOn = false;
-  HWND shadowWindow = nullptr;  // 0 in this system
+  HWND shadowWindow = nullptr;  // drop-shadow window (CreateFrameShadow); the main window has none
   int shadowSpread = 0;
   // Shadow parameters.
   int shadowOffset = 0;
@@ -454,30 +450,30 @@ T* ControlRecordOf(HWND control, RecordList<T> WindowRecord::*list) {
 
 // The first step of a skinned control's WM_MOUSEMOVE: when the control has
 // a valid record in list (through Hw_FuID and Hw_lbID), asks for
-// WM_MOUSELEAVE and records the control as the one under the mouse
-// (controlUnderMouse); returns the owning window record. nullptr, nothing
-// done, otherwise.
+// WM_MOUSELEAVE and returns the owning window record, for TakeHotControl.
+// nullptr, nothing done, otherwise.
 template <class T>
 WindowRecord* MouseEntersControl(HWND control, RecordList<T> WindowRecord::*list) {
-  WindowRecord* owner = OwnerRecordOf(control);
-  const int index = GetPropInt(control, Hw_lbID);
-  if (owner == nullptr || !IsValidIndex(owner->*list, index)) return nullptr;
+  if (ControlRecordOf(control, list) == nullptr) return nullptr;
   TrackMouseLeave(control);
-  owner->controlUnderMouse = index;
-  return owner;
+  return OwnerRecordOf(control);
 }
 
-// The hover step of a skinned control's WM_MOUSEMOVE once the control is
-// recorded as the one under the mouse (owner->controlUnderMouse): unless it
-// is the hot control already (hotControlIndex and hotControlClass, and with
-// parent given also hotControlParent), paintHot draws its hot look and it
-// becomes the hot control. paintHot may run nested messages, so the owning
+// The one hover step of every control skin's WM_MOUSEMOVE, for a control
+// with a valid record in owner (its window record): records the control
+// (its Hw_lbID) as the one under the mouse (controlUnderMouse); then, unless
+// it is the hot control already (hotControlIndex and hotControlClass, with
+// parent given also hotControlParent) and partChanged is false, paintHot
+// draws its hot look and it becomes the hot control. partChanged is for a
+// control whose parts light up one at a time (the half of an up-down
+// control under the mouse). paintHot may run nested messages, so the owning
 // record is taken afresh from control before it is written.
 template <class PaintHot>
 void TakeHotControl(HWND control, WindowRecord* owner, HotControlClass hotClass, PaintHot paintHot,
-                    std::optional<HWND> parent = std::nullopt) {
-  if (owner->hotControlIndex == owner->controlUnderMouse && owner->hotControlClass == hotClass &&
-      (!parent || owner->hotControlParent == *parent)) {
+                    std::optional<HWND> parent = std::nullopt, bool partChanged = false) {
+  owner->controlUnderMouse = GetPropInt(control, Hw_lbID);
+  if (!partChanged && owner->hotControlIndex == owner->controlUnderMouse &&
+      owner->hotControlClass == hotClass && (!parent || owner->hotControlParent == *parent)) {
     return;
   }
   paintHot();
@@ -488,12 +484,32 @@ void TakeHotControl(HWND control, WindowRecord* owner, HotControlClass hotClass,
   if (parent) owner->hotControlParent = *parent;
 }
 
+// The first step of a skinned control's WM_MOUSELEAVE: when the control has
+// a valid record in list, it is no longer the hot control (hotControlIndex
+// 0) and its record is returned; nullptr, nothing done, otherwise.
+template <class T>
+T* MouseLeavesControl(HWND control, RecordList<T> WindowRecord::*list) {
+  T* record = ControlRecordOf(control, list);
+  if (record != nullptr) OwnerRecordOf(control)->hotControlIndex = 0;
+  return record;
+}
+
 // ControlRecordOf, and only when that record is control's own (the index
 // properties may be left over from a record that has since moved).
 template <class T>
 T* RegisteredRecordOf(HWND control, RecordList<T> WindowRecord::*list) {
   T* record = ControlRecordOf(control, list);
   return record != nullptr && record->window == control ? record : nullptr;
+}
+
+// The painters' lookup by index: the record at controlIndex of the class
+// list of window record windowIndex, when both indices are valid and the
+// record holds a window; nullptr otherwise.
+template <class T>
+T* ControlRecordAt(int windowIndex, RecordList<T> WindowRecord::*list, int controlIndex) {
+  WindowRecord* owner = WindowRecordAt(windowIndex);
+  T* record = owner != nullptr ? RecordAt(owner->*list, controlIndex) : nullptr;
+  return record != nullptr && RecordWindow(*record) != nullptr ? record : nullptr;
 }
 
 // A toolbar's record through Kj_FuID and Kj_lbID, or nullptr.
@@ -535,6 +551,15 @@ T* RegisterSubclassedControl(int windowIndex, RecordList<T> WindowRecord::*list,
   return RegisterSubclassedControl(windowIndex, list, window, proc, [](T&) {});
 }
 
+// The walk of every per-class installer: install(child) for every direct
+// child of parent of class className, in FindWindowExA order; nothing while
+// SkinChildControls is 0.
+template <class Install>
+void InstallOnChildren(HWND parent, const char* className, Install install) {
+  if (SkinChildControls == 0) return;
+  ForEachChildOfClass(parent, className, install);
+}
+
 // ---------------------------------------------------------------------------
 // Registration, removal and release.
 
@@ -564,16 +589,17 @@ void RenumberWindowRecords(int removedIndex = 0);
 // Module initialisation: every list created empty.
 void InitSkinTables();
 
-// Work that other skin modules add to the exit routine (the memory-DC
-// table's release, GDI+ shutdown). Steps run once, newest first, after the
-// tables are released.
+// Work that other skin modules add to the exit routine (the decoded arrow
+// pictures, GDI+ shutdown). Steps run once, newest first, after the tables
+// and the memory DCs left in the memory-DC table are released.
 using SkinExitStep = void (*)();
 void AddSkinExitStep(SkinExitStep step);
 
 // The exit routine: releases every window record with all it holds (DCs,
 // bitmaps, brushes held in its controls' Kj_dxjb/Kj_wtjb, texts, byte
 // buffers, lists, tooltip objects), the menu records, the eight object
-// lists and the default background image, then runs the exit steps.
+// lists, the default background image and the DCs left in the memory-DC
+// table (ReleaseAllRegisteredDcs), then runs the exit steps.
 // Calling it twice releases nothing twice.
 void ReleaseSkinState();
 // Registers ReleaseSkinState to run when the program ends (once, however

@@ -35,3 +35,8 @@ void MarkParentContainerStale(HWND control) {
   ContainerRecord* container = RecordAt(record->containers, FindContainerRecord(windowIndex, parent));
   if (container != nullptr && GetPropInt(parent, Wxk_LBID) == 0) container->backgroundStale = true;
 }
+
+LRESULT PassOnControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_WINDOWPOSCHANGING) MarkParentContainerStale(control);
+  return PassOn(control, message, wParam, lParam);
+}

@@ -15,3 +15,8 @@ int MarkChildrenStale(HWND window, bool containersOnly);
 // the parent is a registered container (and not marked with Wxk_LBID): the
 // container captures its background again before its next paint.
 void MarkParentContainerStale(HWND control);
+
+// The default of every skinned child control's procedure: on
+// WM_WINDOWPOSCHANGING the container behind the control goes stale
+// (MarkParentContainerStale); every message then passes on (PassOn).
+LRESULT PassOnControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);

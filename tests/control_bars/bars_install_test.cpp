@@ -4,6 +4,7 @@
 
 #include "skin/controls/bars/bar_skin_support.h"
 #include "skin/controls/buttons/push_button_skin.h"
+#include "skin/controls/font/control_font.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 
 #include "skin/controls/buttons/check_radio_skin.h"
 #include "skin/controls/buttons/push_button_skin.h"
+#include "skin/controls/font/control_font.h"
 #include "tests/control_host/control_host.h"
 
 class ButtonSkinTest : public ::testing::Test {

@@ -18,7 +18,7 @@ struct Hit {
   int x, y, part;
 };
 
-void ExpectHits(const BarParts& parts, std::initializer_list<Hit> hits) {
+void ExpectHits(const ScrollBarParts& parts, std::initializer_list<Hit> hits) {
   for (const Hit& h : hits) {
     EXPECT_EQ(HitTestParts(parts, h.x, h.y), h.part) << "at " << h.x << "," << h.y;
   }
@@ -57,15 +57,15 @@ TEST(ScrollBarHitTest, PackedPointsAreSigned16BitWords) {
 
 TEST(EditGeometry, ClientBoxLeavesRoomForEachStandardBarAndFloorsOddBorders) {
   // Both bars: 17 pixels each come off before halving.
-  EditBox c = EditClientBoxFor(200, 150, 179, 129, kStyleVScroll | kStyleHScroll);
+  RECT c = EditClientBoxFor(200, 150, 179, 129, WS_VSCROLL | WS_HSCROLL);
   EXPECT_EQ(c.left, 2);
   EXPECT_EQ(c.top, 2);
   EXPECT_EQ(c.right, 181);
   EXPECT_EQ(c.bottom, 131);
   // An odd difference floors: (101 - 79 - 17) / 2 = 2.5 -> 2.
-  EXPECT_EQ(EditClientBoxFor(101, 50, 79, 46, kStyleVScroll).left, 2);
+  EXPECT_EQ(EditClientBoxFor(101, 50, 79, 46, WS_VSCROLL).left, 2);
   // A bar style without a real bar gives a negative difference, floored.
-  c = EditClientBoxFor(100, 20, 100, 20, kStyleVScroll);
+  c = EditClientBoxFor(100, 20, 100, 20, WS_VSCROLL);
   EXPECT_EQ(c.left, -9);
   EXPECT_EQ(c.right, 91);
 }

@@ -65,7 +65,8 @@ TEST_F(ScrollBars, HighlightChangesOnlyThePartUnderTheMouse) {
   const PixelImage plain = CaptureClient(bar);
   const EditRecord& record = RecordOf(edit);
   const struct {
-    int part, box;
+    ScrollBarPart part;
+    int box;
   } cases[] = {{kScrollPartThumb, 2}, {kScrollPartFirstArrow, 0}, {kScrollPartSecondArrow, 1}};
   for (const auto& c : cases) {
     PaintVerticalScrollBar(edit, c.part);
@@ -159,7 +160,7 @@ TEST_F(ScrollBars, ADisabledStandardBarGetsNoThumbAndNoHighlight) {
       DifferingSpan(disabled, true, mid, 18, disabled.height - 18, disabled.At(mid, disabled.height - 20), 3);
   EXPECT_EQ(thumb.first, -1) << "a thumb from " << thumb.first << " to " << thumb.last;
   EXPECT_GT(CountDifferent(enabled, disabled, 3), 20);
-  for (int part : {kScrollPartThumb, kScrollPartFirstArrow, kScrollPartSecondArrow}) {
+  for (ScrollBarPart part : {kScrollPartThumb, kScrollPartFirstArrow, kScrollPartSecondArrow}) {
     PaintVerticalScrollBar(edit, part);
     EXPECT_EQ(CountDifferent(CaptureClient(bar), disabled, 0), 0) << "part " << part;
   }

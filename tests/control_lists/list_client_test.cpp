@@ -61,7 +61,7 @@ TEST_F(ListClient, TheDrawnThumbFollowsPagesTheWheelAndArrowKeys) {
   }
   ASSERT_GT(SendMessageA(box, LB_GETTOPINDEX, 0, 0), 1);
   const PixelImage afterKeys = CaptureComposite(*host, bar);
-  PaintVerticalScrollBar(box, 0);  // the bar as the list stands now
+  PaintVerticalScrollBar(box, kScrollPartNone);  // the bar as the list stands now
   EXPECT_EQ(CountDifferent(afterKeys, CaptureComposite(*host, bar), 6), 0);
 
   for (int i = 0; i < 5; ++i) SendMessageA(box, WM_VSCROLL, SB_PAGEDOWN, 0);

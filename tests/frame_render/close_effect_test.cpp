@@ -43,10 +43,10 @@ TEST(CloseEffect, ShrinkLeavesTheWindowAtItsLastFrame) {
   const auto frames = CloseEffectFrames(kCloseEffectShrink, before.left, before.top,
                                         before.right - before.left, before.bottom - before.top);
   GetWindowRect(frame.get(), &after);
-  EXPECT_EQ(after.left, frames[9].left);
-  EXPECT_EQ(after.top, frames[9].top);
-  EXPECT_EQ(after.right - after.left, frames[9].width);
-  EXPECT_EQ(after.bottom - after.top, frames[9].height);
+  EXPECT_EQ(after.left, frames[9].box.x);
+  EXPECT_EQ(after.top, frames[9].box.y);
+  EXPECT_EQ(after.right - after.left, frames[9].box.width);
+  EXPECT_EQ(after.bottom - after.top, frames[9].box.height);
   EndCloseEffect(frame.get(), reported);
   GetWindowRect(frame.get(), &after);
   EXPECT_TRUE(EqualRect(&after, &before));

@@ -3,7 +3,9 @@
 #include <vector>
 
 #include "gdiplus_test_support.h"
+#include "app/resource_ids.h"
 #include "graphics/gdiplus/shadow_window_class.h"
+#include "skin/frame/skin_start.h"
 #include "skin/state/skin_state.h"
 
 namespace {
@@ -53,7 +55,7 @@ class SkinStartup : public ::testing::Test {
 };
 
 TEST_F(SkinStartup, FramePathThenExitRoutineShutGdiPlusDownOnce) {
-  InitGraphicsModule();
+  StartSkin(IDI_PROGRAM_ICON);
   EXPECT_EQ(LiveGdiPlusSessions(), sessionsBefore_ + 1);
   WNDCLASSEXA wc = {};
   wc.cbSize = sizeof wc;
@@ -65,7 +67,7 @@ TEST_F(SkinStartup, FramePathThenExitRoutineShutGdiPlusDownOnce) {
 }
 
 TEST_F(SkinStartup, ShadowWindowPressMovesTheFrameOnlyWhenAllowed) {
-  InitGraphicsModule();
+  StartSkin(IDI_PROGRAM_ICON);
   WNDCLASSA ownerClass = {};
   ownerClass.lpfnWndProc = OwnerProc;
   ownerClass.hInstance = GetModuleHandleA(nullptr);

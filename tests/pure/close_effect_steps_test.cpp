@@ -14,12 +14,12 @@ int TotalPause(const std::vector<CloseEffectFrame>& frames) {
 TEST(CloseEffectFrames, ShrinkEndsSixWideAndFlatInTheMiddle) {
   const auto frames = CloseEffectFrames(kCloseEffectShrink, 100, 50, 326, 420);
   ASSERT_EQ(frames.size(), 10u);
-  EXPECT_EQ(frames[0].left, 116);
-  EXPECT_EQ(frames[0].height, 378);
-  EXPECT_EQ(frames[9].width, 6);
-  EXPECT_EQ(frames[9].height, 0);
-  EXPECT_EQ(frames[9].left, 100 + 160);
-  EXPECT_EQ(frames[9].top, 50 + 210);
+  EXPECT_EQ(frames[0].box.x, 116);
+  EXPECT_EQ(frames[0].box.height, 378);
+  EXPECT_EQ(frames[9].box.width, 6);
+  EXPECT_EQ(frames[9].box.height, 0);
+  EXPECT_EQ(frames[9].box.x, 100 + 160);
+  EXPECT_EQ(frames[9].box.y, 50 + 210);
   EXPECT_EQ(TotalPause(frames), 145);
 }
 
@@ -28,11 +28,11 @@ TEST(CloseEffectFrames, PulseShrinksFiveFramesAndGrowsBackWhileFading) {
   const auto frames = CloseEffectFrames(kCloseEffectPulse, 10, 20, 326, 393);
   ASSERT_EQ(frames.size(), 10u);
   for (int i = 0; i < 10; ++i) EXPECT_EQ(frames[i].alpha, 255 - 25 * (i + 1));
-  EXPECT_EQ(frames[0].width, 319);
-  EXPECT_EQ(frames[0].left, 14);
-  EXPECT_EQ(frames[4].height, 393 - 40);
-  EXPECT_EQ(frames[9].width, 326);
-  EXPECT_EQ(frames[9].top, 20);
+  EXPECT_EQ(frames[0].box.width, 319);
+  EXPECT_EQ(frames[0].box.x, 14);
+  EXPECT_EQ(frames[4].box.height, 393 - 40);
+  EXPECT_EQ(frames[9].box.width, 326);
+  EXPECT_EQ(frames[9].box.y, 20);
   EXPECT_EQ(TotalPause(frames), 90);
   EXPECT_TRUE(CloseEffectFrames(3, 0, 0, 326, 393).empty());
 }

@@ -41,10 +41,7 @@ TEST(FrameGeometry, DragZoneIsTheTitleBandInsideTheEdge) {
 
 TaskbarPlacement Taskbar(int left, int top, int right, int bottom, bool visible = true) {
   TaskbarPlacement t;
-  t.left = left;
-  t.top = top;
-  t.right = right;
-  t.bottom = bottom;
+  t.rect = RectI{left, top, right - left, bottom - top};
   t.visible = visible;
   return t;
 }

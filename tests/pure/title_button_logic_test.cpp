@@ -31,14 +31,14 @@ TEST(TitleButtonFade, LeavingTheWindowMidFade) {
 }
 
 TEST(TitleButtonLayout, ButtonsFromTheStripsLeftEdge) {
-  const std::vector<ButtonBox> boxes =
+  const std::vector<RectF> boxes =
       LayoutButtonBoxes(100, 0, {kMinimiseButtonKind, kCloseButtonKind});
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].x, 102.0f);
   EXPECT_EQ(boxes[0].width, 26.0f);
   EXPECT_EQ(boxes[1].x, 129.0f);
   EXPECT_EQ(boxes[1].width, 40.0f);
-  for (const ButtonBox& box : boxes) {
+  for (const RectF& box : boxes) {
     EXPECT_EQ(box.y, 1.0f);
     EXPECT_EQ(box.height, 18.0f);
   }
@@ -47,7 +47,7 @@ TEST(TitleButtonLayout, ButtonsFromTheStripsLeftEdge) {
 }
 
 TEST(TitleButtonHitTest, StripEdgesCountButtonEdgesDoNot) {
-  const StripBox strip{100, 0, 70, 22};
+  const RectI strip{100, 0, 70, 22};
   // The strip includes its edges, in x from its left to its right edge and
   // in y from 0 to its height.
   EXPECT_TRUE(PointInStripBox(strip, 100, 0));
@@ -57,7 +57,7 @@ TEST(TitleButtonHitTest, StripEdgesCountButtonEdgesDoNot) {
   EXPECT_FALSE(PointInStripBox(strip, 120, 23));
   EXPECT_FALSE(PointInStripBox(strip, 120, -1));
 
-  const std::vector<ButtonBox> boxes =
+  const std::vector<RectF> boxes =
       LayoutButtonBoxes(strip.x, strip.y, {kMinimiseButtonKind, kCloseButtonKind});
   EXPECT_EQ(ButtonIndexAt(strip, boxes, 110, 10), 1);
   EXPECT_EQ(ButtonIndexAt(strip, boxes, 150, 10), 2);
@@ -70,8 +70,8 @@ TEST(TitleButtonHitTest, StripEdgesCountButtonEdgesDoNot) {
 
   // A button reaching past the strip is hit down to the strip's bottom row
   // and no further, and not left of the strip.
-  const StripBox low{100, 10, 70, 22};
-  const std::vector<ButtonBox> tall = {ButtonBox{90, 0, 40, 100}};
+  const RectI low{100, 10, 70, 22};
+  const std::vector<RectF> tall = {RectF{90, 0, 40, 100}};
   EXPECT_EQ(ButtonIndexAt(low, tall, 110, 32), 1);
   EXPECT_EQ(ButtonIndexAt(low, tall, 110, 33), 0);
   EXPECT_EQ(ButtonIndexAt(low, tall, 110, 10), 1);

@@ -3,6 +3,8 @@
 //                                 wait until the shown list has text
 //   px-driver close [seconds]     close the window and wait until it is gone
 //   px-driver wait [seconds]      wait until the window is shown
+//   px-driver shown TITLE [seconds]  wait until a window titled TITLE (any
+//                                 program's) is shown
 //   px-driver park                move the mouse to the screen's top-left
 //                                 corner, away from every window
 //   px-driver hover-close [seconds]  move the mouse onto the drawn close
@@ -112,14 +114,49 @@ int Wait(DWORD timeoutMs) {
   return 0;
 }
 
+// Moves the mouse as the user would: the program gets the move as input.
+// SetCursorPos alone does not always reach a window under Wine, and a
+// window that never sees the mouse arrive never shows its hover look.
+void MoveMouseTo(POINT at) {
+  const int width = GetSystemMetrics(SM_CXSCREEN) - 1;
+  const int height = GetSystemMetrics(SM_CYSCREEN) - 1;
+  SetCursorPos(at.x, at.y);
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = (at.x * 65535 + width / 2) / width;
+  move.mi.dy = (at.y * 65535 + height / 2) / height;
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &move, sizeof move);
+}
+
+int Shown(const char* title, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    HWND window = FindWindowA(nullptr, title);
+    if (window && IsWindowVisible(window)) break;
+    if (GetTickCount() - start >= timeoutMs) {
+      std::fprintf(stderr, "px-driver: no window titled %s appeared\n", title);
+      return 1;
+    }
+    Sleep(100);
+  }
+  Sleep(500);  // let the window finish painting before a screenshot
+  return 0;
+}
+
 int Park() {
-  SetCursorPos(0, 0);
+  MoveMouseTo(POINT{0, 0});
   Sleep(300);
   return 0;
 }
 
 // The close button is the rightmost title-bar button, at the client area's
-// top-right corner.
+// top-right corner; this point lies within it (pixels from the client
+// area's right edge and from its top).
+constexpr int kCloseButtonInsetX = 12;
+constexpr int kCloseButtonInsetY = 10;
+constexpr int kApproachStep = 4;  // pixels; still within the close button
+
 int HoverClose(DWORD timeoutMs) {
   HWND window = WaitForMainWindow(timeoutMs);
   if (!window) {
@@ -128,9 +165,19 @@ int HoverClose(DWORD timeoutMs) {
   }
   RECT client{};
   GetClientRect(window, &client);
-  POINT at = {client.right - 12, 10};
+  const POINT inClient = {client.right - kCloseButtonInsetX, kCloseButtonInsetY};
+  POINT at = inClient;
   ClientToScreen(window, &at);
-  SetCursorPos(at.x, at.y);
+  // Under Wine the first move that lands on the window from afar does not
+  // always light the button; a user's mouse arrives in more than one step,
+  // the last of them within the button.
+  MoveMouseTo(POINT{at.x - kApproachStep, at.y});
+  Sleep(200);
+  MoveMouseTo(at);
+  // The move as the window sees it, too: after an extract the moved mouse
+  // does not always reach the window under Wine, and the cursor is on the
+  // button already, so no leave follows.
+  PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(inClient.x, inClient.y));
   Sleep(1000);  // the hover fade runs on a 20 ms timer
   return 0;
 }
@@ -156,6 +203,10 @@ int main(int argc, char** argv) {
   if (argc >= 3 && std::strcmp(argv[1], "notice") == 0) {
     const int seconds = argc == 4 ? std::atoi(argv[3]) : 90;
     return Notice(argv[2], static_cast<DWORD>(seconds > 0 ? seconds : 90) * 1000);
+  }
+  if (argc >= 3 && std::strcmp(argv[1], "shown") == 0) {
+    const int seconds = argc == 4 ? std::atoi(argv[3]) : 60;
+    return Shown(argv[2], static_cast<DWORD>(seconds > 0 ? seconds : 60) * 1000);
   }
   if (argc < 2 || argc > 3) {
     std::fprintf(stderr, "usage: px-driver extract|close|wait|park|hover-close [seconds]\n");

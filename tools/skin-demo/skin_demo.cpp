@@ -15,13 +15,14 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/resource_ids.h"
 #include "graphics/assets/skin_pictures.h"
-#include "graphics/gdiplus/gdiplus_lifetime.h"
 #include "skin/containers/container_skin.h"
 #include "skin/containers/label_skin.h"
 #include "skin/containers/toolbar_skin.h"
 #include "skin/frame/frame_install.h"
 #include "skin/frame/shadow_window.h"
+#include "skin/frame/skin_start.h"
 #include "skin/state/skin_state.h"
 
 namespace {
@@ -264,7 +265,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   InitCommonControlsEx(&controls);
   InitSkinTables();
   RegisterSkinExitRoutine();
-  InitGraphicsModule();
+  StartSkin(IDI_PROGRAM_ICON);  // the demo carries no icon resource
 
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;

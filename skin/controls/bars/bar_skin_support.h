@@ -11,27 +11,58 @@
 #include "graphics/paint/colour_convert.h"
 #include "graphics/paint/fill_steps.h"
 #include "skin/state/skin_state.h"
-#include "skin/state/window_helpers.h"
+#include "win32/window_helpers.h"
 
 namespace bar_skin {
+
+// The rounded trough of a trackbar or progress bar of w x h: a black
+// outline (outlineAlpha, corner 5) and inside it (innerCorner) a gradient
+// across the bar from white 160 to black 30 (along x for a vertical bar,
+// along y otherwise).
+void PaintBarTrough(Graphics& g, int w, int h, bool vertical, int outlineAlpha, int innerCorner);
 
 // WM_ERASEBKGND of the drawn controls: the background stays as it is.
 LRESULT KeepBackground(HDC dc);
 
 // Paints a bar control now (by its own record).
 using PaintSelfRoutine = void (*)(HWND window);
+// The paintSelf of a bar skin whose painter takes the window record's and
+// the control's index: Paint(Hw_FuID, Hw_lbID) of window.
+template <void (*Paint)(int windowIndex, int controlIndex)>
+void PaintByIndices(HWND window) {
+  Paint(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
+}
 
-// The messages the bar skins answer alike, for a procedure's default case:
+// A bar skin's own answer to a message.
+using BarMessageRoutine = LRESULT (*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// What one bar skin answers in its own way; AnswerBarMessage answers the
+// rest alike for all of them.
+struct BarSkinAnswers {
+  PaintSelfRoutine paintSelf = nullptr;
+  BarMessageRoutine mouseMove = nullptr;   // WM_MOUSEMOVE
+  BarMessageRoutine mouseLeave = nullptr;  // WM_MOUSELEAVE
+  BarMessageRoutine button = nullptr;      // WM_LBUTTONDOWN and WM_LBUTTONUP
+  // The up-down control paints on WM_PAINT without BeginPaint and paints
+  // nothing on WM_NCPAINT.
+  bool paintsWithoutBeginPaint = false;
+  // The header answers only WM_MOVE, WM_PAINT and WM_ERASEBKGND alike;
+  // everything else (WM_NCPAINT and WM_WINDOWPOSCHANGING too) passes on.
+  bool answersPaintOnly = false;
+};
+
+// The one procedure of the bar skins (trackbar, progress bar, up-down
+// control, header), after the skin's own routines of answers:
 //   WM_MOVE              paint, then pass on;
 //   WM_PAINT             paint between BeginPaint and EndPaint, then
 //                        DefWindowProcA (the saved procedure does not paint:
 //                        the skin's picture is the one shown);
 //   WM_NCPAINT           paint; 1;
 //   WM_ERASEBKGND        KeepBackground;
-//   WM_WINDOWPOSCHANGING the container behind goes stale; pass on;
-//   anything else        pass on.
+//   anything else        PassOnControlMessage (WM_WINDOWPOSCHANGING marks
+//                        the container behind stale first).
 LRESULT AnswerBarMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                         PaintSelfRoutine paintSelf);
+                         const BarSkinAnswers& answers);
 
 // The frame of every bar painter: the background behind window's whole
 // window rectangle, draw(graphics, width, height) over it, the result into

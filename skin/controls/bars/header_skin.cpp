@@ -7,8 +7,8 @@
 #include "graphics/paint/composite_present.h"
 #include "skin/controls/bars/bar_skin_support.h"
 #include "graphics/paint/control_background.h"
-#include "skin/state/gdi_owners.h"
-#include "skin/controls/buttons/push_button_skin.h"
+#include "win32/handle_owners.h"
+#include "skin/controls/font/control_font.h"
 
 using namespace bar_skin;
 
@@ -18,6 +18,15 @@ constexpr char kHeaderClass[] = "SysHeader32";
 constexpr char kListViewClass[] = "SysListView32";
 constexpr int kDividerZone = 5;  // pixels at each item edge that belong to no item
 constexpr int kItemTextBytes = 260;
+// The alphas at the two ends of a gradient down an item.
+struct GradientAlphas {
+  int from = 0, to = 0;
+};
+// White to accent down a clickable item, accent to accent down an item of a
+// plain header; over the hot item accent to black, over the pressed one
+// black to white; down the divider black to white.
+constexpr GradientAlphas kClickable{80, 120}, kPlain{60, 10}, kHotItem{60, 30},
+    kPressedItem{30, 120}, kDivider{60, 50};
 
 HeaderRecord* RegisterHeader(int windowIndex, HWND header) {
   HeaderRecord* record =
@@ -31,10 +40,7 @@ HeaderRecord* RegisterHeader(int windowIndex, HWND header) {
 ControlFont HeaderFont(HWND header, const HeaderRecord& record) {
   if (!record.fontFace.empty())
     return ControlFont{record.fontFace, record.fontSize, record.fontStyle};
-  ControlFont font = ReadControlFont(header);
-  if (font.face.empty()) font.face = DefaultControlFontFace();
-  if (font.size == 0) font.size = kDefaultControlFontSize;
-  return font;
+  return ReadCaptionFont(header);
 }
 
 // What the painter needs of one item.
@@ -68,7 +74,7 @@ HeaderItem ReadHeaderItem(HWND header, int item) {
 // look of a clickable header, and the divider at its right edge.
 void PaintItemFace(Graphics& g, const HeaderRecord& record, int i, float w, float h) {
   SolidBrush base;
-  const int baseAlpha = ControlBackdropSet == 1 ? ControlOverlayAlpha : 255;
+  const int baseAlpha = ControlBackdropSet == 1 ? ControlOverlayAlpha : kOpaque;
   if (base.Create(Colour(kWhite, baseAlpha))) g.FillRectangle(base, 0, 0, w, h);
   auto gradient = [&](Argb top, Argb bottom) {
     LinearGradientBrush brush;
@@ -76,20 +82,20 @@ void PaintItemFace(Graphics& g, const HeaderRecord& record, int i, float w, floa
   };
   const bool clickable = record.clickable;
   if (clickable) {
-    gradient(Colour(kWhite, 80), AccentAt(120));
+    gradient(Colour(kWhite, kClickable.from), AccentAt(kClickable.to));
   } else {
-    gradient(AccentAt(60), AccentAt(10));
+    gradient(AccentAt(kPlain.from), AccentAt(kPlain.to));
   }
   if (clickable && record.hot && record.hotItem == i) {
-    gradient(AccentAt(60), Colour(kBlack, 30));
+    gradient(AccentAt(kHotItem.from), Colour(kBlack, kHotItem.to));
   }
   if (clickable && record.pressedItem == i)
-    gradient(Colour(kBlack, 30), Colour(kWhite, 120));
+    gradient(Colour(kBlack, kPressedItem.from), Colour(kWhite, kPressedItem.to));
 
   LinearGradientBrush dividerBrush;
   Pen divider;
-  if (dividerBrush.Create(PointF{0, 0}, PointF{0, h}, Colour(kBlack, 60),
-                          Colour(kWhite, 50)) &&
+  if (dividerBrush.Create(PointF{0, 0}, PointF{0, h}, Colour(kBlack, kDivider.from),
+                          Colour(kWhite, kDivider.to)) &&
       divider.Create2(dividerBrush, 1.0f)) {
     g.DrawLine(divider, w - 1, 0, w - 1, h);
   }
@@ -140,7 +146,7 @@ int PaintItem(HWND header, HDC target, const HeaderRecord& record, const Control
       StringFormat format;
       SolidBrush black;
       if (textFont.Create(font.face, static_cast<float>(font.size), font.style) &&
-          format.Create(0) && black.Create(Colour(kBlack, 255))) {
+          format.Create(0) && black.Create(Colour(kBlack, kOpaque))) {
         format.SetTrimming(StringTrimmingEllipsisCharacter);
         g.DrawString(item.text, textFont, black,
                      RectF{static_cast<float>(x + iw), 0, static_cast<float>(w - iw - 2 * margin),
@@ -168,28 +174,30 @@ void PaintBeyondItems(HWND header, HDC target, int right) {
   }
 }
 
-void PaintSelf(HWND window) {
-  PaintHeader(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
-}
+constexpr PaintSelfRoutine PaintSelf = &PaintByIndices<PaintHeader>;
 
-LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT OnMouseMove(HWND window, UINT, WPARAM wParam, LPARAM lParam) {
   const int windowIndex = GetPropInt(window, Hw_FuID);
   const int index = GetPropInt(window, Hw_lbID);
   if (WindowRecord* owner = MouseEntersControl(window, &WindowRecord::headers)) {
     HeaderRecord* record = owner->headers[index - 1].get();
-    record->hot = true;
-    record->hotItem = HeaderItemAt(windowIndex, index, lParam);
-    owner->hotControlClass = kHotClassHeader;
-    if (record->hotItem != record->paintedItem && record->hotItem >= 1 && !record->buttonDown) {
-      PaintHeader(windowIndex, index);
-      record->paintedItem = record->hotItem;
-    } else if (record->hotItem == 0) {
-      record->paintedItem = 0;
-      record->hot = false;
-      PaintHeader(windowIndex, index);
-    }
-    if ((owner = OwnerRecordOf(window)) != nullptr)
-      owner->hotControlIndex = owner->controlUnderMouse;
+    // The header lights up one item at a time: it compares the item under
+    // the mouse with the one it painted itself, on every move.
+    TakeHotControl(
+        window, owner, kHotClassHeader,
+        [=] {
+          record->hot = true;
+          record->hotItem = HeaderItemAt(windowIndex, index, lParam);
+          if (record->hotItem != record->paintedItem && record->hotItem >= 1 && !record->buttonDown) {
+            PaintHeader(windowIndex, index);
+            record->paintedItem = record->hotItem;
+          } else if (record->hotItem == 0) {
+            record->paintedItem = 0;
+            record->hot = false;
+            PaintHeader(windowIndex, index);
+          }
+        },
+        std::nullopt, true);
   }
   return PassOn(window, WM_MOUSEMOVE, wParam, lParam);
 }
@@ -203,10 +211,8 @@ LRESULT OnButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return PassOn(window, message, wParam, lParam);
 }
 
-LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
-  WindowRecord* owner = OwnerRecordOf(window);
-  if (HeaderRecord* record = ControlRecordOf(window, &WindowRecord::headers)) {
-    owner->hotControlIndex = 0;
+LRESULT OnMouseLeave(HWND window, UINT, WPARAM wParam, LPARAM lParam) {
+  if (HeaderRecord* record = MouseLeavesControl(window, &WindowRecord::headers)) {
     record->paintedItem = 0;
     record->hotItem = 0;
     record->hot = false;
@@ -218,29 +224,23 @@ LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void InstallHeaderSkins(int windowIndex, HWND parent) {
-  if (SkinChildControls == 0) return;
-  for (HWND child = FindWindowExA(parent, nullptr, kHeaderClass, nullptr); child != nullptr;
-       child = FindWindowExA(parent, child, kHeaderClass, nullptr)) {
-    RegisterHeader(windowIndex, child);
-  }
-  for (HWND list = FindWindowExA(parent, nullptr, kListViewClass, nullptr); list != nullptr;
-       list = FindWindowExA(parent, list, kListViewClass, nullptr)) {
+  InstallOnChildren(parent, kHeaderClass,
+                    [windowIndex](HWND child) { RegisterHeader(windowIndex, child); });
+  InstallOnChildren(parent, kListViewClass, [windowIndex](HWND list) {
     HWND header = FindWindowExA(list, nullptr, kHeaderClass, nullptr);
-    if (header == nullptr) continue;
+    if (header == nullptr) return;
     HeaderRecord* record = RegisterHeader(windowIndex, header);
-    if (record == nullptr) continue;
+    if (record == nullptr) return;
     const ControlFont font = ReadControlFont(header);
     record->fontFace = font.face;
     record->fontStyle = font.style;
     record->fontSize = font.size;
-  }
+  });
 }
 
 int HeaderItemAt(int windowIndex, int controlIndex, LPARAM lParam) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return 0;
-  const HeaderRecord* record = RecordAt(owner->headers, controlIndex);
-  if (record == nullptr || record->window == nullptr) return 0;
+  const HeaderRecord* record = ControlRecordAt(windowIndex, &WindowRecord::headers, controlIndex);
+  if (record == nullptr) return 0;
   const int x = GET_X_LPARAM(lParam);
   const int count = static_cast<int>(SendMessageA(record->window, HDM_GETITEMCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
@@ -264,30 +264,15 @@ int MeasureTextWidth(const Text& text, const Text& face, int size, int style) {
 }
 
 LRESULT CALLBACK HeaderSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_MOUSEMOVE:
-      return OnMouseMove(window, wParam, lParam);
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-      return OnButton(window, message, wParam, lParam);
-    case WM_MOUSELEAVE:
-      return OnMouseLeave(window, wParam, lParam);
-    case WM_MOVE:
-    case WM_PAINT:
-    case WM_ERASEBKGND:
-      return AnswerBarMessage(window, message, wParam, lParam, PaintSelf);
-    default:
-      // The image list belongs to the application (or the list view), which
-      // destroys it; the skin leaves it alone when the header goes.
-      return PassOn(window, message, wParam, lParam);
-  }
+  // The image list belongs to the application (or the list view), which
+  // destroys it; the skin leaves it alone when the header goes.
+  static constexpr BarSkinAnswers kHeader{PaintSelf, OnMouseMove, OnMouseLeave, OnButton, false, true};
+  return AnswerBarMessage(window, message, wParam, lParam, kHeader);
 }
 
 void PaintHeader(int windowIndex, int controlIndex) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return;
-  const HeaderRecord* record = RecordAt(owner->headers, controlIndex);
-  if (record == nullptr || record->window == nullptr) return;
+  const HeaderRecord* record = ControlRecordAt(windowIndex, &WindowRecord::headers, controlIndex);
+  if (record == nullptr) return;
   HWND header = record->window;
   const int count = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
   const int margin = static_cast<int>(SendMessageA(header, HDM_GETBITMAPMARGIN, 0, 0));

@@ -8,29 +8,23 @@
 #include "graphics/paint/composite_present.h"
 #include "skin/controls/bars/bar_skin_support.h"
 #include "graphics/paint/control_background.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 
 using namespace bar_skin;
 
 namespace {
 
 constexpr char kProgressClass[] = "msctls_progress32";
+// The trough's outline alpha and inner corner; the alphas of the bar, white
+// to opaque accent, and of its accent outline.
+constexpr int kOutlineAlpha = 50, kTroughCorner = 1, kBarCorner = 3;
+constexpr int kBarWhiteAlpha = 90, kBarOutlineAlpha = 150;
 
-void PaintSelf(HWND window) {
-  PaintProgressBar(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
-}
+constexpr PaintSelfRoutine PaintSelf = &PaintByIndices<PaintProgressBar>;
 
 // The trough, and the bar over it for position pos in low..high.
 void PaintBar(Graphics& g, int w, int h, bool vertical, int low, int high, int pos) {
-  const GraphicsPath outline =
-      RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), 5);
-  OutlinePath(g, outline, Colour(kBlack, 50));
-  const GraphicsPath trough =
-      RoundRectPath(1, 1, static_cast<float>(w - 2), static_cast<float>(h - 2), 1);
-  const PointF troughEnd =
-      vertical ? PointF{static_cast<float>(w - 1), 0} : PointF{0, static_cast<float>(h - 1)};
-  FillGradient(g, trough, PointF{0, 0}, troughEnd, Colour(kWhite, 160),
-               Colour(kBlack, 30));
+  PaintBarTrough(g, w, h, vertical, kOutlineAlpha, kTroughCorner);
 
   const int len = ProgressFillLength(vertical ? h : w, low, high, pos);
   if (len <= 0) return;
@@ -41,14 +35,14 @@ void PaintBar(Graphics& g, int w, int h, bool vertical, int low, int high, int p
     const double filled = static_cast<double>(h) / (high - low) * (pos - low);
     const int top = static_cast<int>(std::floor(h - filled));
     bar = RoundRectPath(1, static_cast<float>(top + 1), static_cast<float>(w - 3),
-                        static_cast<float>(len - 3), 3);
+                        static_cast<float>(len - 3), kBarCorner);
     from = PointF{0, static_cast<float>(top)};
     to = PointF{static_cast<float>(w - 1), static_cast<float>(top)};
   } else {
-    bar = RoundRectPath(1, 1, static_cast<float>(len - 3), static_cast<float>(h - 3), 3);
+    bar = RoundRectPath(1, 1, static_cast<float>(len - 3), static_cast<float>(h - 3), kBarCorner);
   }
-  FillGradient(g, bar, from, to, Colour(kWhite, 90), AccentAt(255));
-  OutlinePath(g, bar, AccentAt(150));
+  FillGradient(g, bar, from, to, Colour(kWhite, kBarWhiteAlpha), AccentAt(kOpaque));
+  OutlinePath(g, bar, AccentAt(kBarOutlineAlpha));
 }
 
 }  // namespace
@@ -60,24 +54,21 @@ int ProgressFillLength(int extent, int low, int high, int pos) {
 }
 
 void InstallProgressSkins(int windowIndex, HWND parent) {
-  if (SkinChildControls == 0) return;
-  for (HWND child = FindWindowExA(parent, nullptr, kProgressClass, nullptr); child != nullptr;
-       child = FindWindowExA(parent, child, kProgressClass, nullptr)) {
+  InstallOnChildren(parent, kProgressClass, [windowIndex](HWND child) {
     ProgressRecord* record = RegisterSubclassedControl(windowIndex, &WindowRecord::progressBars,
                                                        child, &ProgressSkinProc);
     if (record != nullptr) record->vertical = (StyleOf(child) & PBS_VERTICAL) != 0;
-  }
+  });
 }
 
 LRESULT CALLBACK ProgressSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return AnswerBarMessage(window, message, wParam, lParam, PaintSelf);
+  static constexpr BarSkinAnswers kProgressBar{PaintSelf};
+  return AnswerBarMessage(window, message, wParam, lParam, kProgressBar);
 }
 
 void PaintProgressBar(int windowIndex, int controlIndex) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return;
-  const ProgressRecord* record = RecordAt(owner->progressBars, controlIndex);
-  if (record == nullptr || record->window == nullptr) return;
+  const ProgressRecord* record = ControlRecordAt(windowIndex, &WindowRecord::progressBars, controlIndex);
+  if (record == nullptr) return;
   HWND window = record->window;
   const bool vertical = record->vertical;
   PaintOverBackground(window, true, [&](Graphics& g, int w, int h) {

@@ -6,7 +6,7 @@
 #include "graphics/paint/composite_present.h"
 #include "skin/controls/bars/bar_skin_support.h"
 #include "graphics/paint/control_background.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 
 using namespace bar_skin;
 
@@ -14,21 +14,32 @@ namespace {
 
 constexpr char kTrackbarClass[] = "msctls_trackbar32";
 constexpr float kSelectionChannel = 4.0f;  // channel thickness with a selection range
+constexpr int kChannelCorner = 1;
 constexpr float kHotKnob = 11.0f;
 constexpr float kPlainKnob = 6.0f;
-
-struct FloatBox {
-  float x = 0, y = 0, w = 0, h = 0;
-};
+// Where the knob lies across the channel: this far before it (hot: plus 1
+// with ticks on both sides, plus 2 with ticks on top); at the maximum the
+// small knob lies this far past the thumb's leading edge and the accent line
+// is this much longer.
+constexpr float kHotKnobLead = 4.0f, kPlainKnobLead = 1.5f;
+constexpr float kHotBothTicksShift = 1.0f, kHotTopTicksShift = 2.0f;
+constexpr float kKnobAtMaximum = 8.0f, kAccentAtMaximum = 10.0f;
+// The trough's outline alpha and inner corner; the alphas of the black
+// across the channel, the knob's white middle and black edge, and the
+// selection mark and accent line.
+constexpr int kTroughOutlineAlpha = 30, kTroughCorner = 3;
+constexpr int kChannelStartAlpha = 50, kChannelEndAlpha = 40;
+constexpr int kKnobCentreAlpha = 32, kKnobEdgeAlpha = 60;
+constexpr int kMarkAlpha = 200;
 
 // Everything the painter draws, in the trackbar's window coordinates.
 struct TrackbarLayout {
-  FloatBox channel;
+  RectF channel;
   float across = 0;  // the channel's coordinate across its thickness
   bool hasMark = false;
-  FloatBox mark;    // selection mark
-  FloatBox accent;  // accent line from the channel start to the thumb
-  FloatBox knob;    // square around the knob
+  RectF mark;    // selection mark
+  RectF accent;  // accent line from the channel start to the thumb
+  RectF knob;    // square around the knob
 };
 
 // The channel rectangle as a horizontal trackbar has it: left and right
@@ -64,7 +75,7 @@ TrackbarLayout LayOutTrackbar(HWND window, const TrackbarRecord& record) {
   }
   layout.across = across;
   layout.channel =
-      vertical ? FloatBox{across, along, thickness, cw} : FloatBox{along, across, cw, thickness};
+      vertical ? RectF{across, along, thickness, cw} : RectF{along, across, cw, thickness};
 
   // Pixels per unit of the range, counted from its lower end (the range
   // need not start at 0).
@@ -77,89 +88,71 @@ TrackbarLayout LayOutTrackbar(HWND window, const TrackbarRecord& record) {
     const float length = (e - s) * scale - 3;
     layout.hasMark = true;
     layout.mark =
-        vertical ? FloatBox{across + 1, start, 1, length} : FloatBox{start, across + 1, length, 1};
+        vertical ? RectF{across + 1, start, 1, length} : RectF{start, across + 1, length, 1};
   }
 
-  const float extra = pos == max ? 10.0f : 0.0f;
+  const float extra = pos == max ? kAccentAtMaximum : 0.0f;
   if (vertical) {
-    layout.accent = FloatBox{across + 2, along, 0, static_cast<float>(t.top) - along - 1 + extra};
+    layout.accent = RectF{across + 2, along, 0, static_cast<float>(t.top) - along - 1 + extra};
   } else {
     layout.accent =
-        FloatBox{along + 1, across + 1, static_cast<float>(t.left) - along - 2 + extra, 1};
+        RectF{along + 1, across + 1, static_cast<float>(t.left) - along - 2 + extra, 1};
   }
 
   const bool hot = record.hot;
   const float size = hot ? kHotKnob : kPlainKnob;
   float lead = static_cast<float>(vertical ? t.top : t.left);
-  float side = hot ? across - 4 : across - 1.5f;
-  if (hot && record.tickPlacement == kTicksBoth) side += 1;
-  if (hot && record.tickPlacement == kTicksTop) side += 2;
-  if (!hot && pos == max) lead += 8;
-  layout.knob = vertical ? FloatBox{side, lead, size, size} : FloatBox{lead, side, size, size};
+  float side = hot ? across - kHotKnobLead : across - kPlainKnobLead;
+  if (hot && record.tickPlacement == kTicksBoth) side += kHotBothTicksShift;
+  if (hot && record.tickPlacement == kTicksTop) side += kHotTopTicksShift;
+  if (!hot && pos == max) lead += kKnobAtMaximum;
+  layout.knob = vertical ? RectF{side, lead, size, size} : RectF{lead, side, size, size};
   return layout;
 }
 
-void PaintTrough(Graphics& g, int w, int h, bool vertical) {
-  const GraphicsPath outline =
-      RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), 5);
-  OutlinePath(g, outline, Colour(kBlack, 30));
-  const GraphicsPath trough =
-      RoundRectPath(1, 1, static_cast<float>(w - 2), static_cast<float>(h - 2), 3);
-  const PointF to =
-      vertical ? PointF{static_cast<float>(w - 1), 0} : PointF{0, static_cast<float>(h - 1)};
-  FillGradient(g, trough, PointF{0, 0}, to, Colour(kWhite, 160), Colour(kBlack, 30));
-}
-
-void PaintChannel(Graphics& g, const FloatBox& c, bool vertical) {
-  const GraphicsPath channel = RoundRectPath(c.x, c.y, c.w, c.h, 1);
+void PaintChannel(Graphics& g, const RectF& c, bool vertical) {
+  const GraphicsPath channel = RoundRectPath(c.x, c.y, c.width, c.height, kChannelCorner);
   // Across the thickness, from one edge of the channel to the other.
   const PointF from{c.x, c.y};
-  const PointF to = vertical ? PointF{c.x + c.w, c.y} : PointF{c.x, c.y + c.h};
-  FillGradient(g, channel, from, to, Colour(kBlack, 50), Colour(kBlack, 40));
+  const PointF to = vertical ? PointF{c.x + c.width, c.y} : PointF{c.x, c.y + c.height};
+  FillGradient(g, channel, from, to, Colour(kBlack, kChannelStartAlpha),
+               Colour(kBlack, kChannelEndAlpha));
 }
 
-void PaintKnob(Graphics& g, const FloatBox& k) {
+void PaintKnob(Graphics& g, const RectF& k) {
   SolidBrush white;
-  if (white.Create(Colour(kWhite, 255))) g.FillEllipse(white, k.x, k.y, k.w, k.h);
+  if (white.Create(Colour(kWhite, kOpaque))) g.FillEllipse(white, k.x, k.y, k.width, k.height);
   GraphicsPath ellipse;
-  if (!ellipse.Create() || !ellipse.AddEllipse(k.x, k.y, k.w, k.h)) return;
+  if (!ellipse.Create() || !ellipse.AddEllipse(k.x, k.y, k.width, k.height)) return;
   PathGradientBrush glass;
   if (glass.CreateFromPath(ellipse)) {
-    glass.SetCenterColor(Colour(kWhite, 32));
-    glass.SetSurroundColors({Colour(kBlack, 60)});
+    glass.SetCenterColor(Colour(kWhite, kKnobCentreAlpha));
+    glass.SetSurroundColors({Colour(kBlack, kKnobEdgeAlpha)});
     g.FillPath(glass, ellipse);
   }
-  OutlinePath(g, ellipse, Colour(kBlack, 60));
+  OutlinePath(g, ellipse, Colour(kBlack, kKnobEdgeAlpha));
 }
 
-LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
-  const int index = GetPropInt(window, Hw_lbID);
+constexpr PaintSelfRoutine PaintSelf = &PaintByIndices<PaintTrackbar>;
+
+LRESULT OnMouseMove(HWND window, UINT, WPARAM wParam, LPARAM lParam) {
   if (WindowRecord* owner = MouseEntersControl(window, &WindowRecord::trackbars)) {
-    if (owner->hotControlIndex != index || owner->hotControlClass != kHotClassTrackbar) {
-      owner->trackbars[index - 1]->hot = true;
-      PaintTrackbar(GetPropInt(window, Hw_FuID), index);
-    }
-    // The paint may have run nested messages; take the record afresh.
-    if ((owner = OwnerRecordOf(window)) != nullptr) {
-      owner->hotControlIndex = owner->controlUnderMouse;
-      owner->hotControlClass = kHotClassTrackbar;
-    }
+    TakeHotControl(window, owner, kHotClassTrackbar, [window] {
+      if (TrackbarRecord* record = ControlRecordOf(window, &WindowRecord::trackbars)) {
+        record->hot = true;
+      }
+      PaintSelf(window);
+    });
   }
   return PassOn(window, WM_MOUSEMOVE, wParam, lParam);
 }
 
-LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
-  WindowRecord* owner = OwnerRecordOf(window);
-  if (TrackbarRecord* record = ControlRecordOf(window, &WindowRecord::trackbars)) {
-    owner->hotControlIndex = 0;
+LRESULT OnMouseLeave(HWND window, UINT, WPARAM wParam, LPARAM lParam) {
+  if (TrackbarRecord* record = MouseLeavesControl(window, &WindowRecord::trackbars)) {
     record->hot = false;
-    PaintTrackbar(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
+    PaintSelf(window);
   }
   return PassOn(window, WM_MOUSELEAVE, wParam, lParam);
-}
-
-void PaintSelf(HWND window) {
-  PaintTrackbar(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
 }
 
 }  // namespace
@@ -172,47 +165,39 @@ TickPlacement TrackbarTickPlacement(DWORD style) {
 }
 
 void InstallTrackbarSkins(int windowIndex, HWND parent) {
-  if (SkinChildControls == 0) return;
-  for (HWND child = FindWindowExA(parent, nullptr, kTrackbarClass, nullptr); child != nullptr;
-       child = FindWindowExA(parent, child, kTrackbarClass, nullptr)) {
+  InstallOnChildren(parent, kTrackbarClass, [windowIndex](HWND child) {
     TrackbarRecord* record =
         RegisterSubclassedControl(windowIndex, &WindowRecord::trackbars, child, &TrackbarSkinProc);
-    if (record == nullptr) continue;
+    if (record == nullptr) return;
     const DWORD style = StyleOf(child);
     record->vertical = (style & TBS_VERT) != 0;
     record->tickPlacement = TrackbarTickPlacement(style);
     record->selectionRange = (style & TBS_ENABLESELRANGE) != 0;
-  }
+  });
 }
 
 LRESULT CALLBACK TrackbarSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_MOUSEMOVE:
-      return OnMouseMove(window, wParam, lParam);
-    case WM_MOUSELEAVE:
-      return OnMouseLeave(window, wParam, lParam);
-    default:
-      return AnswerBarMessage(window, message, wParam, lParam, PaintSelf);
-  }
+  static constexpr BarSkinAnswers kTrackbar{PaintSelf, OnMouseMove, OnMouseLeave};
+  return AnswerBarMessage(window, message, wParam, lParam, kTrackbar);
 }
 
 void PaintTrackbar(int windowIndex, int controlIndex) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return;
-  const TrackbarRecord* record = RecordAt(owner->trackbars, controlIndex);
-  if (record == nullptr || record->window == nullptr) return;
+  const TrackbarRecord* record = ControlRecordAt(windowIndex, &WindowRecord::trackbars, controlIndex);
+  if (record == nullptr) return;
   HWND window = record->window;
   const bool vertical = record->vertical;
   const TrackbarLayout layout = LayOutTrackbar(window, *record);
   PaintOverBackground(window, false, [&](Graphics& g, int w, int h) {
-    if (TrackbarFrameShown == 1) PaintTrough(g, w, h, vertical);
+    if (TrackbarFrameShown == 1) {
+      PaintBarTrough(g, w, h, vertical, kTroughOutlineAlpha, kTroughCorner);
+    }
     PaintChannel(g, layout.channel, vertical);
     if (layout.hasMark) {
-      OutlineRectangle(g, layout.mark.x, layout.mark.y, layout.mark.w, layout.mark.h,
-                       Colour(kWhite, 200));
+      OutlineRectangle(g, layout.mark.x, layout.mark.y, layout.mark.width, layout.mark.height,
+                       Colour(kWhite, kMarkAlpha));
     }
-    OutlineRectangle(g, layout.accent.x, layout.accent.y, layout.accent.w, layout.accent.h,
-                     AccentAt(200));
+    OutlineRectangle(g, layout.accent.x, layout.accent.y, layout.accent.width, layout.accent.height,
+                     AccentAt(kMarkAlpha));
     PaintKnob(g, layout.knob);
   });
 }

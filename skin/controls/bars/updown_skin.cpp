@@ -8,22 +8,28 @@
 #include "skin/controls/bars/bar_skin_support.h"
 #include "skin/controls/pictures/decoded_arrows.h"
 #include "graphics/paint/control_background.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 
 using namespace bar_skin;
 
 namespace {
 
 constexpr char kUpDownClass[] = "msctls_updown32";
-
-struct Half {
-  int x = 0, y = 0, w = 0, h = 0;
-};
+// Corner of the rounded base and of each half.
+constexpr int kCorner = 3;
+// Alphas of the looks: the white under both halves; black round a plain
+// half, accent round the one under the mouse; its fill white to accent,
+// accent to white while pressed; a plain half from white (more at the top
+// of a vertical control's upper half) to accent.
+constexpr int kBaseAlpha = 160, kPlainOutlineAlpha = 100, kActiveOutlineAlpha = 200;
+constexpr int kActiveWhiteAlpha = 100, kActiveAccentAlpha = 150;
+constexpr int kPressedAccentAlpha = 100, kPressedWhiteAlpha = 150;
+constexpr int kUpperGlossAlpha = 60, kGlossAlpha = 20, kPlainAccentAlpha = 100;
 
 // The two halves of a w x h control, with K x L the extent of one half.
 struct UpDownHalves {
   int k = 0, l = 0;
-  Half first, second;
+  RectI first, second;
 };
 
 UpDownHalves SplitUpDown(int w, int h, bool horizontal) {
@@ -31,24 +37,24 @@ UpDownHalves SplitUpDown(int w, int h, bool horizontal) {
   if (horizontal) {
     halves.k = w / 2;
     halves.l = h;
-    halves.first = Half{0, 0, halves.k - 1, halves.l - 1};
-    halves.second = Half{halves.k, 0, halves.k - 1, halves.l - 1};
+    halves.first = RectI{0, 0, halves.k - 1, halves.l - 1};
+    halves.second = RectI{halves.k, 0, halves.k - 1, halves.l - 1};
   } else {
     halves.k = w;
     halves.l = h / 2;
-    halves.first = Half{0, 0, halves.k - 1, halves.l - 1};
-    halves.second = Half{0, halves.l, halves.k - 1, halves.l - 1};
+    halves.first = RectI{0, 0, halves.k - 1, halves.l - 1};
+    halves.second = RectI{0, halves.l, halves.k - 1, halves.l - 1};
   }
   return halves;
 }
 
 // One half: its rounded face in the plain or active look, its arrow
 // centred, then its outline.
-void PaintHalf(Graphics& g, const Half& half, bool second, bool active, bool pressed,
+void PaintHalf(Graphics& g, const RectI& half, bool second, bool active, bool pressed,
                bool horizontal, const UpDownHalves& halves, int w, int h) {
   const GraphicsPath face =
       RoundRectPath(static_cast<float>(half.x), static_cast<float>(half.y),
-                    static_cast<float>(half.w), static_cast<float>(half.h), 3);
+                    static_cast<float>(half.width), static_cast<float>(half.height), kCorner);
   const float k = static_cast<float>(halves.k), l = static_cast<float>(halves.l);
   PointF from{0, 0}, to{0, 0};
   if (horizontal) {
@@ -58,17 +64,17 @@ void PaintHalf(Graphics& g, const Half& half, bool second, bool active, bool pre
     from = second ? PointF{0, l} : PointF{0, 0};
     to = second ? PointF{0, static_cast<float>(h)} : PointF{0, l - 1};
   }
-  Argb pen = Colour(kBlack, 100);
+  Argb pen = Colour(kBlack, kPlainOutlineAlpha);
   if (active) {
-    pen = AccentAt(200);
+    pen = AccentAt(kActiveOutlineAlpha);
     if (pressed) {
-      FillGradient(g, face, from, to, AccentAt(100), Colour(kWhite, 150));
+      FillGradient(g, face, from, to, AccentAt(kPressedAccentAlpha), Colour(kWhite, kPressedWhiteAlpha));
     } else {
-      FillGradient(g, face, from, to, Colour(kWhite, 100), AccentAt(150));
+      FillGradient(g, face, from, to, Colour(kWhite, kActiveWhiteAlpha), AccentAt(kActiveAccentAlpha));
     }
   } else {
-    const int gloss = !horizontal && !second ? 60 : 20;
-    FillGradient(g, face, from, to, Colour(kWhite, gloss), AccentAt(100));
+    const int gloss = !horizontal && !second ? kUpperGlossAlpha : kGlossAlpha;
+    FillGradient(g, face, from, to, Colour(kWhite, gloss), AccentAt(kPlainAccentAlpha));
   }
 
   const ArrowPicture picture = horizontal ? (second ? ArrowPicture::Right : ArrowPicture::Left)
@@ -85,7 +91,7 @@ void PaintSelf(HWND window) {
   PaintUpDown(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID));
 }
 
-LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT OnMouseMove(HWND window, UINT, WPARAM wParam, LPARAM lParam) {
   const int windowIndex = GetPropInt(window, Hw_FuID);
   const int index = GetPropInt(window, Hw_lbID);
   if (WindowRecord* owner = MouseEntersControl(window, &WindowRecord::upDowns)) {
@@ -95,20 +101,17 @@ LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
     // keep it where the mouse is, so that they highlight the half under it.
     // While the button is held it stays where the press was.
     if (!record->buttonDown) record->lastMouse = lParam;
-    if (owner->hotControlIndex != index || owner->hotControlClass != kHotClassUpDown ||
-        half != record->hotHalf) {
-      PaintUpDown(windowIndex, index, true, std::nullopt, lParam);
-      // The paint may have run nested messages; take the records afresh.
-      owner = OwnerRecordOf(window);
-      if (owner == nullptr || !IsValidIndex(owner->upDowns, index)) {
-        return PassOn(window, WM_MOUSEMOVE, wParam, lParam);
-      }
-      record = owner->upDowns[index - 1].get();
-      record->hot = true;
-      owner->hotControlIndex = owner->controlUnderMouse;
-      owner->hotControlClass = kHotClassUpDown;
-      record->hotHalf = half;
-    }
+    TakeHotControl(
+        window, owner, kHotClassUpDown,
+        [=] {
+          PaintUpDown(windowIndex, index, true, std::nullopt, lParam);
+          // The paint may have run nested messages; take the record afresh.
+          if (UpDownRecord* painted = ControlRecordOf(window, &WindowRecord::upDowns)) {
+            painted->hot = true;
+            painted->hotHalf = half;
+          }
+        },
+        std::nullopt, half != record->hotHalf);
   }
   return PassOn(window, WM_MOUSEMOVE, wParam, lParam);
 }
@@ -123,10 +126,8 @@ LRESULT OnButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return PassOn(window, message, wParam, lParam);
 }
 
-LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
-  WindowRecord* owner = OwnerRecordOf(window);
-  if (UpDownRecord* record = ControlRecordOf(window, &WindowRecord::upDowns)) {
-    owner->hotControlIndex = 0;
+LRESULT OnMouseLeave(HWND window, UINT, WPARAM wParam, LPARAM lParam) {
+  if (UpDownRecord* record = MouseLeavesControl(window, &WindowRecord::upDowns)) {
     record->hot = false;
     PaintUpDown(GetPropInt(window, Hw_FuID), GetPropInt(window, Hw_lbID), false);
   }
@@ -136,13 +137,11 @@ LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void InstallUpDownSkins(int windowIndex, HWND parent) {
-  if (SkinChildControls == 0) return;
-  for (HWND child = FindWindowExA(parent, nullptr, kUpDownClass, nullptr); child != nullptr;
-       child = FindWindowExA(parent, child, kUpDownClass, nullptr)) {
+  InstallOnChildren(parent, kUpDownClass, [windowIndex](HWND child) {
     UpDownRecord* record =
         RegisterSubclassedControl(windowIndex, &WindowRecord::upDowns, child, &UpDownSkinProc);
     if (record != nullptr) record->horizontal = (StyleOf(child) & UDS_HORZ) != 0;
-  }
+  });
 }
 
 int UpDownHalfAt(int windowIndex, int controlIndex, LPARAM lParam) {
@@ -156,31 +155,15 @@ int UpDownHalfAt(int windowIndex, int controlIndex, LPARAM lParam) {
 }
 
 LRESULT CALLBACK UpDownSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_MOUSEMOVE:
-      return OnMouseMove(window, wParam, lParam);
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-      return OnButton(window, message, wParam, lParam);
-    case WM_MOUSELEAVE:
-      return OnMouseLeave(window, wParam, lParam);
-    case WM_PAINT:
-      // DefWindowProcA validates what the skin has just painted.
-      PaintSelf(window);
-      return DefWindowProcA(window, message, wParam, lParam);
-    case WM_NCPAINT:
-      return 1;
-    default:
-      return AnswerBarMessage(window, message, wParam, lParam, PaintSelf);
-  }
+  // Its own repaint requests show the pressed half: WM_PAINT paints at once.
+  static constexpr BarSkinAnswers kUpDown{PaintSelf, OnMouseMove, OnMouseLeave, OnButton, true};
+  return AnswerBarMessage(window, message, wParam, lParam, kUpDown);
 }
 
 void PaintUpDown(int windowIndex, int controlIndex, std::optional<bool> hot,
                  std::optional<bool> pressed, std::optional<LPARAM> mouse) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  if (owner == nullptr) return;
-  const UpDownRecord* record = RecordAt(owner->upDowns, controlIndex);
-  if (record == nullptr || record->window == nullptr) return;
+  const UpDownRecord* record = ControlRecordAt(windowIndex, &WindowRecord::upDowns, controlIndex);
+  if (record == nullptr) return;
   HWND window = record->window;
   const bool h = hot.value_or(record->hot);
   const bool p = pressed.value_or(record->buttonDown);
@@ -198,8 +181,8 @@ void PaintUpDown(int windowIndex, int controlIndex, std::optional<bool> hot,
     g.SetSmoothingMode(SmoothingModeAntiAlias);
     g.SetCompositingQuality(CompositingQualityHighQuality);
     const GraphicsPath base =
-        RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(hh - 1), 3);
-    FillSolid(g, base, Colour(kWhite, 160));
+        RoundRectPath(0, 0, static_cast<float>(w - 1), static_cast<float>(hh - 1), kCorner);
+    FillSolid(g, base, Colour(kWhite, kBaseAlpha));
     PaintHalf(g, halves.first, false, (h || p) && active == 0, p, horizontal, halves, w, hh);
     PaintHalf(g, halves.second, true, (h || p) && active == 1, p, horizontal, halves, w, hh);
   });

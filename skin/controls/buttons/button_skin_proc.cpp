@@ -3,7 +3,7 @@
 // the owner-draw dispatch of the windows that contain skinned buttons.
 #include "graphics/paint/control_background.h"
 #include "skin/state/stale_marks.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 #include "skin/controls/buttons/button_records.h"
 #include "skin/controls/buttons/check_radio_skin.h"
 #include "skin/controls/buttons/push_button_skin.h"
@@ -39,25 +39,13 @@ LRESULT OnCheckChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
   if (WindowRecord* owner = MouseEntersControl(window, &WindowRecord::buttons)) {
-    if (owner->hotControlIndex != owner->controlUnderMouse ||
-        owner->hotControlClass != kHotClassButton) {
-      RepaintButton(window, 0, true);
-      // The repaint may have run nested messages; take the record afresh.
-      owner = OwnerRecordOf(window);
-      if (owner != nullptr) {
-        owner->hotControlIndex = owner->controlUnderMouse;
-        owner->hotControlClass = kHotClassButton;
-      }
-    }
+    TakeHotControl(window, owner, kHotClassButton, [window] { RepaintButton(window, 0, true); });
   }
   return PassOn(window, WM_MOUSEMOVE, wParam, lParam);
 }
 
 LRESULT OnMouseLeave(HWND window, WPARAM wParam, LPARAM lParam) {
-  WindowRecord* owner = OwnerRecordOf(window);
-  const ButtonRecord* record = ButtonRecordOf(window);
-  if (owner != nullptr && record != nullptr) {
-    owner->hotControlIndex = 0;
+  if (const ButtonRecord* record = MouseLeavesControl(window, &WindowRecord::buttons)) {
     RepaintButton(window, record->hasFocus ? kPaintFocus : 0, false);
   }
   return PassOn(window, WM_MOUSELEAVE, wParam, lParam);
@@ -125,9 +113,6 @@ LRESULT CALLBACK ButtonSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return OnMouseMove(window, wParam, lParam);
     case WM_MOUSELEAVE:
       return OnMouseLeave(window, wParam, lParam);
-    case WM_WINDOWPOSCHANGING:
-      MarkParentContainerStale(window);
-      return PassOn(window, message, wParam, lParam);
     case WM_MOVE:
       InvalidateRect(window, nullptr, TRUE);
       return PassOn(window, message, wParam, lParam);
@@ -156,7 +141,7 @@ LRESULT CALLBACK ButtonSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case BM_SETSTATE:
       return OnSetState(window, wParam, lParam);
     default:
-      return PassOn(window, message, wParam, lParam);
+      return PassOnControlMessage(window, message, wParam, lParam);
   }
 }
 

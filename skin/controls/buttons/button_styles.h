@@ -6,32 +6,27 @@
 
 #include <cstdint>
 
-inline constexpr std::uint32_t kStyleCheckBox = BS_CHECKBOX;
-inline constexpr std::uint32_t kStyleRadioButton = BS_RADIOBUTTON;
-inline constexpr std::uint32_t kStyleAutoRadioButton = BS_AUTORADIOBUTTON;
-inline constexpr std::uint32_t kStyleOwnerDraw = BS_OWNERDRAW;
-
 constexpr bool HasAllBits(std::uint32_t style, std::uint32_t bits) { return (style & bits) == bits; }
 
 // The owner-draw type: all bits of BS_OWNERDRAW.
-constexpr bool IsOwnerDrawStyle(std::uint32_t style) { return HasAllBits(style, kStyleOwnerDraw); }
+constexpr bool IsOwnerDrawStyle(std::uint32_t style) { return HasAllBits(style, BS_OWNERDRAW); }
 
 // BS_PUSHBUTTON, BS_DEFPUSHBUTTON and BS_USERBUTTON: not owner-drawn, and
 // none of the bit groups of BS_CHECKBOX, BS_AUTORADIOBUTTON and
 // BS_RADIOBUTTON fully set.
 constexpr bool IsPushButtonStyle(std::uint32_t style) {
-  return !IsOwnerDrawStyle(style) && !HasAllBits(style, kStyleCheckBox) &&
-         !HasAllBits(style, kStyleAutoRadioButton) && !HasAllBits(style, kStyleRadioButton);
+  return !IsOwnerDrawStyle(style) && !HasAllBits(style, BS_CHECKBOX) &&
+         !HasAllBits(style, BS_AUTORADIOBUTTON) && !HasAllBits(style, BS_RADIOBUTTON);
 }
 
 // BS_CHECKBOX, BS_AUTOCHECKBOX and BS_PUSHBOX: the BS_CHECKBOX bit without
 // the BS_RADIOBUTTON bit.
 constexpr bool IsCheckBoxStyle(std::uint32_t style) {
-  return HasAllBits(style, kStyleCheckBox) && !HasAllBits(style, kStyleRadioButton);
+  return HasAllBits(style, BS_CHECKBOX) && !HasAllBits(style, BS_RADIOBUTTON);
 }
 
 // BS_AUTORADIOBUTTON only.
 constexpr bool IsRadioStyle(std::uint32_t style) {
-  return !HasAllBits(style, kStyleCheckBox) && HasAllBits(style, kStyleAutoRadioButton) &&
-         !HasAllBits(style, kStyleRadioButton);
+  return !HasAllBits(style, BS_CHECKBOX) && HasAllBits(style, BS_AUTORADIOBUTTON) &&
+         !HasAllBits(style, BS_RADIOBUTTON);
 }

@@ -11,7 +11,7 @@
 #include "graphics/paint/round_shapes.h"
 #include "graphics/paint/tick_tint.h"
 #include "graphics/paint/control_background.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 #include "skin/controls/buttons/button_records.h"
 #include "skin/controls/buttons/button_styles.h"
 #include "skin/controls/buttons/push_button_skin.h"
@@ -21,6 +21,23 @@ namespace {
 // Width of the glyph cell; the caption starts 2 pixels to its right.
 constexpr int kGlyphCell = 13;
 constexpr int kCaptionGap = 2;
+// The glyph (circle or box) is 12 across and lies in a hover halo 18
+// across (the check box's rounded with corner 6); inside it the radio
+// button's white ring is 9 across, its dot 6, the check box's face 11.
+constexpr float kGlyph = 12, kHalo = 18, kRadioRing = 9, kDot = 6, kBoxFace = 11;
+constexpr int kHaloCorner = 6;
+
+// Alphas of the radio button: the black shading of its circle, the accent
+// over it while hot, the circle's outline, the black and accent outlines
+// round the dot and the white in the dot's middle.
+constexpr int kShadeAlpha = 100, kHoverTintAlpha = 100, kCircleOutlineAlpha = 200;
+constexpr int kMarkOutlineAlpha = 150, kDotCentreAlpha = 80;
+// Alphas of the check box: black at the top of the box, accent to white
+// over the hot box, the box's outline.
+constexpr int kBoxShadeAlpha = 70, kBoxHoverAccentAlpha = 90, kBoxHoverWhiteAlpha = 30;
+constexpr int kBoxOutlineAlpha = 150;
+// Focus of the halo's white and accent glows.
+constexpr float kHaloWhiteFocus = 0.4f, kHaloAccentFocus = 0.3f;
 
 
 // A radial fill of path from centre to its edge; focus > 0 widens the
@@ -38,8 +55,8 @@ void FillRadial(Graphics& g, const GraphicsPath& path, Argb centre, Argb surroun
 // The hover halo in the ring between the glyph and halo: a white glow, then
 // an accent one. The clip must already leave the ring only.
 void FillHalo(Graphics& g, const GraphicsPath& halo) {
-  FillRadial(g, halo, Colour(kWhite, 255), Colour(kWhite, 0), 0.4f);
-  FillRadial(g, halo, AccentAt(255), Colour(kWhite, 0), 0.3f);
+  FillRadial(g, halo, Colour(kWhite, kOpaque), Colour(kWhite, kTransparent), kHaloWhiteFocus);
+  FillRadial(g, halo, AccentAt(kOpaque), Colour(kWhite, kTransparent), kHaloAccentFocus);
 }
 
 // The common frame of both painters: the background behind the control,
@@ -90,60 +107,49 @@ bool IsChecked(HWND window) { return SendMessageA(window, BM_GETCHECK, 0, 0) == 
 }  // namespace
 
 void InstallCheckAndRadioSkins(int windowIndex, HWND parent) {
-  if (SkinChildControls == 0) return;
-  for (HWND child = FindWindowExA(parent, nullptr, "BUTTON", nullptr); child != nullptr;
-       child = FindWindowExA(parent, child, "BUTTON", nullptr)) {
-    const DWORD style = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
+  InstallOnChildren(parent, kButtonClass, [windowIndex, parent](HWND child) {
+    const DWORD style = StyleOf(child);
     const bool checkBox = IsCheckBoxStyle(style);
-    if (!checkBox && !IsRadioStyle(style)) continue;
-    if (IsOwnerDrawStyle(style)) continue;
-    // A control registered before keeps its one record and one subclass.
-    if (FindButtonRecord(windowIndex, child) != 0 || HasButtonSkinProc(child)) continue;
-    const bool checked = SendMessageA(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    const int index =
-        RegisterButton(windowIndex, child, checkBox ? kButtonKindCheck : kButtonKindRadio);
-    if (index == 0) return;
-    const ControlFont font = ReadControlFont(child);
-    ButtonRecord* record = ButtonRecordOf(child);
-    if (record == nullptr) continue;
-    record->checkedAtInstall = checked;
-    record->parent = parent;
-    record->fontFace = font.face.empty() ? DefaultControlFontFace() : font.face;
-    record->fontSize = font.size == 0 ? kDefaultControlFontSize : font.size;
-    record->fontStyle = font.style;
-  }
+    if ((!checkBox && !IsRadioStyle(style)) || IsOwnerDrawStyle(style)) return;
+    RegisterButton(windowIndex, child, checkBox ? kButtonKindCheck : kButtonKindRadio,
+                   [child, parent](ButtonRecord& record) {
+                     record.checkedAtInstall = IsChecked(child);
+                     record.parent = parent;
+                   });
+  });
 }
 
 void PaintRadioButton(HWND window, int state) {
   const bool checked = IsChecked(window);
   auto glyph = [state, checked](Graphics& g, float l, float t, float h) {
     g.SetSmoothingMode(SmoothingModeAntiAlias);
-    const float y = t + (h - 12.0f) / 2.0f;
-    const GraphicsPath circle = EllipsePath(l + 2, y, 12, 12);
+    const float y = t + (h - kGlyph) / 2.0f;
+    const GraphicsPath circle = EllipsePath(l + 2, y, kGlyph, kGlyph);
     SolidBrush white;
-    if (white.Create(Colour(kWhite, 255))) g.FillPath(white, circle);
-    FillGradient(g, circle, PointF{l + 3, y + 1}, PointF{l + 10, y + 11}, Colour(kBlack, 100),
-                     Colour(kBlack, 0));
+    if (white.Create(Colour(kWhite, kOpaque))) g.FillPath(white, circle);
+    FillGradient(g, circle, PointF{l + 3, y + 1}, PointF{l + 10, y + 11}, Colour(kBlack, kShadeAlpha),
+                 Colour(kBlack, kTransparent));
 
     if ((state & kPaintHot) != 0) {
-      const GraphicsPath halo = EllipsePath(l - 1, y - 3, 18, 18);
+      const GraphicsPath halo = EllipsePath(l - 1, y - 3, kHalo, kHalo);
       g.SetClipPath(circle);
       g.SetClipPath(halo, CombineModeXor);
       FillHalo(g, halo);
       // Under the ring clip this tint reaches only the circle's soft edge.
       FillGradient(g, circle, PointF{l + 3, y + 1}, PointF{l + 11, y + 12},
-                       AccentAt(100), Colour(kBlack, 0));
+                       AccentAt(kHoverTintAlpha), Colour(kBlack, kTransparent));
       g.ResetClip();
     }
 
-    OutlinePath(g, circle, Colour(kBlack, 200));
-    OutlinePath(g, EllipsePath(l + 3, t + (h - 11.0f) / 2.0f + 1, 9, 9), Colour(kWhite, 255));
+    OutlinePath(g, circle, Colour(kBlack, kCircleOutlineAlpha));
+    OutlinePath(g, EllipsePath(l + 3, t + (h - 11.0f) / 2.0f + 1, kRadioRing, kRadioRing),
+                Colour(kWhite, kOpaque));
 
     if (checked) {
-      const GraphicsPath dot = EllipsePath(l + 5, y + 3, 6, 6);
-      OutlinePath(g, dot, Colour(kBlack, 150));
-      OutlinePath(g, dot, AccentAt(150));
-      FillRadial(g, dot, Colour(kWhite, 80), AccentAt(255));
+      const GraphicsPath dot = EllipsePath(l + 5, y + 3, kDot, kDot);
+      OutlinePath(g, dot, Colour(kBlack, kMarkOutlineAlpha));
+      OutlinePath(g, dot, AccentAt(kMarkOutlineAlpha));
+      FillRadial(g, dot, Colour(kWhite, kDotCentreAlpha), AccentAt(kOpaque));
     }
   };
   PaintCheckControl(window, glyph, 0.0f);
@@ -152,31 +158,32 @@ void PaintRadioButton(HWND window, int state) {
 void PaintCheckBox(HWND window, int state) {
   const bool checked = IsChecked(window);
   auto glyph = [state, checked](Graphics& g, float l, float t, float h) {
-    const float y = t + (h - 12.0f) / 2.0f;
+    const float y = t + (h - kGlyph) / 2.0f;
     SolidBrush white;
-    if (white.Create(Colour(kWhite, 255))) g.FillRectangle(white, l + 3, y + 1, 11, 11);
+    if (white.Create(Colour(kWhite, kOpaque))) g.FillRectangle(white, l + 3, y + 1, kBoxFace, kBoxFace);
     LinearGradientBrush shade;
-    if (shade.Create(PointF{l, y}, PointF{l, y + 12}, Colour(kBlack, 70), Colour(kWhite, 255))) {
-      g.FillRectangle(shade, l + 3, y + 1, 11, 11);
+    if (shade.Create(PointF{l, y}, PointF{l, y + kGlyph}, Colour(kBlack, kBoxShadeAlpha),
+                     Colour(kWhite, kOpaque))) {
+      g.FillRectangle(shade, l + 3, y + 1, kBoxFace, kBoxFace);
     }
     GraphicsPath box;
-    if (box.Create()) box.AddRectangle(l + 2, y, 12, 12);
+    if (box.Create()) box.AddRectangle(l + 2, y, kGlyph, kGlyph);
 
     if ((state & kPaintHot) != 0) {
       GraphicsPath halo;
-      if (halo.Create()) AddRoundRect(halo, l - 1, y - 3, 18, 18, 6);
+      if (halo.Create()) AddRoundRect(halo, l - 1, y - 3, kHalo, kHalo, kHaloCorner);
       g.SetClipPath(box);
       g.SetClipPath(halo, CombineModeXor);
       FillHalo(g, halo);
       g.ResetClip();
       const float top = t + (h - 11.0f) / 2.0f;
-      FillGradient(g, box, PointF{l, top}, PointF{l + 12, top + 12}, AccentAt(90),
-                       Colour(kWhite, 30));
+      FillGradient(g, box, PointF{l, top}, PointF{l + kGlyph, top + kGlyph}, AccentAt(kBoxHoverAccentAlpha),
+                   Colour(kWhite, kBoxHoverWhiteAlpha));
     }
 
-    OutlinePath(g, box, Colour(kBlack, 150));
+    OutlinePath(g, box, Colour(kBlack, kBoxOutlineAlpha));
     Pen inner;
-    if (inner.Create1(Colour(kWhite, 255), 1.0f)) g.DrawRectangle(inner, l + 4, y + 1, 9, 10);
+    if (inner.Create1(Colour(kWhite, kOpaque), 1.0f)) g.DrawRectangle(inner, l + 4, y + 1, 9, 10);
 
     if (checked) {
       Image tick;

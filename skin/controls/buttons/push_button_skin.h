@@ -7,7 +7,6 @@
 
 #include <windows.h>
 
-#include "app/text_ops.h"
 
 // Paint state bits, as the owner-draw item state gives them.
 inline constexpr int kPaintPressed = ODS_SELECTED;   // 0x1
@@ -15,18 +14,6 @@ inline constexpr int kPaintDisabled = ODS_DISABLED;  // 0x4
 inline constexpr int kPaintFocus = ODS_FOCUS;        // 0x10
 inline constexpr int kPaintHot = ODS_HOTLIGHT;       // 0x40
 
-
-// Used when a control has no font of its own.
-Text DefaultControlFontFace();  // "宋体"
-inline constexpr int kDefaultControlFontSize = 12;
-
-// The font of a control as the painters use it: face, em size in pixels
-// (truncated) and GDI+ style bits.
-struct ControlFont {
-  Text face;
-  int size = kDefaultControlFontSize;
-  int style = 0;
-};
 
 // Registers and skins the push buttons (BS_PUSHBUTTON, BS_DEFPUSHBUTTON,
 // BS_USERBUTTON) that are direct children of parent into the button list of
@@ -37,9 +24,6 @@ void InstallPushButtonSkins(int windowIndex, HWND parent);
 // 1-based index of window's record in the button list of window record
 // windowIndex, or 0.
 int FindButtonRecord(int windowIndex, HWND window);
-
-// The control's font (WM_GETFONT); "宋体", 12, regular when it has none.
-ControlFont ReadControlFont(HWND window);
 
 // The subclass procedure of every registered button.
 LRESULT CALLBACK ButtonSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

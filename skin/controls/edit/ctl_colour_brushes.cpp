@@ -2,7 +2,7 @@
 #include "skin/controls/edit/ctl_colour_brushes.h"
 
 #include "skin/controls/edit/edit_skin.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 #include "skin/state/skin_state.h"
 
 namespace {

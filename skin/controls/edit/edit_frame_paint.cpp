@@ -10,10 +10,16 @@
 #include "skin/controls/edit/edit_skin.h"
 #include "skin/controls/colour_key/keyed_present.h"
 #include "graphics/paint/control_background.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 #include "skin/state/skin_state.h"
 
 namespace {
+
+// Alphas of the outline.
+constexpr int kHotWhiteAlpha = 60;    // the hot edge: white, accent 90, then accent 180 inside
+constexpr int kHotAccentAlpha = 90;
+constexpr int kStrongAccentAlpha = 180;
+constexpr int kPlainAlpha = 80;       // black round a box that has neither hover nor focus
 
 Argb OverlayWhite() { return Colour(kWhite, ControlOverlayAlpha); }
 
@@ -29,11 +35,11 @@ const EditRecord* OutlineRecord(HWND box, int* windowIndex) {
 void DrawOutline(Graphics& graphics, int w, int h, int kind, bool focus, bool hot) {
   const float fw = static_cast<float>(w), fh = static_cast<float>(h);
   if (hot && kind == kBorderEdge) {
-    OutlineRectangle(graphics, 0, 0, fw - 1, fh - 1, Colour(kWhite, 60));
-    OutlineRectangle(graphics, 0, 0, fw - 1, fh - 1, AccentAt(90));
-    OutlineRectangle(graphics, 1, 1, fw - 3, fh - 3, AccentAt(180));
+    OutlineRectangle(graphics, 0, 0, fw - 1, fh - 1, Colour(kWhite, kHotWhiteAlpha));
+    OutlineRectangle(graphics, 0, 0, fw - 1, fh - 1, AccentAt(kHotAccentAlpha));
+    OutlineRectangle(graphics, 1, 1, fw - 3, fh - 3, AccentAt(kStrongAccentAlpha));
   } else {
-    OutlineRectangle(graphics, 0, 0, fw - 1, fh - 1, focus ? AccentAt(180) : Colour(kBlack, 80));
+    OutlineRectangle(graphics, 0, 0, fw - 1, fh - 1, focus ? AccentAt(kStrongAccentAlpha) : Colour(kBlack, kPlainAlpha));
   }
 }
 
@@ -56,48 +62,34 @@ RECT EditClientBox(HWND box) {
   const SIZE size = WindowSize(box);
   RECT client = {};
   GetClientRect(box, &client);
-  const EditBox c = EditClientBoxFor(size.cx, size.cy, client.right, client.bottom,
+  const RECT c = EditClientBoxFor(size.cx, size.cy, client.right, client.bottom,
                                      static_cast<std::uint32_t>(GetWindowLongA(box, GWL_STYLE)));
   return {c.left, c.top, c.right, c.bottom};
 }
 
 void PaintEditFrame(HWND box, std::optional<bool> focus, std::optional<bool> hot) {
-  const SIZE size = WindowSize(box);
-  const int w = size.cx, h = size.cy;
   const RECT c = EditClientBox(box);
-  const RegisteredDcOwner background(ComposeControlBackground(box, {0, 0, w, h}));
-  HDC dc = background.get();
-  if (dc == nullptr) return;
-  {
-    Graphics graphics;
-    if (graphics.CreateFromHDC(dc)) {
-      // Only the ring outside the client area is drawn on.
-      graphics.SetClipRectI(0, 0, w, h, CombineModeReplace);
-      graphics.SetClipRectI(c.left, c.top, c.right - c.left, c.bottom - c.top, CombineModeXor);
-      if (ControlBackdropSet == 1) {
-        SolidBrush white;
-        if (white.Create(OverlayWhite())) {
-          graphics.FillRectangle(white, 0, 0, static_cast<float>(w), static_cast<float>(h));
-        }
-      } else {
-        graphics.Clear(kOpaqueWhite);
+  PaintNonClientPicture(box, c, false, [&](Graphics& graphics, int w, int h) {
+    // Only the ring outside the client area is drawn on.
+    graphics.SetClipRectI(0, 0, w, h, CombineModeReplace);
+    graphics.SetClipRectI(c.left, c.top, c.right - c.left, c.bottom - c.top, CombineModeXor);
+    if (ControlBackdropSet == 1) {
+      SolidBrush white;
+      if (white.Create(OverlayWhite())) {
+        graphics.FillRectangle(white, 0, 0, static_cast<float>(w), static_cast<float>(h));
       }
-      const int kind = EditBorderKind(box);
-      int windowIndex = 0;
-      const EditRecord* record = OutlineRecord(box, &windowIndex);
-      if (kind != kBorderNone && windowIndex != 0) {
-        const bool f = focus.value_or(record != nullptr && record->hasFocus);
-        const bool hh = hot.value_or(record != nullptr && record->hot);
-        DrawOutline(graphics, w, h, kind, f, hh);
-      }
+    } else {
+      graphics.Clear(kOpaqueWhite);
     }
-  }
-  {
-    const WindowDc screen = WindowDc::WholeWindow(box);
-    ExcludeClipRect(screen.get(), c.left, c.top, c.right, c.bottom);
-    BitBlt(screen.get(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
-  }
-  PresentKeyedToComposite(box, dc);
+    const int kind = EditBorderKind(box);
+    int windowIndex = 0;
+    const EditRecord* record = OutlineRecord(box, &windowIndex);
+    if (kind != kBorderNone && windowIndex != 0) {
+      const bool f = focus.value_or(record != nullptr && record->hasFocus);
+      const bool hh = hot.value_or(record != nullptr && record->hot);
+      DrawOutline(graphics, w, h, kind, f, hh);
+    }
+  });
 }
 
 void PaintEditBackground(HWND box, HDC dc) {

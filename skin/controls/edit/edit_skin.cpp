@@ -42,7 +42,6 @@ LRESULT OnMouseMove(HWND box, WPARAM wParam, LPARAM lParam) {
   WindowRecord* owner = OwnerRecordOf(box);
   const EditRecord* record = EditRecordOf(box);
   if (owner == nullptr || record == nullptr) return PassOn(box, WM_MOUSEMOVE, wParam, lParam);
-  owner->controlUnderMouse = GetPropInt(box, Hw_lbID);
   // Edit boxes also compare the parent of the box last painted hot.
   TakeHotControl(
       box, owner, kHotClassEdit, [box] { PaintFrameAndBars(box, std::nullopt, true); }, GetParent(box));
@@ -156,11 +155,6 @@ LRESULT OnPlacementChange(HWND box, UINT message, WPARAM wParam, LPARAM lParam) 
   return PassOn(box, message, wParam, lParam);
 }
 
-LRESULT OnWindowPosChanging(HWND box, WPARAM wParam, LPARAM lParam) {
-  MarkParentContainerStale(box);
-  return PassOn(box, WM_WINDOWPOSCHANGING, wParam, lParam);
-}
-
 LRESULT OnDestroy(HWND box, WPARAM wParam, LPARAM lParam) {
   DeleteCtlColorObjects(box);
   return PassOn(box, WM_DESTROY, wParam, lParam);
@@ -194,10 +188,8 @@ EditRecord* RegisterEditBox(int windowIndex, HWND box, bool drawnBars) {
 
 void InstallEditSkins(int windowIndex, HWND parent) {
   if (SkinChildControls == 0 || WindowRecordAt(windowIndex) == nullptr) return;
-  for (HWND child = FindWindowExA(parent, nullptr, kEditClass, nullptr); child != nullptr;
-       child = FindWindowExA(parent, child, kEditClass, nullptr)) {
-    RegisterEditBox(windowIndex, child, true);
-  }
+  InstallOnChildren(parent, kEditClass,
+                    [windowIndex](HWND child) { RegisterEditBox(windowIndex, child, true); });
   // Combo boxes are installed with the edit boxes: a drop-down combo's edit
   // field is answered by its combo box.
   InstallComboSkins(windowIndex, parent);
@@ -238,8 +230,6 @@ LRESULT CALLBACK EditSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_GETMINMAXINFO:
     case WM_WINDOWPOSCHANGED:
       return OnPlacementChange(window, message, wParam, lParam);
-    case WM_WINDOWPOSCHANGING:
-      return OnWindowPosChanging(window, wParam, lParam);
     case WM_DESTROY:
       return OnDestroy(window, wParam, lParam);
     // Messages that change the text or its scroll position. EM_REPLACESEL
@@ -258,6 +248,6 @@ LRESULT CALLBACK EditSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case EM_SCROLLCARET:
       return PassOnThenRepaintBars(window, message, wParam, lParam);
     default:
-      return PassOn(window, message, wParam, lParam);
+      return PassOnControlMessage(window, message, wParam, lParam);
   }
 }

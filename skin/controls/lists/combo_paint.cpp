@@ -15,21 +15,25 @@
 #include "skin/controls/lists/list_skin.h"
 #include "skin/controls/pictures/decoded_arrows.h"
 #include "graphics/paint/control_background.h"
-#include "skin/state/gdi_owners.h"
-#include "skin/controls/buttons/push_button_skin.h"
+#include "win32/handle_owners.h"
+#include "skin/controls/font/control_font.h"
 #include "skin/state/skin_state.h"
 
 namespace {
 
+// Alphas of the drop-down button's outline: accent when hot, else black.
+constexpr int kHotOutlineAlpha = 200;
+constexpr int kPlainOutlineAlpha = 80;
+
 const char kComboListClass[] = "ComboLBox";
 const char kEditClass[] = "Edit";
 
-Argb KeyColour() { return Colour(kColourKey, 255); }
+Argb KeyColour() { return Colour(kColourKey, kOpaque); }
 Argb StopColour(const GradientStop& stop) {
   return stop.accent ? AccentAt(stop.alpha) : Colour(kWhite, stop.alpha);
 }
 
-void ClearBox(Graphics& g, const Box& box) {
+void ClearBox(Graphics& g, const RECT& box) {
   g.SetClipRectI(box.left, box.top, box.right - box.left, box.bottom - box.top, CombineModeReplace);
   g.Clear(KeyColour());
 }
@@ -38,22 +42,16 @@ void ClearBox(Graphics& g, const Box& box) {
 // picture take the key colour. A drop-down combo box keys out its edit
 // field only.
 void KeyOutChildren(Graphics& g, HWND combo, LONG style) {
-  if ((style & kComboSimple) != 0) {
-    for (HWND child = FindWindowExA(combo, nullptr, nullptr, nullptr); child != nullptr;
-         child = FindWindowExA(combo, child, nullptr, nullptr)) {
+  if ((style & CBS_SIMPLE) != 0) {
+    ForEachChildOfClass(combo, nullptr, [&g](HWND child) {
       const RECT r = WindowRectInParent(child);
-      ClearBox(g, KeyedChildBox({r.left, r.top, r.right, r.bottom}, IsWindowClass(child, kComboListClass)));
-    }
+      ClearBox(g, KeyedChildBox(r, IsWindowClass(child, kComboListClass)));
+    });
   } else if (HWND field = FindWindowExA(combo, nullptr, nullptr, nullptr)) {
     const RECT r = WindowRectInParent(field);
-    ClearBox(g, {r.left, r.top, r.right, r.bottom});
+    ClearBox(g, r);
   }
   g.ResetClip();
-}
-
-void OutlineRectangle(Graphics& g, const FloatBox& r, Argb colour) {
-  Pen pen;
-  if (pen.Create1(colour, 1)) g.DrawRectangle(pen, r.x, r.y, r.width, r.height);
 }
 
 void DrawButton(Graphics& g, const RECT& button, bool hot) {
@@ -68,7 +66,7 @@ void DrawButton(Graphics& g, const RECT& button, bool hot) {
   if (outline.Create() &&
       AddRoundRect(outline, look.outline.x, look.outline.y, look.outline.width, look.outline.height,
                    look.outlineCorner) &&
-      pen.Create1(hot ? AccentAt(200) : Colour(kBlack, 80), 1)) {
+      pen.Create1(hot ? AccentAt(kHotOutlineAlpha) : Colour(kBlack, kPlainOutlineAlpha), 1)) {
     g.DrawPath(pen, outline);
   }
   const ComboFaceGradient gradient = ComboButtonFace(hot);
@@ -90,16 +88,15 @@ void DrawComboText(Graphics& g, HWND combo, int w, int h) {
       !font.Create(DefaultControlFontFace(), static_cast<float>(kDefaultControlFontSize))) {
     return;
   }
-  const FloatBox r = ComboTextLayout(w, h);
+  const RectF r = ComboTextLayout(w, h);
   g.DrawString(WindowTextOf(combo), font, brush, RectF{r.x, r.y, r.width, r.height});
 }
 
 }  // namespace
 
 void PaintComboBox(int windowIndex, int controlIndex, bool hot, std::optional<bool> focus) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  const ComboRecord* record = owner != nullptr ? RecordAt(owner->combos, controlIndex) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  const ComboRecord* record = ControlRecordAt(windowIndex, &WindowRecord::combos, controlIndex);
+  if (record == nullptr) return;
   HWND combo = record->window;
   const bool focused = focus.value_or(record->hasFocus);
 
@@ -127,12 +124,12 @@ void PaintComboBox(int windowIndex, int controlIndex, bool hot, std::optional<bo
       }
       KeyOutChildren(g, combo, style);
       const ComboOutline outline = ComboBoxOutline(hot, focused);
-      OutlineRectangle(g, {0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1)},
-                 outline.accent ? AccentAt(outline.alpha) : Colour(kBlack, outline.alpha));
-      if ((style & kComboDropDown) != 0) DrawButton(g, info.rcButton, hot);
+      OutlineRectangle(g, 0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1),
+                       outline.accent ? AccentAt(outline.alpha) : Colour(kBlack, outline.alpha));
+      if ((style & CBS_DROPDOWN) != 0) DrawButton(g, info.rcButton, hot);
       // Only a combo box without an edit field shows its text through the
       // skin; an edit field shows its own.
-      if ((style & kComboSimple) != 0 && FindWindowExA(combo, nullptr, kEditClass, nullptr) == nullptr) {
+      if ((style & CBS_SIMPLE) != 0 && FindWindowExA(combo, nullptr, kEditClass, nullptr) == nullptr) {
         DrawComboText(g, combo, w, h);
       }
       g.Flush(true);

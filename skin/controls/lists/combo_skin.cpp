@@ -54,7 +54,6 @@ LRESULT OnMouseMove(HWND combo, WPARAM wParam, LPARAM lParam) {
 
   WindowRecord* owner = OwnerRecordOf(combo);
   if (owner != nullptr && ComboRecordOf(combo) != nullptr) {
-    owner->controlUnderMouse = GetPropInt(combo, Hw_lbID);
     TakeHotControl(combo, owner, kHotClassCombo, [combo] { Repaint(combo, true); });
   }
   return PassOn(combo, WM_MOUSEMOVE, wParam, lParam);
@@ -113,11 +112,6 @@ LRESULT OnSetText(HWND combo, WPARAM wParam, LPARAM lParam) {
   return PassOn(combo, WM_SETTEXT, wParam, lParam);
 }
 
-LRESULT OnWindowPosChanging(HWND combo, WPARAM wParam, LPARAM lParam) {
-  MarkParentContainerStale(combo);
-  return PassOn(combo, WM_WINDOWPOSCHANGING, wParam, lParam);
-}
-
 // The edit field's text moved over the background: it repaints all of it.
 LRESULT OnCommand(HWND combo, WPARAM wParam, LPARAM lParam) {
   HWND field = reinterpret_cast<HWND>(lParam);
@@ -152,11 +146,9 @@ int FindComboRecord(int windowIndex, HWND window) {
 }
 
 void InstallComboSkins(int windowIndex, HWND parent) {
-  if (SkinChildControls == 0 || WindowRecordAt(windowIndex) == nullptr) return;
-  for (HWND child = FindWindowExA(parent, nullptr, kComboBoxClass, nullptr); child != nullptr;
-       child = FindWindowExA(parent, child, kComboBoxClass, nullptr)) {
-    RegisterCombo(windowIndex, child);
-  }
+  if (WindowRecordAt(windowIndex) == nullptr) return;
+  InstallOnChildren(parent, kComboBoxClass,
+                    [windowIndex](HWND child) { RegisterCombo(windowIndex, child); });
 }
 
 LRESULT CALLBACK ComboSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -179,13 +171,11 @@ LRESULT CALLBACK ComboSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM 
       return OnEraseBackground(wParam);
     case WM_SETTEXT:
       return OnSetText(window, wParam, lParam);
-    case WM_WINDOWPOSCHANGING:
-      return OnWindowPosChanging(window, wParam, lParam);
     case WM_COMMAND:
       return OnCommand(window, wParam, lParam);
     case WM_CTLCOLOREDIT:
       return OnCtlColorEdit(window, wParam, lParam);
     default:
-      return PassOn(window, message, wParam, lParam);
+      return PassOnControlMessage(window, message, wParam, lParam);
   }
 }

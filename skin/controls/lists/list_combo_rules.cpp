@@ -59,15 +59,15 @@ bool KindHasDrawnBars(ListKind kind) {
 
 bool IsOwnerDrawListStyle(ListKind kind, std::uint32_t style) {
   return kind == ListKind::ListBox &&
-         (style & (kListOwnerDrawFixed | kListOwnerDrawVariable)) != 0;
+         (style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) != 0;
 }
 
 bool SkipsListRegistration(ListKind kind, std::uint32_t style) {
   switch (kind) {
     case ListKind::ComboList:
-      return (style & kListOwnerDrawFixed) != 0;
+      return (style & LBS_OWNERDRAWFIXED) != 0;
     case ListKind::ListView:
-      return (style & (kListOwnerDrawFixed | kListViewOwnerDrawFixed)) != 0;
+      return (style & (LBS_OWNERDRAWFIXED | LVS_OWNERDRAWFIXED)) != 0;
     default:
       return false;
   }
@@ -152,12 +152,12 @@ ComboFaceGradient ComboButtonFace(bool hot) {
   return {{true, 30}, {true, 100}};
 }
 
-FloatBox ComboTextLayout(int width, int height) {
+RectF ComboTextLayout(int width, int height) {
   return {2, static_cast<float>((height - kTextSize) / 2), static_cast<float>(width - 17),
           static_cast<float>(height - 4)};
 }
 
-Box KeyedChildBox(Box child, bool isComboList) {
+RECT KeyedChildBox(RECT child, bool isComboList) {
   if (!isComboList) return child;
   return {child.left + kListChildInset, child.top + kListChildInset,
           child.right - kListChildInset, child.bottom - kListChildInset};

@@ -12,22 +12,11 @@
 #include <cstdint>
 #include <string>
 
+#include "geometry/boxes.h"
 #include "skin/state/skin_codes.h"
-
-// Combo box styles (CBS_DROPDOWNLIST has both bits).
-inline constexpr std::uint32_t kComboSimple = CBS_SIMPLE;
-inline constexpr std::uint32_t kComboDropDown = CBS_DROPDOWN;
-// List box owner-draw styles.
-inline constexpr std::uint32_t kListOwnerDrawFixed = LBS_OWNERDRAWFIXED;
-inline constexpr std::uint32_t kListOwnerDrawVariable = LBS_OWNERDRAWVARIABLE;
-// A list view's own owner-draw style.
-inline constexpr std::uint32_t kListViewOwnerDrawFixed = LVS_OWNERDRAWFIXED;
-inline constexpr std::uint32_t kStyleVisible = WS_VISIBLE;
 
 // The colour key of the skin's colour-keyed copies (COLORREF magenta).
 inline constexpr std::uint32_t kColourKey = 0xFF00FF;
-// No text background behind list view items.
-inline constexpr std::uint32_t kNoColour = CLR_NONE;
 
 enum class ListKind {
   Other,
@@ -80,21 +69,12 @@ ClientPaint ClientPaintFor(ListKind kind, bool backdropSet);
 // says, when the control has no drawn vertical bar or the mouse rests over it.
 bool MustCompose(bool stale, bool hasVerticalBar, bool hoverSeen);
 
-// A plain left, top, right, bottom box.
-struct Box {
-  int left = 0, top = 0, right = 0, bottom = 0;
-};
-// A rectangle as x, y, width, height in GDI+ world units.
-struct FloatBox {
-  float x = 0, y = 0, width = 0, height = 0;
-};
-
 // The outline of a list-type control's frame.
 struct ListOutline {
   bool accent = false;  // accent colour, else black
   int alpha = 0;
   float width = 0;
-  FloatBox rect;
+  RectF rect;
 };
 ListOutline ListFrameOutline(int width, int height, bool hot, bool focus, bool wideHotFrame);
 
@@ -108,9 +88,9 @@ ComboOutline ComboBoxOutline(bool hot, bool focus);
 // The drop-down button of a combo box, from its button rectangle
 // (rcButton as x, y, width, height) and the arrow picture's size.
 struct ComboButtonLook {
-  FloatBox outline;  // rounded rectangle, corner 4
+  RectF outline;  // rounded rectangle, corner 4
   int outlineCorner = 4;
-  FloatBox face;     // rounded rectangle, corner 1
+  RectF face;     // rounded rectangle, corner 1
   int faceCorner = 1;
   float gradientX = 0, gradientTop = 0, gradientBottom = 0;
   float arrowX = 0, arrowY = 0;  // top-left of the arrow picture, fractions kept
@@ -131,8 +111,8 @@ ComboFaceGradient ComboButtonFace(bool hot);
 
 // Where a drop-down list combo box's text is laid out: x 2, centred for a
 // 12-pixel font, the button's width kept free.
-FloatBox ComboTextLayout(int width, int height);
+RectF ComboTextLayout(int width, int height);
 
 // A child's rectangle keyed out of the combo picture; the list of a simple
 // combo box keeps 2 pixels of its edge under the combo's own drawing.
-Box KeyedChildBox(Box child, bool isComboList);
+RECT KeyedChildBox(RECT child, bool isComboList);

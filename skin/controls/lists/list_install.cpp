@@ -52,18 +52,15 @@ void RegisterKind(int windowIndex, HWND parent, ListKind kind) {
   const char* cls = ListKindClass(kind);
   if (kind == ListKind::ComboList) {
     // Only a list that is a child window of its combo box (simple style).
-    for (HWND combo = FindWindowExA(parent, nullptr, kComboBoxClass, nullptr); combo != nullptr;
-         combo = FindWindowExA(parent, combo, kComboBoxClass, nullptr)) {
+    InstallOnChildren(parent, kComboBoxClass, [windowIndex, kind, cls](HWND combo) {
       if (HWND list = FindWindowExA(combo, nullptr, cls, nullptr)) {
         RegisterListControl(windowIndex, kind, list);
       }
-    }
+    });
     return;
   }
-  for (HWND child = FindWindowExA(parent, nullptr, cls, nullptr); child != nullptr;
-       child = FindWindowExA(parent, child, cls, nullptr)) {
-    RegisterListControl(windowIndex, kind, child);
-  }
+  InstallOnChildren(parent, cls,
+                    [windowIndex, kind](HWND child) { RegisterListControl(windowIndex, kind, child); });
 }
 
 }  // namespace

@@ -9,16 +9,15 @@
 #include "graphics/paint/composite_present.h"
 #include "skin/controls/edit/edit_geometry.h"
 #include "skin/controls/edit/edit_skin.h"
-#include "skin/controls/colour_key/key_colour_pixels.h"
 #include "skin/controls/colour_key/keyed_present.h"
 #include "skin/controls/lists/list_records.h"
 #include "skin/controls/lists/list_skin.h"
 #include "graphics/paint/control_background.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 
 namespace {
 
-Argb KeyColour() { return Colour(kColourKey, 255); }
+Argb KeyColour() { return Colour(kColourKey, kOpaque); }
 
 void FillOverlay(Graphics& g, int w, int h) {
   SolidBrush white;
@@ -73,37 +72,20 @@ HDC ListClientBackground(HWND control) {
 
 void PaintListFrame(int windowIndex, int controlIndex, std::optional<bool> hot,
                     std::optional<bool> focus) {
-  const WindowRecord* owner = WindowRecordAt(windowIndex);
-  const ListRecord* record = owner != nullptr ? RecordAt(owner->lists, controlIndex) : nullptr;
-  if (record == nullptr || record->window == nullptr) return;
+  const ListRecord* record = ControlRecordAt(windowIndex, &WindowRecord::lists, controlIndex);
+  if (record == nullptr) return;
   HWND control = record->window;
   const bool isHot = hot.value_or(record->hot);
   const bool focused = focus.value_or(record->hasFocus);
-  const SIZE size = WindowSize(control);
-  const int w = size.cx, h = size.cy;
   const RECT c = EditClientBox(control);
-
-  const RegisteredDcOwner background(ComposeControlBackground(control, {0, 0, w, h}));
-  HDC dc = background.get();
-  if (dc == nullptr) return;
-  {
-    Graphics g;
-    if (g.CreateFromHDC(dc)) {
-      if (ListKindOf(control) == ListKind::ComboList || EditBorderKind(control) == kBorderNone) {
-        g.Clear(KeyColour());  // nothing of the frame shows
-      } else {
-        DrawFrameRing(g, w, h, c, ListFrameOutline(w, h, isHot, focused, WideHotFrame == 1));
-      }
-      g.Flush(true);
+  PaintNonClientPicture(control, c, true, [&](Graphics& g, int w, int h) {
+    if (ListKindOf(control) == ListKind::ComboList || EditBorderKind(control) == kBorderNone) {
+      g.Clear(KeyColour());  // nothing of the frame shows
+    } else {
+      DrawFrameRing(g, w, h, c, ListFrameOutline(w, h, isHot, focused, WideHotFrame == 1));
     }
-  }
-  NormaliseKeyPixels(dc);
-  {
-    const WindowDc screen = WindowDc::WholeWindow(control);
-    ExcludeClipRect(screen.get(), c.left, c.top, c.right, c.bottom);
-    TransparentBlt(screen.get(), 0, 0, w, h, dc, 0, 0, w, h, kCompositeColourKey);
-  }
-  PresentKeyedToComposite(control, dc);
+    g.Flush(true);
+  });
 }
 
 bool ComposeTreeViewClient(HWND control, LPARAM lParam) {

@@ -21,11 +21,11 @@ void InvalidateWithBackdrop(HWND control) {
   if (ControlBackdropSet == 1) InvalidateRect(control, nullptr, TRUE);
 }
 
-void RepaintVerticalBar(HWND control, int part) {
+void RepaintVerticalBar(HWND control, ScrollBarPart part) {
   RepaintScrollBar(control, ScrollBarOrientation::Vertical, part);
 }
 
-void RepaintHorizontalBar(HWND control, int part) {
+void RepaintHorizontalBar(HWND control, ScrollBarPart part) {
   RepaintScrollBar(control, ScrollBarOrientation::Horizontal, part);
 }
 
@@ -45,7 +45,6 @@ LRESULT OnMouseMove(HWND control, WPARAM wParam, LPARAM lParam) {
     if (!record->hoverSeen) {
       TrackMouseLeave(control, 0);
     }
-    owner->controlUnderMouse = GetPropInt(control, Hw_lbID);
     TakeHotControl(control, owner, kHotClassList, [control, record] {
       record->hot = true;
       PaintFrame(control, true);
@@ -94,11 +93,6 @@ LRESULT OnPlacementChange(HWND control, UINT message, WPARAM wParam, LPARAM lPar
   SyncScrollBarWindows(control);
   MarkStale(control);
   return PassOn(control, message, wParam, lParam);
-}
-
-LRESULT OnWindowPosChanging(HWND control, WPARAM wParam, LPARAM lParam) {
-  MarkParentContainerStale(control);
-  return PassOn(control, WM_WINDOWPOSCHANGING, wParam, lParam);
 }
 
 LRESULT OnEraseBackground(HWND control, WPARAM wParam, LPARAM lParam) {
@@ -247,8 +241,6 @@ LRESULT CALLBACK ListSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_GETMINMAXINFO:
     case WM_WINDOWPOSCHANGED:
       return OnPlacementChange(window, message, wParam, lParam);
-    case WM_WINDOWPOSCHANGING:
-      return OnWindowPosChanging(window, wParam, lParam);
     case WM_ERASEBKGND:
       return OnEraseBackground(window, wParam, lParam);
     case WM_PAINT:
@@ -271,6 +263,6 @@ LRESULT CALLBACK ListSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case kArrowKeyRepaintMessage:
       return OnArrowKeyRepaint(window, wParam, lParam);
     default:
-      return PassOn(window, message, wParam, lParam);
+      return PassOnControlMessage(window, message, wParam, lParam);
   }
 }

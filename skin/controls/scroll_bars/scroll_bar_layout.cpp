@@ -1,30 +1,26 @@
 // Part rectangles and hit testing of the drawn scroll bars.
 #include "skin/controls/scroll_bars/scroll_bar_layout.h"
 
-BarParts VerticalBarParts(int width, int height, const StandardBarState& bar) {
-  BarParts parts;
-  parts.box[0] = {1, 1, width - 2, kArrowButtonLength};
-  parts.box[1] = {1, height - kArrowButtonLength, width - 2, height - 1};
-  parts.box[2] = {1, bar.thumbStart, bar.button + 1, bar.thumbEnd};
-  return parts;
+ScrollBarParts VerticalBarParts(int width, int height, const StandardBarState& bar) {
+  return ScrollBarParts{RECT{1, 1, width - 2, kArrowButtonLength},
+                        RECT{1, height - kArrowButtonLength, width - 2, height - 1},
+                        RECT{1, bar.thumbStart, bar.button + 1, bar.thumbEnd}};
 }
 
-BarParts HorizontalBarParts(int width, int height, const StandardBarState& bar) {
-  BarParts parts;
-  parts.box[0] = {1, 1, kArrowButtonLength, height - 2};
-  parts.box[1] = {width - kArrowButtonLength, 1, width - 4, height - 1};
-  parts.box[2] = {bar.thumbStart, 1, bar.thumbEnd, bar.button + 1};
-  return parts;
+ScrollBarParts HorizontalBarParts(int width, int height, const StandardBarState& bar) {
+  return ScrollBarParts{RECT{1, 1, kArrowButtonLength, height - 2},
+                        RECT{width - kArrowButtonLength, 1, width - 4, height - 1},
+                        RECT{bar.thumbStart, 1, bar.thumbEnd, bar.button + 1}};
 }
 
-bool BoxContains(const BarBox& box, int x, int y) {
+bool BoxContains(const RECT& box, int x, int y) {
   return box.left <= x && x <= box.right && box.top <= y && y <= box.bottom;
 }
 
-int HitTestParts(const BarParts& parts, int x, int y) {
-  if (BoxContains(parts.box[0], x, y)) return kScrollPartFirstArrow;
-  if (BoxContains(parts.box[1], x, y)) return kScrollPartSecondArrow;
-  if (BoxContains(parts.box[2], x, y)) return kScrollPartThumb;
+ScrollBarPart HitTestParts(const ScrollBarParts& parts, int x, int y) {
+  if (BoxContains(parts[kFirstArrowBox], x, y)) return kScrollPartFirstArrow;
+  if (BoxContains(parts[kSecondArrowBox], x, y)) return kScrollPartSecondArrow;
+  if (BoxContains(parts[kThumbBox], x, y)) return kScrollPartThumb;
   return kScrollPartNone;
 }
 

@@ -1,29 +1,25 @@
 // Geometry of the drawn scroll bars: where the arrow buttons and the thumb
-// lie inside a bar window, and which of them a point falls on.
-//
-// Portable: no windows.h here. Boxes are (left, top, right, bottom) in the
-// bar window's coordinates, laid out like a RECT.
+// lie inside a bar window, and which of them a point falls on. Part
+// rectangles are the records' ScrollBarParts, in the bar window's
+// coordinates.
 #pragma once
+
+#include <windows.h>
 
 #include <cstdint>
 
+#include "skin/state/skin_state.h"
+
 // Part codes: argument of the painters, result of the hit tests.
-inline constexpr int kScrollPartNone = 0;
-inline constexpr int kScrollPartThumb = 1;
-inline constexpr int kScrollPartFirstArrow = 3;   // top or left arrow
-inline constexpr int kScrollPartSecondArrow = 4;  // bottom or right arrow
+enum ScrollBarPart : int {
+  kScrollPartNone = 0,
+  kScrollPartThumb = 1,
+  kScrollPartFirstArrow = 3,   // top or left arrow
+  kScrollPartSecondArrow = 4,  // bottom or right arrow
+};
 
-// Thickness of the arrow buttons as the painters lay them out.
+// Length of an arrow button's part rectangle along the bar.
 inline constexpr int kArrowButtonLength = 17;
-
-struct BarBox {
-  int left = 0, top = 0, right = 0, bottom = 0;
-};
-
-// [0] first arrow, [1] second arrow, [2] thumb.
-struct BarParts {
-  BarBox box[3];
-};
 
 // What the host's standard bar reports (GetScrollBarInfo).
 struct StandardBarState {
@@ -36,17 +32,17 @@ struct StandardBarState {
 // The hit rectangles of a vertical bar of width x height: top arrow
 // (1, 1, w - 2, 17), bottom arrow (1, h - 17, w - 2, h - 1), thumb
 // (1, thumbStart, button + 1, thumbEnd).
-BarParts VerticalBarParts(int width, int height, const StandardBarState& bar);
+ScrollBarParts VerticalBarParts(int width, int height, const StandardBarState& bar);
 // The hit rectangles of a horizontal bar: left arrow (1, 1, 17, h - 2),
 // right arrow (w - 17, 1, w - 4, h - 1), thumb (thumbStart, 1, thumbEnd,
 // button + 1).
-BarParts HorizontalBarParts(int width, int height, const StandardBarState& bar);
+ScrollBarParts HorizontalBarParts(int width, int height, const StandardBarState& bar);
 
 // True when left <= x <= right and top <= y <= bottom (edges included).
-bool BoxContains(const BarBox& box, int x, int y);
+bool BoxContains(const RECT& box, int x, int y);
 
 // The part at (x, y): first arrow, else second arrow, else thumb, else none.
-int HitTestParts(const BarParts& parts, int x, int y);
+ScrollBarPart HitTestParts(const ScrollBarParts& parts, int x, int y);
 
 // The screen point packed in a mouse message's lParam: x in the low word,
 // y in the high word, both signed 16-bit.

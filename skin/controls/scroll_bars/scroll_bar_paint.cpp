@@ -13,7 +13,7 @@
 #include "graphics/paint/composite_present.h"
 #include "graphics/paint/round_shapes.h"
 #include "graphics/paint/control_background.h"
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 #include "skin/controls/pictures/decoded_arrows.h"
 #include "skin/controls/scroll_bars/scroll_bar_windows.h"
 
@@ -22,98 +22,119 @@ namespace {
 // rgstate[0] of a disabled standard bar (STATE_SYSTEM_UNAVAILABLE).
 constexpr int kBarUnavailable = STATE_SYSTEM_UNAVAILABLE;
 
-constexpr int kButtonCorner = 5;
-constexpr int kInnerCorner = 3;
-constexpr int kThumbCorner = 5;
+constexpr int kButtonCorner = 5, kInnerCorner = 3, kThumbCorner = 5;
+// The drawn face of an arrow button, one pixel inside its part rectangle
+// (kArrowButtonLength) along the bar, and the white outline inside it.
+constexpr int kArrowFaceLength = 15, kArrowInnerLength = 12;
 
-struct RoundBox {
-  float x = 0, y = 0, w = 0, h = 0;
-  int corner = 0;
-};
+// Alphas of the bar; the two ends of a gradient stand on one line.
+constexpr int kTrackAccentAlpha = 40;  // accent across to opaque white
+constexpr int kHotThumbAlpha = 180;    // white under the hot thumb
+// The thumb: white to accent, then white over it, and its outline.
+constexpr int kThumbGlassAlpha = 150, kThumbOutlineAlpha = 100;
+constexpr int kHotButtonWhiteAlpha = 100, kHotButtonAccentAlpha = 150;
+// An arrow button's black outline and the white one inside it.
+constexpr int kButtonOutlineAlpha = 60, kButtonInnerAlpha = 150;
 
 struct ArrowButton {
-  RoundBox outer;
+  RectF outer;            // rounded with kButtonCorner
   PointF hotFrom, hotTo;  // gradient of the highlighted button
-  RoundBox inner;         // white inner outline
+  RectF inner;            // white inner outline, rounded with kInnerCorner
   ArrowPicture picture = ArrowPicture::Up;
 };
 
 // Everything the shared painter needs to know about one bar.
 struct BarLook {
   PointF trackFrom, trackTo;
-  RoundBox thumb;
+  RectF thumb;  // rounded with kThumbCorner
   PointF thumbFrom, thumbTo;
   ArrowButton first, second;
-  BarParts parts;
+  ScrollBarParts parts;
 };
 
-BarLook VerticalLook(int w, int h, const StandardBarState& s) {
+// The look of a bar across pixels thick and along pixels long, laid out as
+// a vertical bar has it: x across the bar, y along it.
+BarLook LookAlong(int across, int along, const StandardBarState& s) {
   const float b = static_cast<float>(s.button);
-  const float top = static_cast<float>(s.thumbStart);
+  const float start = static_cast<float>(s.thumbStart);
   const float length = static_cast<float>(s.thumbEnd - s.thumbStart);
-  const float fh = static_cast<float>(h);
+  const float end = static_cast<float>(along);
+  const float face = kArrowFaceLength, inner = kArrowInnerLength;
   BarLook look;
   look.trackFrom = {0, 0};
-  look.trackTo = {static_cast<float>(w), 0};
-  look.thumb = {(w - b) / 2 + 1, top, b - 3, length - 1, kThumbCorner};
-  look.thumbFrom = {1, top};
-  look.thumbTo = {b - 2, top};
-  look.first = {{1, 1, b - 3, 15, kButtonCorner}, {1, 1}, {b - 2, 1},
-                {2, 2, b - 5, 12, kInnerCorner}, ArrowPicture::Up};
-  look.second = {{1, fh - 17, b - 3, 15, kButtonCorner}, {1, fh - 17}, {b - 2, fh - 17},
-                 {2, fh - 15, b - 5, 12, kInnerCorner}, ArrowPicture::Down};
+  look.trackTo = {static_cast<float>(across), 0};
+  look.thumb = {(across - b) / 2 + 1, start, b - 3, length - 1};
+  look.thumbFrom = {1, start};
+  look.thumbTo = {b - 2, start};
+  look.first = {{1, 1, b - 3, face}, {1, 1}, {b - 2, 1}, {2, 2, b - 5, inner}, ArrowPicture::Up};
+  look.second = {{1, end - kArrowButtonLength, b - 3, face},
+                 {1, end - kArrowButtonLength},
+                 {b - 2, end - kArrowButtonLength},
+                 {2, end - kArrowFaceLength, b - 5, inner},
+                 ArrowPicture::Down};
+  return look;
+}
+
+PointF Transposed(PointF p) { return PointF{p.y, p.x}; }
+RectF Transposed(const RectF& r) { return RectF{r.y, r.x, r.height, r.width}; }
+ArrowButton Transposed(const ArrowButton& button, ArrowPicture picture) {
+  return ArrowButton{Transposed(button.outer), Transposed(button.hotFrom), Transposed(button.hotTo),
+                     Transposed(button.inner), picture};
+}
+
+BarLook VerticalLook(int w, int h, const StandardBarState& s) {
+  BarLook look = LookAlong(w, h, s);
   look.parts = VerticalBarParts(w, h, s);
   return look;
 }
 
+// The vertical look of a bar h thick and w long, with x and y exchanged.
 BarLook HorizontalLook(int w, int h, const StandardBarState& s) {
-  const float b = static_cast<float>(s.button);
-  const float left = static_cast<float>(s.thumbStart);
-  const float length = static_cast<float>(s.thumbEnd - s.thumbStart);
-  const float fw = static_cast<float>(w);
+  const BarLook along = LookAlong(h, w, s);
   BarLook look;
-  look.trackFrom = {0, 0};
-  look.trackTo = {0, static_cast<float>(h)};
-  look.thumb = {left, (h - b) / 2 + 1, length - 1, b - 3, kThumbCorner};
-  look.thumbFrom = {left, 1};
-  look.thumbTo = {left, b - 2};
-  look.first = {{1, 1, 15, b - 3, kButtonCorner}, {1, 1}, {1, b - 2},
-                {2, 2, 12, b - 5, kInnerCorner}, ArrowPicture::Left};
-  look.second = {{fw - 17, 1, 15, b - 3, kButtonCorner}, {fw - 17, 1}, {fw - 17, b - 2},
-                 {fw - 15, 2, 12, b - 5, kInnerCorner}, ArrowPicture::Right};
+  look.trackFrom = Transposed(along.trackFrom);
+  look.trackTo = Transposed(along.trackTo);
+  look.thumb = Transposed(along.thumb);
+  look.thumbFrom = Transposed(along.thumbFrom);
+  look.thumbTo = Transposed(along.thumbTo);
+  look.first = Transposed(along.first, ArrowPicture::Left);
+  look.second = Transposed(along.second, ArrowPicture::Right);
   look.parts = HorizontalBarParts(w, h, s);
   return look;
 }
 
 // Where an arrow picture of pw x ph goes: centred on the button across the
-// bar, and in the 15-pixel button along it.
+// bar, and in the button's face along it.
 PointI ArrowPosition(bool vertical, bool first, int w, int h, int b, int pw, int ph) {
   PointI p;
   if (vertical) {
     p.x = static_cast<int>(std::trunc((b - pw) / 2.0));
-    p.y = first ? static_cast<int>(std::trunc((15 - ph) / 2.0 + 2))
-                : static_cast<int>(std::trunc(h - 15 + (15 - ph) / 2.0));
+    p.y = first ? static_cast<int>(std::trunc((kArrowFaceLength - ph) / 2.0 + 2))
+                : static_cast<int>(std::trunc(h - kArrowFaceLength + (kArrowFaceLength - ph) / 2.0));
   } else {
-    p.x = first ? static_cast<int>(std::trunc((15 - pw) / 2.0 + 2))
-                : static_cast<int>(std::trunc(w - 17 + (15 - pw) / 2.0));
+    p.x = first ? static_cast<int>(std::trunc((kArrowFaceLength - pw) / 2.0 + 2))
+                : static_cast<int>(std::trunc(w - kArrowButtonLength + (kArrowFaceLength - pw) / 2.0));
     p.y = static_cast<int>(std::trunc((b - ph) / 2.0));
   }
   return p;
 }
 
-bool MakeRoundPath(GraphicsPath& path, const RoundBox& box) {
-  return path.Create() && AddRoundRect(path, box.x, box.y, box.w, box.h, box.corner);
+bool MakeRoundPath(GraphicsPath& path, const RectF& box, int corner) {
+  return path.Create() && AddRoundRect(path, box.x, box.y, box.width, box.height, corner);
 }
 
 void DrawArrowButton(Graphics& graphics, const ArrowButton& button, bool hot, bool vertical,
                      bool first, int w, int h, int b) {
   GraphicsPath outer;
-  if (MakeRoundPath(outer, button.outer)) {
-    if (hot) FillGradient(graphics, outer, button.hotFrom, button.hotTo, Colour(kWhite, 100), AccentAt(150));
-    OutlinePath(graphics, outer, Colour(kBlack, 60));
+  if (MakeRoundPath(outer, button.outer, kButtonCorner)) {
+    if (hot) {
+      FillGradient(graphics, outer, button.hotFrom, button.hotTo, Colour(kWhite, kHotButtonWhiteAlpha),
+                   AccentAt(kHotButtonAccentAlpha));
+    }
+    OutlinePath(graphics, outer, Colour(kBlack, kButtonOutlineAlpha));
   }
   GraphicsPath inner;
-  if (MakeRoundPath(inner, button.inner)) OutlinePath(graphics, inner, Colour(kWhite, 150));
+  if (MakeRoundPath(inner, button.inner, kInnerCorner)) OutlinePath(graphics, inner, Colour(kWhite, kButtonInnerAlpha));
 
   if (const Image* arrow = DecodedArrow(button.picture)) {
     const PointI at = ArrowPosition(vertical, first, w, h, b, static_cast<int>(arrow->Width()),
@@ -124,21 +145,16 @@ void DrawArrowButton(Graphics& graphics, const ArrowButton& button, bool hot, bo
 
 void DrawThumb(Graphics& graphics, const BarLook& look, bool hot) {
   GraphicsPath thumb;
-  if (!MakeRoundPath(thumb, look.thumb)) return;
-  if (hot) FillSolid(graphics, thumb, Colour(kWhite, 180));
-  FillGradient(graphics, thumb, look.thumbFrom, look.thumbTo, Colour(kWhite, 150), AccentAt(150));
-  FillGradient(graphics, thumb, look.thumbFrom, look.thumbTo, Colour(kWhite, 0), Colour(kWhite, 150));
-  OutlinePath(graphics, thumb, Colour(kBlack, 100));
+  if (!MakeRoundPath(thumb, look.thumb, kThumbCorner)) return;
+  if (hot) FillSolid(graphics, thumb, Colour(kWhite, kHotThumbAlpha));
+  FillGradient(graphics, thumb, look.thumbFrom, look.thumbTo, Colour(kWhite, kThumbGlassAlpha),
+               AccentAt(kThumbGlassAlpha));
+  FillGradient(graphics, thumb, look.thumbFrom, look.thumbTo, Colour(kWhite, kTransparent),
+               Colour(kWhite, kThumbGlassAlpha));
+  OutlinePath(graphics, thumb, Colour(kBlack, kThumbOutlineAlpha));
 }
 
-void StoreParts(ScrollBarParts& target, const BarParts& parts) {
-  for (int i = 0; i < 3; ++i) {
-    const BarBox& box = parts.box[i];
-    target[i] = {box.left, box.top, box.right, box.bottom};
-  }
-}
-
-void PaintScrollBar(HWND host, int part, ScrollBarOrientation orientation) {
+void PaintScrollBar(HWND host, ScrollBarPart part, ScrollBarOrientation orientation) {
   const ScrollBarSlot slot = FindScrollBarSlot(host, orientation);
   if (slot.bar == nullptr) return;
   const bool vertical = orientation == ScrollBarOrientation::Vertical;
@@ -159,7 +175,7 @@ void PaintScrollBar(HWND host, int part, ScrollBarOrientation orientation) {
   const bool available = state.state != kBarUnavailable;
 
   const BarLook look = vertical ? VerticalLook(w, h, state) : HorizontalLook(w, h, state);
-  StoreParts(*slot.parts, look.parts);
+  *slot.parts = look.parts;
 
   const RegisteredDcOwner background(ComposeControlBackground(slot.bar, {0, 0, w, h}));
   HDC dc = background.get();
@@ -168,7 +184,7 @@ void PaintScrollBar(HWND host, int part, ScrollBarOrientation orientation) {
     Graphics graphics;
     if (graphics.CreateFromHDC(dc)) {
       LinearGradientBrush track;
-      if (track.Create(look.trackFrom, look.trackTo, AccentAt(40), Colour(kWhite, 255))) {
+      if (track.Create(look.trackFrom, look.trackTo, AccentAt(kTrackAccentAlpha), Colour(kWhite, kOpaque))) {
         graphics.FillRectangle(track, 0, 0, static_cast<float>(w), static_cast<float>(h));
       }
       if (available) DrawThumb(graphics, look, part == kScrollPartThumb);
@@ -185,10 +201,10 @@ void PaintScrollBar(HWND host, int part, ScrollBarOrientation orientation) {
 
 }  // namespace
 
-void PaintVerticalScrollBar(HWND host, int part) {
+void PaintVerticalScrollBar(HWND host, ScrollBarPart part) {
   PaintScrollBar(host, part, ScrollBarOrientation::Vertical);
 }
 
-void PaintHorizontalScrollBar(HWND host, int part) {
+void PaintHorizontalScrollBar(HWND host, ScrollBarPart part) {
   PaintScrollBar(host, part, ScrollBarOrientation::Horizontal);
 }

@@ -98,12 +98,9 @@ LRESULT OnBarPaint(HWND bar, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 LRESULT CALLBACK ScrollBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT:
-      return OnBarPaint(window, wParam, lParam);
-    default:
-      return PassOn(window, message, wParam, lParam);
-  }
+  // The bar window only paints; everything else is the Static control's.
+  if (message == WM_PAINT) return OnBarPaint(window, wParam, lParam);
+  return PassOn(window, message, wParam, lParam);
 }
 
 void SyncScrollBarWindows(HWND host) {
@@ -130,7 +127,7 @@ void SyncScrollBarWindows(HWND host) {
   }
 }
 
-void RepaintScrollBar(HWND host, ScrollBarOrientation orientation, int part) {
+void RepaintScrollBar(HWND host, ScrollBarOrientation orientation, ScrollBarPart part) {
   const bool vertical = orientation == ScrollBarOrientation::Vertical;
   if ((StyleOf(host) & (vertical ? WS_VSCROLL : WS_HSCROLL)) == 0) return;
   if (vertical) {

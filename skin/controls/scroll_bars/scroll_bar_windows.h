@@ -30,22 +30,22 @@ LRESULT CALLBACK ScrollBarWindowProc(HWND window, UINT message, WPARAM wParam, L
 // moves them over the standard bars.
 void SyncScrollBarWindows(HWND host);
 
-// Paint host's drawn bar now, with part (kScrollPart*) highlighted. Nothing
+// Paint host's drawn bar now, with part highlighted. Nothing
 // happens when host has no record or no bar window of that orientation.
-void PaintVerticalScrollBar(HWND host, int part);
-void PaintHorizontalScrollBar(HWND host, int part);
+void PaintVerticalScrollBar(HWND host, ScrollBarPart part);
+void PaintHorizontalScrollBar(HWND host, ScrollBarPart part);
 
 // Paints host's drawn bar of that orientation now, with part highlighted,
 // while host still has the standard bar's style (WS_VSCROLL, WS_HSCROLL).
-void RepaintScrollBar(HWND host, ScrollBarOrientation orientation, int part);
+void RepaintScrollBar(HWND host, ScrollBarOrientation orientation, ScrollBarPart part);
 // Both drawn bars, nothing highlighted: they show the standard bars' state
 // again after the standard control may have drawn over them.
 void RepaintScrollBars(HWND host);
 
 // The part of host's drawn bar under the screen point packed in lParam (as
 // in WM_NCMOUSEMOVE), by the part rectangles of the last paint.
-int HitTestVerticalBar(HWND host, LPARAM lParam);
-int HitTestHorizontalBar(HWND host, LPARAM lParam);
+ScrollBarPart HitTestVerticalBar(HWND host, LPARAM lParam);
+ScrollBarPart HitTestHorizontalBar(HWND host, LPARAM lParam);
 
 // The bar window and the part rectangles of host's record for an
 // orientation; bar 0 and parts nullptr when host has no record. The parts

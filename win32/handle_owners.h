@@ -1,5 +1,6 @@
-// The owner types of the handles the skin takes, one per kind of handle,
-// all in this header. Each releases its handle exactly once on every path:
+// The owner types of the Win32 handles the program takes (GDI objects,
+// icons, DCs, kernel handles), one per kind of handle, all in this header; the application,
+// the graphics and the skin use the same ones. Each releases its handle exactly once on every path:
 // when it is reset to another handle, when it goes out of scope, or when
 // the record that holds it is removed or released at exit. They move but do
 // not copy.
@@ -83,18 +84,24 @@ struct MemoryDcTraits {
 };
 using MemoryDcOwner = UniqueHandle<MemoryDcTraits>;
 
-// Release routine of the memory-DC table: true when it knew and released dc.
+// The memory-DC table (graphics/paint/memory_dc_table.h) announces how it
+// releases one of its DCs (true when it knew and released dc) and all it
+// still holds. The libraries below the paint helpers do not link them:
+// RegisteredDcOwner and the skin's exit routine release through what the
+// table announced.
 using RegisteredDcRelease = bool (*)(HDC dc);
-void SetRegisteredDcRelease(RegisteredDcRelease release);
+using RegisteredDcReleaseAll = void (*)();
+void SetRegisteredDcRelease(RegisteredDcRelease release, RegisteredDcReleaseAll releaseAll = nullptr);
 // Releases dc through the memory-DC table's routine; a DC the table does
 // not know (or any DC before the table announced its routine) is released
 // like a MemoryDcOwner's.
 void ReleaseRegisteredDc(HDC dc);
+// Releases every DC the table still holds; nothing before the table
+// announced its routine.
+void ReleaseAllRegisteredDcs();
 
-// A memory DC from the memory-DC table (graphics/paint/memory_dc_table.h):
-// a composed control background, the composite DC (frameCopy). skin/state
-// sits below the paint helpers and does not link them, so the table
-// announces its release routine with SetRegisteredDcRelease.
+// A memory DC from the memory-DC table: a composed control background, the
+// composite DC (frameCopy).
 struct RegisteredDcTraits {
   using Handle = HDC;
   static void Release(HDC dc) { ReleaseRegisteredDc(dc); }
@@ -189,4 +196,32 @@ class PaintDc {
   HWND window_ = nullptr;
   PAINTSTRUCT paint_{};
   HDC dc_ = nullptr;
+};
+
+// ---------------------------------------------------------------------------
+// Kernel handles.
+
+// The one owner of a kernel handle (thread, mutex, file): closed exactly
+// once, by Close or at the end of the owner's life. Both null and
+// INVALID_HANDLE_VALUE mean "none", since the creating calls return either.
+class KernelHandle {
+ public:
+  explicit KernelHandle(HANDLE handle) : handle_(handle) {}
+  KernelHandle(const KernelHandle&) = delete;
+  KernelHandle& operator=(const KernelHandle&) = delete;
+  ~KernelHandle() { Close(); }
+
+  bool IsValid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+  // Closes now; false when closing reported an error (for a file: a write
+  // that failed late). Closing nothing succeeds.
+  bool Close() {
+    if (!IsValid()) return true;
+    const bool closed = CloseHandle(handle_) != FALSE;
+    handle_ = nullptr;
+    return closed;
+  }
+
+ private:
+  HANDLE handle_;
 };

@@ -1,5 +1,6 @@
 // Small questions every skin asks of a window, in one place: its class,
-// its text, its style and size, and the request for WM_MOUSELEAVE.
+// its text, its style and size, its children of one class, and the request
+// for WM_MOUSELEAVE.
 #pragma once
 
 #include <windows.h>
@@ -23,6 +24,16 @@ DWORD StyleOf(HWND window);
 
 // The window's size from its window rectangle.
 SIZE WindowSize(HWND window);
+
+// Runs visit(child) for every direct child of parent whose class is
+// className (every child for nullptr), in FindWindowExA order.
+template <class Visit>
+void ForEachChildOfClass(HWND parent, const char* className, Visit visit) {
+  for (HWND child = FindWindowExA(parent, nullptr, className, nullptr); child != nullptr;
+       child = FindWindowExA(parent, child, className, nullptr)) {
+    visit(child);
+  }
+}
 
 // The update region a skin passes on with WM_NCPAINT when the standard
 // frame and bars are not wanted: no valid region handle, which leaves the

@@ -1,8 +1,9 @@
 // The releases behind the owner types.
-#include "skin/state/gdi_owners.h"
+#include "win32/handle_owners.h"
 
 namespace {
 RegisteredDcRelease registeredRelease = nullptr;
+RegisteredDcReleaseAll registeredReleaseAll = nullptr;
 }  // namespace
 
 void DeleteMemoryDcAndBitmap(HDC dc) {
@@ -15,12 +16,19 @@ void DeleteMemoryDcAndBitmap(HDC dc) {
   if (bitmap != nullptr) DeleteObject(bitmap);
 }
 
-void SetRegisteredDcRelease(RegisteredDcRelease release) { registeredRelease = release; }
+void SetRegisteredDcRelease(RegisteredDcRelease release, RegisteredDcReleaseAll releaseAll) {
+  registeredRelease = release;
+  registeredReleaseAll = releaseAll;
+}
 
 void ReleaseRegisteredDc(HDC dc) {
   if (dc == nullptr) return;
   // A DC the table does not know was never registered: release it directly.
   if (registeredRelease == nullptr || !registeredRelease(dc)) DeleteMemoryDcAndBitmap(dc);
+}
+
+void ReleaseAllRegisteredDcs() {
+  if (registeredReleaseAll != nullptr) registeredReleaseAll();
 }
 
 CompatibleDc::~CompatibleDc() {

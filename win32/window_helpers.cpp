@@ -1,5 +1,5 @@
 // The small window questions of the skins.
-#include "skin/state/window_helpers.h"
+#include "win32/window_helpers.h"
 
 #include <vector>
 
