@@ -15,6 +15,17 @@ constexpr COLORREF kMarker = RGB(0x12, 0x34, 0x56);
 // How long a click sent with SendInput may take to arrive.
 constexpr int kInputLimitMs = 5000;
 
+// Screen coordinates as SendInput's absolute coordinates (0-65535 across
+// the screen).
+LONG AbsoluteInputX(int x) {
+  const int last = GetSystemMetrics(SM_CXSCREEN) - 1;
+  return static_cast<LONG>((x * 65535 + last / 2) / last);
+}
+LONG AbsoluteInputY(int y) {
+  const int last = GetSystemMetrics(SM_CYSCREEN) - 1;
+  return static_cast<LONG>((y * 65535 + last / 2) / last);
+}
+
 // The box's saved procedure while a test stands in for it, and whether the
 // drawn bar's place in the composite still held the marker when the
 // standard procedure got WM_NCLBUTTONDOWN.
@@ -142,14 +153,27 @@ TEST_F(ScrollKeeping, ScrollMessagesArrowClicksAndRepaintsKeepTheBarsOnTop) {
   EXPECT_GT(Thumb(edit, Horizontal, "page right"), 17);
 
   // A real click on the drawn bottom arrow reaches the standard bar below.
+  // The pointer goes there as input first, and the click waits until it is
+  // there: under Wine the first input after a warp of the pointer can land
+  // where the pointer was before.
   RECT r = {};
   GetWindowRect(RecordOf(edit).verticalBar, &r);
-  SetCursorPos(r.left + 8, r.bottom - 8);
-  INPUT clicks[2] = {};
-  clicks[0].type = clicks[1].type = INPUT_MOUSE;
-  clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, clicks, sizeof(INPUT));
+  const POINT arrow{r.left + 8, r.bottom - 8};
+  INPUT input[3] = {};
+  for (INPUT& one : input) {
+    one.type = INPUT_MOUSE;
+    one.mi.dx = AbsoluteInputX(arrow.x);
+    one.mi.dy = AbsoluteInputY(arrow.y);
+    one.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  }
+  SendInput(1, &input[0], sizeof(INPUT));
+  PumpMessagesUntil([arrow] {
+    POINT now = {};
+    return GetCursorPos(&now) && now.x == arrow.x && now.y == arrow.y;
+  }, kInputLimitMs);
+  input[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+  input[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+  SendInput(2, &input[1], sizeof(INPUT));
   PumpMessagesUntil([edit, paged] { return ReadStandardBar(edit, Vertical).xyThumbTop > paged; },
                     kInputLimitMs);
   EXPECT_GT(Thumb(edit, Vertical, "arrow click"), paged) << "the click did not scroll the box";
