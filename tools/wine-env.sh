@@ -41,7 +41,12 @@ fi
 
 # The prefix's settings change rarely; a prefix made with older ones is made
 # again.
+# Two environments may ask for the same prefix at once (the test lanes of
+# tools/test.sh): the one that makes it holds a lock the other waits for.
 px_prefix_settings=2
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec {px_prefix_lock}>"$WINEPREFIX.lock"
+flock "$px_prefix_lock"
 if [ "$(cat "$WINEPREFIX/.px-ready" 2>/dev/null)" != "$px_prefix_settings" ]; then
   echo "wine-env: creating the Wine prefix in $WINEPREFIX"
   rm -rf "$WINEPREFIX"
@@ -72,6 +77,8 @@ REG
   wineserver -w
   echo "$px_prefix_settings" > "$WINEPREFIX/.px-ready"
 fi
+flock -u "$px_prefix_lock"
+exec {px_prefix_lock}>&-
 
 # Keep one wineserver alive for the whole run: every test process starts faster.
 wineserver -p >/dev/null 2>&1 || true
