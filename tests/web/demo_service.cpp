@@ -62,8 +62,9 @@ Text ThreadStarts() {
   constexpr int kThreadStartAddress = 9;  // ThreadQuerySetWin32StartAddress
   const auto query = reinterpret_cast<QueryThread>(reinterpret_cast<void*>(
       GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationThread")));
+  if (!query) return "?";
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-  if (!query || snapshot == INVALID_HANDLE_VALUE) return "?";
+  if (snapshot == INVALID_HANDLE_VALUE) return "?";
   Text starts;
   THREADENTRY32 entry = {};
   entry.dwSize = sizeof(entry);
